@@ -1,0 +1,236 @@
+// XMLNode handles: navigation, building, file parsing and writing, and the user's error message.
+#include "model/xmlparser.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "app/cp1251.h"
+#include "app/filewrite.h"
+#include "model/xmlnodedata.h"
+
+namespace tabrin::model {
+namespace {
+
+std::atomic<CharacterMode> g_characterMode{CharacterMode::EightBit};
+
+constexpr std::array<std::string_view, 16> kErrorTexts = {
+    "No error",
+    "Warning: Unmatched end tag",
+    "Warning: No XML tag found",
+    "Error: No XML data",
+    "Error: Missing start tag name",
+    "Error: Missing end tag name",
+    "Error: Unmatched end tag",
+    "Error: Unmatched clear tag end",
+    "Error: Unexpected token found",
+    "Error: No elements found",
+    "Error: File not found",
+    "Error: First Tag not found",
+    "Error: Unknown character entity",
+    "Error: unable to convert between WideChar and MultiByte chars",
+    "Error: unable to open file for writing",
+    "Error: cannot write into file",
+};
+
+std::string headerLine(std::string_view encoding) {
+    return "<?xml version=\"1.0\" encoding=\"" + std::string(encoding) + "\"?>\n";
+}
+
+}  // namespace
+
+std::string_view errorText(XMLError error) {
+    const auto index = static_cast<std::size_t>(error);
+    return index < kErrorTexts.size() ? kErrorTexts[index] : std::string_view("Unknown error");
+}
+
+CharacterMode characterMode() { return g_characterMode.load(); }
+void setCharacterMode(CharacterMode mode) { g_characterMode.store(mode); }
+
+ClearMarks clearMarks(ClearKind kind) {
+    switch (kind) {
+    case ClearKind::Comment: return {"<!--", "-->"};
+    case ClearKind::CData: return {"<![CDATA[", "]]>"};
+    case ClearKind::DocType: return {"<!DOCTYPE", ">"};
+    }
+    return {"", ""};
+}
+
+XMLNode::XMLNode(std::shared_ptr<NodeData> root, NodeData* node) : m_root(std::move(root)), m_node(node) {}
+
+XMLNode XMLNode::createDocument() {
+    auto root = std::make_shared<NodeData>();
+    NodeData* node = root.get();
+    return XMLNode(std::move(root), node);
+}
+
+XMLNode XMLNode::parseString(std::string_view text, std::string_view firstTag, XMLResults* results) {
+    XMLResults local;
+    XMLResults& outcome = results ? *results : local;
+    outcome = {};
+    std::shared_ptr<NodeData> root = readDocument(text, characterMode(), outcome);
+    if (!root) return {};
+
+    NodeData* found = root.get();
+    if (!firstTag.empty()) {
+        const auto firstElement = std::find_if(root->children.begin(), root->children.end(),
+                                               [](const auto& c) { return !c->isDeclaration; });
+        if (firstElement == root->children.end() || (*firstElement)->name != firstTag) {
+            outcome = {firstElement == root->children.end() ? XMLError::NoElements : XMLError::FirstTagNotFound,
+                       0, 0};
+            return {};
+        }
+        found = firstElement->get();
+    }
+    return XMLNode(std::move(root), found);
+}
+
+XMLNode XMLNode::parseFile(const std::filesystem::path& path, std::string_view firstTag, XMLResults* results) {
+    XMLResults local;
+    XMLResults& outcome = results ? *results : local;
+    outcome = {};
+    std::ifstream file(path, std::ios::binary);
+    std::error_code ec;
+    if (!file || std::filesystem::is_directory(path, ec)) {
+        outcome.error = XMLError::FileNotFound;
+        return {};
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (bytes.empty()) {
+        outcome.error = XMLError::Empty;
+        return {};
+    }
+    setCharacterMode(guessCharacterMode(std::string_view(bytes).substr(0, 200), characterMode()));
+    return parseString(bytes, firstTag, &outcome);
+}
+
+std::string XMLNode::parseErrorMessage(std::string_view pathText, const XMLResults& results,
+                                       std::string_view firstTag) {
+    const bool firstTagMissing = results.error == XMLError::FirstTagNotFound;
+    std::string message = "XML Parsing error inside file '" + std::string(pathText) + "'.\n" +
+                          std::string(errorText(results.error)) + "\nAt line " + std::to_string(results.line) +
+                          ", column " + std::to_string(results.column) + ".\n";
+    if (firstTagMissing) message += "First Tag should be '" + std::string(firstTag) + "'.\n";
+    return message;
+}
+
+XMLNode XMLNode::openFileForUser(const std::filesystem::path& path, std::string_view firstTag,
+                                 app::MessagePort& port) {
+    XMLResults results;
+    XMLNode node = parseFile(path, firstTag, &results);
+    if (results.error != XMLError::None) {
+        port.ask({"XML Parsing error", parseErrorMessage(cp1251::fromUtf8(path.string()), results, firstTag),
+                  app::MessageButtons::Ok, app::MessageIcon::Error});
+    }
+    return node;
+}
+
+bool XMLNode::isDeclaration() const { return m_node && m_node->isDeclaration; }
+
+const std::string& XMLNode::name() const {
+    static const std::string kNone;
+    return m_node ? m_node->name : kNone;
+}
+
+int XMLNode::childCount() const { return m_node ? static_cast<int>(m_node->children.size()) : 0; }
+
+int XMLNode::childCount(std::string_view name) const {
+    if (!m_node) return 0;
+    return static_cast<int>(std::count_if(m_node->children.begin(), m_node->children.end(),
+                                          [&](const auto& c) { return c->name == name; }));
+}
+
+XMLNode XMLNode::child(int index) const {
+    if (!m_node || index < 0 || index >= childCount()) return {};
+    return XMLNode(m_root, m_node->children[static_cast<std::size_t>(index)].get());
+}
+
+XMLNode XMLNode::child(std::string_view name, int index) const {
+    if (!m_node || index < 0) return {};
+    for (const auto& c : m_node->children) {
+        if (c->name == name && index-- == 0) return XMLNode(m_root, c.get());
+    }
+    return {};
+}
+
+int XMLNode::attributeCount() const { return m_node ? static_cast<int>(m_node->attributes.size()) : 0; }
+
+const XMLAttribute* XMLNode::attribute(int index) const {
+    if (!m_node || index < 0 || index >= attributeCount()) return nullptr;
+    return &m_node->attributes[static_cast<std::size_t>(index)];
+}
+
+const std::string* XMLNode::attributeValue(std::string_view name) const {
+    if (!m_node) return nullptr;
+    for (const XMLAttribute& a : m_node->attributes) {
+        if (a.name == name) return a.value ? &*a.value : nullptr;
+    }
+    return nullptr;
+}
+
+std::string XMLNode::attributeText(std::string_view name) const {
+    const std::string* value = attributeValue(name);
+    return value ? *value : std::string();
+}
+
+int XMLNode::textCount() const { return m_node ? static_cast<int>(m_node->texts.size()) : 0; }
+
+std::string XMLNode::text(int index) const {
+    if (!m_node || index < 0 || index >= textCount()) return {};
+    return m_node->texts[static_cast<std::size_t>(index)];
+}
+
+XMLNode XMLNode::addChild(std::string_view name, bool isDeclaration) {
+    if (!m_node) return {};
+    return XMLNode(m_root, &m_node->appendChild(std::string(name), isDeclaration));
+}
+
+void XMLNode::addAttribute(std::string_view name, std::optional<std::string_view> value) {
+    if (!m_node) return;
+    m_node->attributes.push_back(
+        {std::string(name), value ? std::optional<std::string>(std::string(*value)) : std::nullopt});
+}
+
+void XMLNode::addText(std::string_view text) {
+    if (m_node) m_node->appendText(std::string(text));
+}
+
+void XMLNode::addClear(ClearKind kind, std::string_view text) {
+    if (m_node) m_node->appendClear(kind, std::string(text));
+}
+
+std::string XMLNode::createXMLString(bool formatted) const {
+    std::string out;
+    if (m_node) writeNode(*m_node, formatted, out);
+    return out;
+}
+
+XMLError XMLNode::writeToFile(const std::filesystem::path& path, std::string_view encoding) const {
+    const bool isDocument = m_node && m_node->name.empty() && !m_node->isDeclaration;
+    const bool startsWithDeclaration =
+        isDocument ? !m_node->children.empty() && !m_node->contents.empty() &&
+                         m_node->contents.front().kind == NodeData::ContentKind::Child &&
+                         m_node->children[m_node->contents.front().index]->isDeclaration
+                   : isDeclaration();
+    std::string out;
+    const CharacterMode mode = characterMode();
+    if (mode == CharacterMode::Utf8) out = "\xEF\xBB\xBF";
+    if (!startsWithDeclaration) {
+        if (!encoding.empty()) out += headerLine(encoding);
+        else if (mode == CharacterMode::Utf8) out += headerLine("utf-8");
+        else if (mode == CharacterMode::ShiftJis) out += headerLine("SHIFT-JIS");
+        else out += headerLine("ISO-8859-1");
+    }
+    out += createXMLString(true);
+    switch (app::writeFileAtomically(path, out)) {
+    case app::FileWriteStatus::Written: return XMLError::None;
+    case app::FileWriteStatus::CannotOpen: return XMLError::CannotOpenWriteFile;
+    case app::FileWriteStatus::CannotWrite: return XMLError::CannotWriteFile;
+    }
+    return XMLError::CannotWriteFile;
+}
+
+}  // namespace tabrin::model

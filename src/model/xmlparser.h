@@ -1,0 +1,128 @@
+// The XML document layer of the program's own files: an element tree parsed from bytes and
+// written back as formatted text, with the bytes passed through unchanged.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/messageport.h"
+
+namespace tabrin::model {
+
+/// Outcome of parsing or writing. Codes 1 and 2 are warnings that keep the tree built so far.
+enum class XMLError {
+    None = 0,
+    MissingEndTag = 1,
+    NoXMLTagFound = 2,
+    Empty = 3,
+    MissingTagName = 4,
+    MissingEndTagName = 5,
+    UnmatchedEndTag = 6,
+    UnmatchedEndClearTag = 7,
+    UnexpectedToken = 8,
+    NoElements = 9,
+    FileNotFound = 10,
+    FirstTagNotFound = 11,
+    UnknownCharacterEntity = 12,
+    CharConversionError = 13,
+    CannotOpenWriteFile = 14,
+    CannotWriteFile = 15,
+};
+
+/// The fixed English description of a code, e.g. "Error: File not found".
+std::string_view errorText(XMLError error);
+
+struct XMLResults {
+    XMLError error = XMLError::None;
+    int line = 0;
+    int column = 0;
+};
+
+/// How bytes are read: one byte per character, UTF-8, or Shift-JIS. Chosen when a file is
+/// opened and kept for the process.
+enum class CharacterMode { EightBit, Utf8, ShiftJis };
+
+CharacterMode characterMode();
+void setCharacterMode(CharacterMode mode);
+
+/// The mode a file's first bytes call for; texts shorter than 25 bytes keep `current`.
+CharacterMode guessCharacterMode(std::string_view text, CharacterMode current);
+
+/// Deepest element nesting a document may have; deeper input is refused as an unexpected token.
+inline constexpr int kMaxNestingDepth = 2048;
+
+struct XMLAttribute {
+    std::string name;
+    std::optional<std::string> value;
+};
+
+enum class ClearKind { Comment, CData, DocType };
+
+struct NodeData;
+
+/// Handle to one node of a shared tree; copies share the tree, which lives as long as any handle.
+/// An empty handle is what failed lookups return: every operation on it is harmless.
+class XMLNode {
+public:
+    XMLNode() = default;
+
+    /// A new document node (empty name) that holds the top-level nodes.
+    static XMLNode createDocument();
+
+    /// Parses `text`. With `firstTag`, the result is that element, which must be the first
+    /// top-level element (declarations before it are allowed).
+    static XMLNode parseString(std::string_view text, std::string_view firstTag = {}, XMLResults* results = nullptr);
+    static XMLNode parseFile(const std::filesystem::path& path, std::string_view firstTag = {},
+                             XMLResults* results = nullptr);
+
+    /// Parses a file and, on any non-zero code, tells the user through `port`; returns what was parsed.
+    static XMLNode openFileForUser(const std::filesystem::path& path, std::string_view firstTag,
+                                   app::MessagePort& port);
+
+    /// The text told to the user when `path` could not be parsed (Windows-1251 bytes).
+    static std::string parseErrorMessage(std::string_view pathText, const XMLResults& results,
+                                         std::string_view firstTag);
+
+    bool isEmpty() const { return m_node == nullptr; }
+    bool isDeclaration() const;
+    const std::string& name() const;
+
+    int childCount() const;
+    int childCount(std::string_view name) const;
+    XMLNode child(int index) const;
+    /// The `index`-th child element called `name`.
+    XMLNode child(std::string_view name, int index = 0) const;
+
+    int attributeCount() const;
+    const XMLAttribute* attribute(int index) const;
+    /// The value of an attribute; absent when there is no such attribute or it has no value.
+    const std::string* attributeValue(std::string_view name) const;
+    /// The value of an attribute, or an empty text when it is absent.
+    std::string attributeText(std::string_view name) const;
+
+    int textCount() const;
+    std::string text(int index = 0) const;
+
+    XMLNode addChild(std::string_view name, bool isDeclaration = false);
+    void addAttribute(std::string_view name, std::optional<std::string_view> value);
+    void addText(std::string_view text);
+    void addClear(ClearKind kind, std::string_view text);
+
+    /// The whole subtree as text: formatted with TABs and LFs, or on one line.
+    std::string createXMLString(bool formatted = true) const;
+
+    /// Writes the tree to `path` (replacing the file only when the whole write succeeded).
+    /// A declaration is put first unless the tree starts with one; `encoding` names it.
+    XMLError writeToFile(const std::filesystem::path& path, std::string_view encoding = {}) const;
+
+private:
+    XMLNode(std::shared_ptr<NodeData> root, NodeData* node);
+
+    std::shared_ptr<NodeData> m_root;
+    NodeData* m_node = nullptr;
+};
+
+}  // namespace tabrin::model

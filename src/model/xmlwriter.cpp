@@ -1,0 +1,105 @@
+// Writing a node tree as text: one TAB per level, LF line ends, the five entities escaped.
+#include <cstring>
+
+#include "model/xmlnodedata.h"
+
+namespace tabrin::model {
+namespace {
+
+void appendEscaped(std::string_view text, std::string& out) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t special = text.find_first_of("&<>\"'", pos);
+        if (special == std::string_view::npos) {
+            out.append(text.substr(pos));
+            return;
+        }
+        out.append(text.substr(pos, special - pos));
+        switch (text[special]) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += "&apos;"; break;
+        }
+        pos = special + 1;
+    }
+}
+
+class Writer {
+public:
+    Writer(bool formatted, std::string& out) : m_formatted(formatted), m_out(out) {}
+
+    void writeContents(const NodeData& node, int depth) {
+        for (const NodeData::Content& content : node.contents) {
+            switch (content.kind) {
+            case NodeData::ContentKind::Child:
+                writeElement(*node.children[content.index], depth);
+                break;
+            case NodeData::ContentKind::Text:
+                indent(depth);
+                appendEscaped(node.texts[content.index], m_out);
+                endLine();
+                break;
+            case NodeData::ContentKind::Clear: {
+                const XMLClear& clear = node.clears[content.index];
+                const ClearMarks marks = clearMarks(clear.kind);
+                indent(depth);
+                m_out.append(marks.open).append(clear.text).append(marks.close);
+                endLine();
+                break;
+            }
+            }
+        }
+    }
+
+    void writeElement(const NodeData& node, int depth) {
+        indent(depth);
+        m_out += node.isDeclaration ? "<?" : "<";
+        m_out += node.name;
+        for (const XMLAttribute& attribute : node.attributes) {
+            m_out += ' ';
+            m_out += attribute.name;
+            if (!attribute.value) continue;
+            m_out += "=\"";
+            appendEscaped(*attribute.value, m_out);
+            m_out += '"';
+        }
+        if (node.isDeclaration) {
+            m_out += "?>";
+        } else if (node.contents.empty()) {
+            m_out += "/>";
+        } else {
+            m_out += '>';
+            endLine();
+            writeContents(node, depth + 1);
+            indent(depth);
+            m_out += "</";
+            m_out += node.name;
+            m_out += '>';
+        }
+        endLine();
+    }
+
+private:
+    void indent(int depth) {
+        if (m_formatted) m_out.append(static_cast<std::size_t>(depth), '\t');
+    }
+    void endLine() {
+        if (m_formatted) m_out += '\n';
+    }
+
+    bool m_formatted;
+    std::string& m_out;
+};
+
+}  // namespace
+
+void writeNode(const NodeData& node, bool formatted, std::string& out) {
+    Writer writer(formatted, out);
+    const bool isDocument = node.name.empty() && !node.isDeclaration;
+    if (isDocument) writer.writeContents(node, 0);
+    else writer.writeElement(node, 0);
+}
+
+}  // namespace tabrin::model
