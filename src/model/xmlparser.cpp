@@ -67,6 +67,14 @@ XMLNode XMLNode::createDocument() {
     return XMLNode(std::move(root), node);
 }
 
+XMLNode createProgramDocument() {
+    XMLNode document = XMLNode::createDocument();
+    XMLNode declaration = document.addChild("xml", true);
+    declaration.addAttribute("version", "1.0");
+    declaration.addAttribute("encoding", "windows-1251");
+    return document;
+}
+
 XMLNode XMLNode::parseString(std::string_view text, std::string_view firstTag, XMLResults* results) {
     XMLResults local;
     XMLResults& outcome = results ? *results : local;
@@ -118,8 +126,9 @@ std::string XMLNode::parseErrorMessage(std::string_view pathText, const XMLResul
 }
 
 XMLNode XMLNode::openFileForUser(const std::filesystem::path& path, std::string_view firstTag,
-                                 app::MessagePort& port) {
-    XMLResults results;
+                                 app::MessagePort& port, XMLResults* outcome) {
+    XMLResults local;
+    XMLResults& results = outcome ? *outcome : local;
     XMLNode node = parseFile(path, firstTag, &results);
     if (results.error != XMLError::None) {
         port.ask({"XML Parsing error", parseErrorMessage(cp1251::fromUtf8(path.string()), results, firstTag),

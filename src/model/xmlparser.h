@@ -80,7 +80,7 @@ public:
 
     /// Parses a file and, on any non-zero code, tells the user through `port`; returns what was parsed.
     static XMLNode openFileForUser(const std::filesystem::path& path, std::string_view firstTag,
-                                   app::MessagePort& port);
+                                   app::MessagePort& port, XMLResults* results = nullptr);
 
     /// The text told to the user when `path` could not be parsed (Windows-1251 bytes).
     static std::string parseErrorMessage(std::string_view pathText, const XMLResults& results,
@@ -124,5 +124,9 @@ private:
     std::shared_ptr<NodeData> m_root;
     NodeData* m_node = nullptr;
 };
+
+/// A new document whose first node is the program's own declaration:
+/// <?xml version="1.0" encoding="windows-1251"?>
+XMLNode createProgramDocument();
 
 }  // namespace tabrin::model

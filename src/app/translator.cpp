@@ -1,0 +1,176 @@
+// The interface translation: the dictionary "lang_dict.xml" that maps Russian texts and window
+// properties to English ones and collects the texts it could not translate.
+#include "app/translator.h"
+
+#include <sstream>
+
+#include "app/cp1251.h"
+#include "app/filewrite.h"
+
+namespace tabrin::app {
+namespace {
+
+constexpr const char* kRussianAttribute = "RUS";
+constexpr const char* kEnglishAttribute = "ENG";
+
+// pugixml's wide strings are UTF-32 here; the conversions below rely on that.
+static_assert(sizeof(wchar_t) == 4, "pugixml's wide strings must hold whole code points");
+
+template <typename Number, typename Unit>
+std::uint32_t hashUnits(std::basic_string_view<Unit> text) {
+    std::uint32_t hash = 0;
+    std::uint32_t factor = 63689;
+    for (auto unit = text.rbegin(); unit != text.rend(); ++unit) {
+        hash = hash * factor + static_cast<std::uint32_t>(static_cast<Number>(*unit));
+        factor *= 378551;
+    }
+    return hash;
+}
+
+std::u16string utf8ToUtf16(const std::string& utf8) {
+    std::u16string out;
+    for (const wchar_t unit : pugi::as_wide(utf8)) {
+        const auto codePoint = static_cast<char32_t>(unit);
+        if (codePoint < 0x10000) {
+            out += static_cast<char16_t>(codePoint);
+        } else {
+            out += static_cast<char16_t>(0xD800 + ((codePoint - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+        }
+    }
+    return out;
+}
+
+// A surrogate without its partner cannot be written as UTF-8 and becomes U+FFFD.
+std::string utf16ToUtf8(std::u16string_view utf16) {
+    std::wstring wide;
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        char32_t codePoint = utf16[i];
+        const bool high = codePoint >= 0xD800 && codePoint <= 0xDBFF;
+        if (high && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+            codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (utf16[++i] - 0xDC00);
+        } else if (codePoint >= 0xD800 && codePoint <= 0xDFFF) {
+            codePoint = 0xFFFD;
+        }
+        wide += static_cast<wchar_t>(codePoint);
+    }
+    return pugi::as_utf8(wide);
+}
+
+// Keys become element names. A key that is no XML name could never be read back, and writing
+// it would make the whole file unreadable, so such a key is neither looked up nor recorded.
+bool isXmlName(std::string_view key) {
+    const auto isStartChar = [](unsigned char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
+    };
+    const auto isNameChar = [&](unsigned char c) {
+        return isStartChar(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    };
+    if (key.empty() || !isStartChar(static_cast<unsigned char>(key.front()))) return false;
+    for (const char c : key) {
+        if (!isNameChar(static_cast<unsigned char>(c))) return false;
+    }
+    return true;
+}
+
+void setAttribute(pugi::xml_node node, const char* name, const char* value) {
+    pugi::xml_attribute attribute = node.attribute(name);
+    if (!attribute) attribute = node.append_attribute(name);
+    attribute.set_value(value);
+}
+
+}  // namespace
+
+std::uint32_t textHash(std::string_view text) { return hashUnits<signed char>(text); }
+
+std::uint32_t textHash(std::u16string_view text) { return hashUnits<std::uint16_t>(text); }
+
+std::string propertyKey(const std::vector<std::string>& componentChain, std::string_view propertyName) {
+    std::string key;
+    for (const std::string& name : componentChain) {
+        if (name.empty()) continue;
+        key += name;
+        key += '-';
+    }
+    key += propertyName;
+    return key;
+}
+
+std::string itemPropertyName(int position) { return "Items-Strings_" + std::to_string(position); }
+
+void Translator::loadDictionary(const std::filesystem::path& path, int language) {
+    m_english = language != 0;
+    m_path = path;
+    m_values.clear();
+
+    // The entries are top-level elements with no common root, which pugixml reads as children of
+    // the document. A file with no entries at all (even without any element) is a valid empty
+    // dictionary; a file that exists but does not parse is kept away from saveDictionary.
+    const pugi::xml_parse_result result =
+        m_document.load_file(path.c_str(), pugi::parse_default | pugi::parse_declaration | pugi::parse_comments);
+    const bool readable = result || result.status == pugi::status_no_document_element;
+    m_mayWrite = readable || result.status == pugi::status_file_not_found;
+    if (!readable) {
+        m_document.reset();
+        return;
+    }
+    for (const pugi::xml_node entry : m_document.children()) {
+        if (entry.type() == pugi::node_element) m_values.emplace(entry.name(), entry.attribute(valueAttribute()).value());
+    }
+}
+
+std::string Translator::translateText(std::string_view text) {
+    if (!m_english) return std::string(text);
+    const std::optional<std::string> english = lookUpOrRecordText(textHash(text), cp1251::toUtf8(text));
+    return english ? cp1251::fromUtf8(*english) : std::string(text);
+}
+
+std::u16string Translator::translateWideText(std::u16string_view text) {
+    if (!m_english) return std::u16string(text);
+    const std::optional<std::string> english = lookUpOrRecordText(textHash(text), utf16ToUtf8(text));
+    return english ? utf8ToUtf16(*english) : std::u16string(text);
+}
+
+std::string Translator::translateProperty(const std::vector<std::string>& componentChain, std::string_view propertyName,
+                                          std::string_view currentValue) {
+    if (!m_english || currentValue.empty()) return std::string(currentValue);
+    const std::optional<std::string> english =
+        lookUpOrRecord(propertyKey(componentChain, propertyName), cp1251::toUtf8(currentValue));
+    return english ? cp1251::fromUtf8(*english) : std::string(currentValue);
+}
+
+bool Translator::saveDictionary() {
+    if (!m_mayWrite) return false;
+    pugi::xml_node declaration = m_document.first_child();
+    if (declaration.type() != pugi::node_declaration) {
+        declaration = m_document.prepend_child(pugi::node_declaration);
+        declaration.append_attribute("version") = "1.0";
+    }
+    setAttribute(declaration, "encoding", "UTF-8");
+
+    std::ostringstream text;
+    m_document.save(text, "\t", pugi::format_indent, pugi::encoding_utf8);
+    return writeFileAtomically(m_path, text.str()) == FileWriteStatus::Written;
+}
+
+std::optional<std::string> Translator::lookUpOrRecordText(std::uint32_t hash, const std::string& russianUtf8) {
+    // An empty text hashes to 0; such a text is never looked up or recorded.
+    if (hash == 0) return std::nullopt;
+    return lookUpOrRecord("_" + std::to_string(hash), russianUtf8);
+}
+
+std::optional<std::string> Translator::lookUpOrRecord(const std::string& key, const std::string& russianUtf8) {
+    if (!isXmlName(key)) return std::nullopt;
+    const auto found = m_values.find(key);
+    if (found != m_values.end() && !found->second.empty()) return found->second;
+
+    pugi::xml_node entry = m_document.child(key.c_str());
+    if (!entry) entry = m_document.append_child(key.c_str());
+    setAttribute(entry, kRussianAttribute, russianUtf8.c_str());
+    setAttribute(entry, valueAttribute(), "");
+    return std::nullopt;
+}
+
+const char* Translator::valueAttribute() const { return m_english ? kEnglishAttribute : kRussianAttribute; }
+
+}  // namespace tabrin::app

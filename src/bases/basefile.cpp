@@ -1,0 +1,36 @@
+// The file conventions both bases share: a `root` element holding one section of elements.
+#include "bases/basefile.h"
+
+#include "app/cp1251.h"
+
+namespace tabrin::bases {
+
+std::optional<BaseSection> openBaseSection(const std::filesystem::path& file, std::string_view sectionName,
+                                           app::MessagePort& port) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
+    model::XMLResults results;
+    const model::XMLNode root = model::XMLNode::openFileForUser(file, "root", port, &results);
+    return BaseSection{root.child(sectionName), results.error == model::XMLError::None};
+}
+
+model::TOperationResult writeBaseDocument(const model::XMLNode& document, const std::filesystem::path& file) {
+    const model::XMLError error = document.writeToFile(file);
+    if (error == model::XMLError::None) return {};
+    const std::string message = std::string(model::errorText(error)) + ": " + cp1251::fromUtf8(file.string());
+    return {static_cast<int>(error), cp1251::toUtf16(message)};
+}
+
+bool isUnreadFile(const std::filesystem::path& unreadFile, const std::filesystem::path& file) {
+    if (unreadFile.empty()) return false;
+    std::error_code ec;
+    return std::filesystem::equivalent(unreadFile, file, ec) || unreadFile == file;
+}
+
+model::TOperationResult unreadBaseResult(const std::filesystem::path& file) {
+    return {static_cast<int>(model::XMLError::CannotWriteFile),
+            u"Файл '" + cp1251::toUtf16(cp1251::fromUtf8(file.string())) +
+                u"' не был прочитан без ошибок и не перезаписан, чтобы не потерять его содержимое."};
+}
+
+}  // namespace tabrin::bases

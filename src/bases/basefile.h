@@ -1,0 +1,33 @@
+// The file conventions both bases share: a `root` element holding one section of elements.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "app/messageport.h"
+#include "model/operationresult.h"
+#include "model/xmlparser.h"
+
+namespace tabrin::bases {
+
+struct BaseSection {
+    model::XMLNode section;  // empty when the document could not be read
+    bool readCleanly;        // false when the parser reported anything, warnings included
+};
+
+/// Opens a base file and takes the section below `root`, telling the user about a parsing fault.
+/// Nothing when the file does not exist.
+std::optional<BaseSection> openBaseSection(const std::filesystem::path& file, std::string_view sectionName,
+                                           app::MessagePort& port);
+
+/// The outcome of writing a base document to its file.
+model::TOperationResult writeBaseDocument(const model::XMLNode& document, const std::filesystem::path& file);
+
+/// Whether `file` is the one whose reading went wrong (`unreadFile` empty: none did).
+bool isUnreadFile(const std::filesystem::path& unreadFile, const std::filesystem::path& file);
+
+/// Refusal to overwrite a base file that was not read without faults: its content would be lost.
+model::TOperationResult unreadBaseResult(const std::filesystem::path& file);
+
+}  // namespace tabrin::bases

@@ -1,0 +1,9 @@
+// The outcomes shared by the elements of both bases.
+#include "bases/elementresults.h"
+
+namespace tabrin::bases {
+
+model::TOperationResult noXmlNodeResult() { return {1, u"Нулевой указатель на XML-узел"}; }
+model::TOperationResult invalidObjectResult() { return {2, u"Объект не валидный"}; }
+
+}  // namespace tabrin::bases
