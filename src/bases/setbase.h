@@ -42,6 +42,9 @@ public:
     const std::vector<SetBaseElement>& elements() const { return m_elements; }
     std::vector<SetBaseElement>& elements() { return m_elements; }
 
+    /// False after the last load met a parsing fault (the base then holds what could be read).
+    bool readCleanly() const { return m_unreadFile.empty(); }
+
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
 

@@ -1,1 +1,93 @@
-int main() { return 0; }
+// tabrin4-cli: the program's generators and exports without a window.
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/cp1251.h"
+#include "app/localelanguage.h"
+#include "app/paths.h"
+#include "cli/clicontext.h"
+
+namespace {
+
+using namespace tabrin;
+
+const cli::Command kCommands[] = {
+    {"export-texts", "export-texts [FOLDER]   write coTextBase[_TOKEN].xml into FOLDER (default: the home)",
+     cli::exportTextsCommand},
+};
+
+void printUsage(std::ostream& out) {
+    out << "usage: tabrin4-cli [--home DIR] [--lang ru|en] [--user NAME] COMMAND [ARGUMENTS]\n"
+           "  --home DIR    program folder with Tabrin4.INI and xml_DB (default: $TABRIN_HOME,\n"
+           "                else the folder of this executable)\n"
+           "  --lang ru|en  interface language (default: ProgLanguage of the settings file)\n"
+           "  --user NAME   user name (default: User of the settings file)\n"
+           "commands:\n";
+    for (const cli::Command& command : kCommands) out << "  " << command.usage << '\n';
+}
+
+struct GlobalOptions {
+    std::optional<std::string> home;
+    std::optional<app::Language> language;
+    std::optional<std::string> user;
+    std::vector<std::string> rest;  // the command and its arguments
+};
+
+std::optional<GlobalOptions> parseGlobalOptions(int argc, char* argv[], std::ostream& err) {
+    GlobalOptions options;
+    int i = 1;
+    for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc) {
+            err << option << " needs a value\n";
+            return std::nullopt;
+        }
+        const std::string value = argv[++i];
+        if (option == "--home") {
+            options.home = value;
+        } else if (option == "--user") {
+            options.user = value;
+        } else if (option == "--lang" && (value == "ru" || value == "en")) {
+            options.language = value == "ru" ? app::Language::Russian : app::Language::English;
+        } else {
+            err << "unknown option or value: " << option << ' ' << value << '\n';
+            return std::nullopt;
+        }
+    }
+    options.rest.assign(argv + i, argv + argc);
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        printUsage(std::cout);
+        return cli::kExitDone;
+    }
+    const std::optional<GlobalOptions> options = parseGlobalOptions(argc, argv, std::cerr);
+    if (!options || options->rest.empty()) {
+        printUsage(std::cerr);
+        return cli::kExitUsage;
+    }
+    const std::filesystem::path home = options->home ? std::filesystem::path(*options->home) : app::programFolder(argv[0]);
+    const app::Settings settings = app::readSettings(app::settingsFilePath(home), app::localeDefaultLanguage());
+    cli::CliContext context{home,
+                            settings,
+                            options->language.value_or(settings.englishInterface() ? app::Language::English
+                                                                                    : app::Language::Russian),
+                            options->user ? cp1251::fromUtf8(*options->user) : settings.user,
+                            std::cout,
+                            std::cerr};
+
+    const std::string& name = options->rest.front();
+    for (const cli::Command& command : kCommands) {
+        if (name == command.name) return command.run(context, {options->rest.begin() + 1, options->rest.end()});
+    }
+    std::cerr << "unknown command: " << name << '\n';
+    printUsage(std::cerr);
+    return cli::kExitUsage;
+}

@@ -1,0 +1,35 @@
+// Column widths of the grids that show a Russian and an English text column side by side: an
+// English interface hides the Russian column, and a switch back to Russian shows it again.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+namespace tabrin::app {
+
+/// Widths of the columns 0 to 13 of the dictionary grid StringGridProf.
+using ProfColumnWidths = std::array<int, 14>;
+
+/// Widths of the columns 0 to 5 of the text picker grid.
+using ChooseTextColumnWidths = std::array<int, 6>;
+
+/// The columns of StringGridProf with the long Russian and the long English name.
+inline constexpr std::size_t profRussianNameColumn = 3;
+inline constexpr std::size_t profEnglishNameColumn = 4;
+
+/// Hides the Russian column: the English column takes the width of both, the Russian one gets 0.
+void hideRussianColumn(std::span<int> widths, std::size_t russianColumn, std::size_t englishColumn);
+
+/// Gives both columns half of their summed width, rounded toward zero.
+void shareColumnWidth(std::span<int> widths, std::size_t first, std::size_t second);
+
+/// The widths StringGridProf shows for the stored ones: an English interface hides the Russian name.
+ProfColumnWidths shownProfColumnWidths(ProfColumnWidths stored, bool englishInterface);
+
+/// The widths to store for the ones StringGridProf shows. When the program started in English and
+/// the interface is now Russian, the two name columns share the width, so that the hidden Russian
+/// name column reappears at the next start.
+ProfColumnWidths storedProfColumnWidths(ProfColumnWidths shown, bool startedInEnglish, bool englishInterface);
+
+}  // namespace tabrin::app

@@ -1,0 +1,120 @@
+// An INI file of Windows-1251 bytes as Windows keeps it: read with CR LF or LF line ends, written
+// with CR LF, keeping the sections, keys and comments that the program does not know.
+#include "app/inifile.h"
+
+// The values are Windows-1251 bytes and must pass through untouched: no Unicode conversion.
+// The Debian header keeps the template's definitions behind SI_IMPLEMENTATION; taking them from
+// the header spares the library and its ICU dependency.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+#include "app/filewrite.h"
+
+namespace tabrin::app {
+namespace {
+
+// The whole file; empty text for a file that does not exist, nothing when it cannot be read.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) return std::string();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return std::nullopt;
+    std::string bytes;
+    char buffer[8192];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    return bytes;
+}
+
+std::optional<int> decimalInteger(std::string_view text) {
+    if (text.starts_with('+')) text.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::string withCrLf(std::string_view text) {
+    std::string result;
+    result.reserve(text.size() + text.size() / 16);
+    for (const char c : text) {
+        if (c == '\n') result += '\r';
+        result += c;
+    }
+    return result;
+}
+
+}  // namespace
+
+struct IniFile::Document {
+    Document() { ini.SetUnicode(false); ini.SetSpaces(false); }
+
+    const char* value(const std::string& section, const std::string& key) const {
+        return ini.GetValue(section.c_str(), key.c_str(), nullptr);
+    }
+
+    CSimpleIniA ini;
+};
+
+IniFile::IniFile() : m_document(std::make_unique<Document>()) {}
+
+IniFile::~IniFile() = default;
+
+bool IniFile::load(const std::filesystem::path& file) {
+    m_document = std::make_unique<Document>();
+    const std::optional<std::string> bytes = readWholeFile(file);
+    if (!bytes) return false;
+    if (m_document->ini.LoadData(*bytes) < 0) {
+        m_document = std::make_unique<Document>();
+        return false;
+    }
+    return true;
+}
+
+void IniFile::get(const std::string& section, const std::string& key, int& value) const {
+    if (const char* text = m_document->value(section, key))
+        if (const std::optional<int> number = decimalInteger(text)) value = *number;
+}
+
+void IniFile::get(const std::string& section, const std::string& key, bool& value) const {
+    int number = value ? 1 : 0;
+    get(section, key, number);
+    value = number != 0;
+}
+
+void IniFile::get(const std::string& section, const std::string& key, std::string& value) const {
+    if (const char* text = m_document->value(section, key)) value = text;
+}
+
+void IniFile::set(const std::string& section, const std::string& key, int value) {
+    set(section, key, std::to_string(value));
+}
+
+void IniFile::set(const std::string& section, const std::string& key, bool value) {
+    set(section, key, std::string(value ? "1" : "0"));
+}
+
+void IniFile::set(const std::string& section, const std::string& key, const std::string& value) {
+    m_document->ini.SetValue(section.c_str(), key.c_str(), value.c_str());
+}
+
+std::string IniFile::save(const std::filesystem::path& file) const {
+    std::string text;
+    if (m_document->ini.Save(text) < 0) return "cannot format the file";
+    // The library ends lines the way of the system it runs on; the file is a Windows file.
+    const FileWriteStatus status = writeFileAtomically(file, withCrLf(text));
+    if (status == FileWriteStatus::Written) return {};
+    return status == FileWriteStatus::CannotOpen ? "cannot create a file in the folder" : "cannot write the file";
+}
+
+}  // namespace tabrin::app

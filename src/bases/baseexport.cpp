@@ -1,0 +1,98 @@
+// The base export file: both bases in one document for the parameter-setup tool, and the
+// command that writes it without a window.
+#include "bases/baseexport.h"
+
+#include <algorithm>
+
+#include "app/cp1251.h"
+#include "app/eventlog.h"
+#include "app/paths.h"
+#include "app/settings.h"
+
+namespace tabrin::bases {
+
+std::string exportFileName(std::string_view vendorToken) {
+    std::string name = "coTextBase";
+    if (!vendorToken.empty()) name += "_" + std::string(vendorToken);
+    return name + ".xml";
+}
+
+model::XMLNode buildExportDocument(const TextBase& texts, const SetBase& sets,
+                                   std::chrono::system_clock::time_point creationTime,
+                                   const ProcessPendingEvents& processPendingEvents) {
+    model::XMLNode document = model::createProgramDocument();
+    model::XMLNode root = document.addChild("root");
+    root.addAttribute("CreationDateTime", app::dateTimeText(creationTime));
+
+    model::XMLNode params = root.addChild("params");
+    for (const TextBaseElement& text : texts.elements()) {
+        model::XMLNode param = params.addChild("param");
+        param.addAttribute("name", text.trus);
+        param.addAttribute("ShortText", text.text);
+        param.addAttribute("EngText", text.teng);
+        param.addAttribute("textid", text.textid);
+        param.addAttribute("sets", text.sets.empty() ? "-1" : text.sets);
+        if (processPendingEvents) processPendingEvents();
+    }
+
+    model::XMLNode enums = root.addChild("enums");
+    for (const SetBaseElement& set : sets.elements()) {
+        model::XMLNode enumNode = enums.addChild("enum");
+        enumNode.addAttribute("id", set.id);
+        for (const SetTextItem& item : set.items) enumNode.addChild("text").addAttribute("text_par", item.packed());
+        if (processPendingEvents) processPendingEvents();
+    }
+    return document;
+}
+
+bool writeExportFile(const std::filesystem::path& file, const TextBase& texts, const SetBase& sets,
+                     std::chrono::system_clock::time_point creationTime,
+                     const ProcessPendingEvents& processPendingEvents) {
+    const model::XMLNode document = buildExportDocument(texts, sets, creationTime, processPendingEvents);
+    return document.writeToFile(file) == model::XMLError::None;
+}
+
+std::string normaliseFolderArgument(std::string_view argument, bool emptyMeansProgramFolder,
+                                    std::string_view programFolder) {
+    std::string folder = cp1251::trim(argument);
+    if (!folder.empty()) {
+        if (folder.front() == '"') folder.erase(0, 1);
+        if (!folder.empty() && folder.back() == '"') folder.pop_back();
+        folder = cp1251::trim(folder);
+    }
+    std::string base(programFolder);
+    if (!base.empty() && base.back() != '/') base += '/';
+    if (folder.empty()) return emptyMeansProgramFolder ? base : std::string();
+
+    const bool rootedHere = folder.front() == '/';  // a Linux path; "\out" still means below the program
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    const bool hasDrive = folder.size() > 1 && folder[1] == ':';
+    if (!rootedHere && !hasDrive) {
+        if (folder.front() == '/') folder.erase(0, 1);
+        folder = base + folder;
+    }
+    if (folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::optional<std::string> exportTextsArgument(std::string_view commandLine) {
+    static constexpr std::string_view kSwitch = "-export-texts";
+    const std::string lowered = cp1251::lower(commandLine);
+    const std::size_t at = lowered.find(kSwitch);
+    if (at == std::string::npos) return std::nullopt;
+    return lowered.substr(at + kSwitch.size());
+}
+
+int runExportTexts(std::string_view folderArgument, const std::filesystem::path& programFolder,
+                   app::MessagePort& port) {
+    const std::string folder = normaliseFolderArgument(folderArgument, true, app::pathText(programFolder));
+    TextBase texts;
+    SetBase sets;
+    if (!texts.load(TextBase::filePath(programFolder), port) || !texts.readCleanly()) return 1;
+    if (!sets.load(SetBase::filePath(programFolder), port) || !sets.readCleanly()) return 1;
+    const app::Settings settings = app::readSettings(app::settingsFilePath(programFolder), 0);
+    const std::filesystem::path file = app::nativePath(folder + exportFileName(settings.vendorToken));
+    return writeExportFile(file, texts, sets, app::currentTime()) ? 0 : 1;
+}
+
+}  // namespace tabrin::bases

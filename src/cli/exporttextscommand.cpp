@@ -1,0 +1,24 @@
+// export-texts [FOLDER]: writes the base export file, as the program's -export-texts switch does.
+#include "app/consolemessageport.h"
+#include "app/cp1251.h"
+#include "bases/baseexport.h"
+#include "cli/clicontext.h"
+
+#include <ostream>
+
+namespace tabrin::cli {
+
+int exportTextsCommand(CliContext& context, const std::vector<std::string>& arguments) {
+    if (arguments.size() > 1) {
+        context.err << "export-texts takes at most one folder\n";
+        return kExitUsage;
+    }
+    // Folder names keep their case here: Linux file names are case-sensitive.
+    const std::string folder = arguments.empty() ? std::string() : cp1251::fromUtf8(arguments.front());
+    app::ConsoleMessagePort port(context.err);
+    const int code = bases::runExportTexts(folder, context.home, port);
+    if (code != 0) context.err << "export-texts: the bases of " << context.home << " could not be exported\n";
+    return code == 0 ? kExitDone : kExitFailed;
+}
+
+}  // namespace tabrin::cli

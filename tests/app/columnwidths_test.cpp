@@ -1,0 +1,54 @@
+// The Russian and English columns of the grids: hidden in English, shown again after a switch.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "app/columnwidths.h"
+
+namespace tabrin::app {
+namespace {
+
+TEST(ColumnWidths, HideAndShareTwoColumns) {
+    struct Row { const char* name; std::array<int, 3> widths; std::array<int, 3> hidden; std::array<int, 3> shared; };
+    const Row rows[] = {
+        {"even sum", {46, 229, 229}, {46, 0, 458}, {46, 229, 229}},
+        {"odd sum rounds down", {46, 236, 139}, {46, 0, 375}, {46, 187, 187}},
+        {"negative sum rounds toward zero", {46, -3, 0}, {46, 0, -3}, {46, -1, -1}},
+        {"sum beyond int", {46, INT_MAX, 10}, {46, 0, INT_MAX}, {46, INT_MAX / 2 + 5, INT_MAX / 2 + 5}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::array<int, 3> hidden = row.widths;
+        hideRussianColumn(hidden, 1, 2);
+        EXPECT_EQ(hidden, row.hidden);
+        std::array<int, 3> shared = row.widths;
+        shareColumnWidth(shared, 1, 2);
+        EXPECT_EQ(shared, row.shared);
+    }
+}
+
+const ProfColumnWidths stored = {34, 58, 31, 236, 140, 86, 140, 194, 78, 83, 55, 53, 270, 242};
+
+TEST(ProfColumnWidths, EnglishInterfaceHidesTheRussianName) {
+    EXPECT_EQ(shownProfColumnWidths(stored, false), stored);
+    EXPECT_EQ(shownProfColumnWidths(stored, true),
+              (ProfColumnWidths{34, 58, 31, 0, 376, 86, 140, 194, 78, 83, 55, 53, 270, 242}));
+}
+
+TEST(ProfColumnWidths, OnlyASwitchFromEnglishToRussianSharesTheNameWidth) {
+    const ProfColumnWidths shownInEnglish = shownProfColumnWidths(stored, true);
+    struct Row { const char* name; bool startedInEnglish; bool englishInterface; ProfColumnWidths expected; };
+    const Row rows[] = {
+        {"English to Russian", true, false, {34, 58, 31, 188, 188, 86, 140, 194, 78, 83, 55, 53, 270, 242}},
+        {"English throughout", true, true, shownInEnglish},
+        {"Russian to English", false, true, shownInEnglish},
+        {"Russian throughout", false, false, shownInEnglish},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(storedProfColumnWidths(shownInEnglish, row.startedInEnglish, row.englishInterface), row.expected);
+    }
+}
+
+}  // namespace
+}  // namespace tabrin::app
