@@ -1,0 +1,91 @@
+// Loading and saving a text base of 50,000 texts, against pugixml parsing the same bytes.
+#include <benchmark/benchmark.h>
+
+#include <pugixml.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/cp1251.h"
+#include "app/messageport.h"
+#include "bases/textbase.h"
+#include "model/xmlparser.h"
+
+namespace {
+
+using namespace tabrin;
+
+constexpr int kTexts = 50000;
+
+class SilentPort : public app::MessagePort {
+public:
+    app::MessageAnswer ask(const app::Message&) override { return app::MessageAnswer::Ok; }
+};
+
+std::string largeBaseBytes() {
+    const std::string russian = cp1251::fromUtf8("Номинальная частота вращения двигателя");
+    std::string bytes = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<root>\n\t<Texts>\n";
+    for (int i = 1; i <= kTexts; ++i) {
+        const std::string n = std::to_string(i);
+        bytes += "\t\t<text_" + n + " id=\"" + n + "\" textid=\"" + n + "\" text=\"" + russian.substr(0, 20) +
+                 "\" sets=\"0\" trus=\"" + russian + " " + n + "\" teng=\"Rated motor speed &amp; more " + n +
+                 "\" author=\"" + cp1251::fromUtf8("Иванов") + "\"/>\n";
+    }
+    return bytes + "\t</Texts>\n</root>\n";
+}
+
+const std::string& baseBytes() {
+    static const std::string bytes = largeBaseBytes();
+    return bytes;
+}
+
+std::filesystem::path baseFile() {
+    static const std::filesystem::path file = [] {
+        const auto path = std::filesystem::temp_directory_path() / "tabrin-benchmark-TextBase.xml";
+        std::ofstream(path, std::ios::binary) << baseBytes();
+        return path;
+    }();
+    return file;
+}
+
+void pugixmlParse(benchmark::State& state) {
+    for (auto _ : state) {
+        pugi::xml_document document;
+        benchmark::DoNotOptimize(document.load_buffer(baseBytes().data(), baseBytes().size()));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * baseBytes().size()));
+}
+
+void xmlLayerParse(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(model::XMLNode::parseString(baseBytes(), "root"));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * baseBytes().size()));
+}
+
+void textBaseLoad(benchmark::State& state) {
+    SilentPort port;
+    for (auto _ : state) {
+        bases::TextBase base;
+        base.load(baseFile(), port);
+        benchmark::DoNotOptimize(base.elements().data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * baseBytes().size()));
+}
+
+void textBaseSave(benchmark::State& state) {
+    SilentPort port;
+    bases::TextBase base;
+    base.load(baseFile(), port);
+    const auto out = std::filesystem::temp_directory_path() / "tabrin-benchmark-saved.xml";
+    for (auto _ : state) benchmark::DoNotOptimize(base.save(out).code);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * baseBytes().size()));
+}
+
+BENCHMARK(pugixmlParse)->Unit(benchmark::kMillisecond);
+BENCHMARK(xmlLayerParse)->Unit(benchmark::kMillisecond);
+BENCHMARK(textBaseLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(textBaseSave)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
