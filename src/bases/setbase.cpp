@@ -18,6 +18,7 @@ bool SetBase::load(const std::filesystem::path& file, app::MessagePort& port) {
     const std::optional<BaseSection> loaded = openBaseSection(file, "Sets", port);
     if (!loaded) return false;
     m_elements.clear();
+    m_elements.reserve(static_cast<std::size_t>(loaded->section.childCount()));
     for (int i = 0; i < loaded->section.childCount(); ++i) {
         m_elements.emplace_back().readFromXml(loaded->section.child(i));
     }

@@ -74,7 +74,7 @@ model::TOperationResult SetBaseElement::readFromXml(const model::XMLNode& node) 
     const model::XMLNode itemsNode = node.child(0);  // the item list, whatever its name
     for (int i = 0; i < itemsNode.attributeCount(); ++i) {
         const model::XMLAttribute* attribute = itemsNode.attribute(i);
-        items.push_back(SetTextItem::unpack(attribute->value ? *attribute->value : std::string()));
+        items.push_back(SetTextItem::unpack(attribute->value.value_or(std::string_view())));
     }
     rebuildJoinedText();
     return {};

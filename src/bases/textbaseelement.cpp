@@ -1,6 +1,8 @@
 // One text of the text base: reading and writing its XML element.
 #include "bases/textbaseelement.h"
 
+#include <iterator>
+
 #include "app/integertext.h"
 #include "bases/elementresults.h"
 
@@ -8,13 +10,20 @@ namespace tabrin::bases {
 
 model::TOperationResult TextBaseElement::readFromXml(const model::XMLNode& node) {
     if (node.isEmpty()) return noXmlNodeResult();
-    id = node.attributeText("id");
-    textid = node.attributeText("textid");
-    text = node.attributeText("text");
-    sets = node.attributeText("sets");
-    trus = node.attributeText("trus");
-    teng = node.attributeText("teng");
-    author = node.attributeText("author");
+    *this = {};
+    // One pass over the attributes; the first of a repeated name counts.
+    std::string* const fields[] = {&id, &textid, &text, &sets, &trus, &teng, &author};
+    static constexpr std::string_view kNames[] = {"id", "textid", "text", "sets", "trus", "teng", "author"};
+    bool seen[std::size(kNames)] = {};
+    for (int i = 0; i < node.attributeCount(); ++i) {
+        const model::XMLAttribute* attribute = node.attribute(i);
+        for (std::size_t k = 0; k < std::size(kNames); ++k) {
+            if (seen[k] || attribute->name != kNames[k]) continue;
+            seen[k] = true;
+            *fields[k] = attribute->value.value_or(std::string_view());
+            break;
+        }
+    }
     return {};
 }
 

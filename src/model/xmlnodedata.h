@@ -1,20 +1,24 @@
-// The storage behind XMLNode handles, shared by the reader, the writer and the node operations.
+// The storage behind XMLNode handles: one arena per document, texts viewed in place.
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <cstring>
+#include <memory_resource>
 #include <string>
-#include <vector>
+#include <string_view>
 
+#include "model/chunkarena.h"
 #include "model/xmlparser.h"
 
 namespace tabrin::model {
 
 struct XMLClear {
     ClearKind kind;
-    std::string text;
+    std::string_view text;
 };
 
+/// A node and everything below it live in their document's arena and are never destroyed one
+/// by one: the arena releases them all at once.
 struct NodeData {
     enum class ContentKind : std::uint8_t { Child, Text, Clear };
     struct Content {
@@ -22,28 +26,52 @@ struct NodeData {
         std::uint32_t index;  // into children, texts or clears
     };
 
-    std::string name;
-    bool isDeclaration = false;
-    std::vector<XMLAttribute> attributes;
-    std::vector<Content> contents;  // document order of everything below
-    std::vector<std::unique_ptr<NodeData>> children;
-    std::vector<std::string> texts;
-    std::vector<XMLClear> clears;
+    explicit NodeData(std::pmr::memory_resource* arena)
+        : attributes(arena), contents(arena), children(arena), texts(arena), clears(arena) {}
 
-    NodeData& appendChild(std::string name, bool declaration) {
-        contents.push_back({ContentKind::Child, static_cast<std::uint32_t>(children.size())});
-        auto& child = *children.emplace_back(std::make_unique<NodeData>());
-        child.name = std::move(name);
-        child.isDeclaration = declaration;
-        return child;
+    std::string_view name;
+    bool isDeclaration = false;
+    std::pmr::vector<XMLAttribute> attributes;
+    std::pmr::vector<Content> contents;  // document order of everything below
+    std::pmr::vector<NodeData*> children;
+    std::pmr::vector<std::string_view> texts;
+    std::pmr::vector<XMLClear> clears;
+};
+
+/// A whole tree: the bytes it was parsed from (decoded in place), the arena of its nodes and of
+/// the texts given to it while building, and its document node.
+struct XMLDocument {
+    std::string source;
+    ChunkArena arena;
+    NodeData* root;
+
+    XMLDocument() : root(newNode()) {}
+
+    NodeData* newNode() { return std::pmr::polymorphic_allocator<NodeData>(&arena).new_object<NodeData>(&arena); }
+
+    /// A copy of `text` that lives as long as the document.
+    std::string_view keep(std::string_view text) {
+        if (text.empty()) return {};
+        char* copy = static_cast<char*>(arena.allocate(text.size(), 1));
+        std::memcpy(copy, text.data(), text.size());
+        return {copy, text.size()};
     }
-    void appendText(std::string text) {
-        contents.push_back({ContentKind::Text, static_cast<std::uint32_t>(texts.size())});
-        texts.push_back(std::move(text));
+
+    NodeData& appendChild(NodeData& parent, std::string_view name, bool declaration) {
+        NodeData* child = newNode();
+        child->name = name;
+        child->isDeclaration = declaration;
+        parent.contents.push_back({NodeData::ContentKind::Child, static_cast<std::uint32_t>(parent.children.size())});
+        parent.children.push_back(child);
+        return *child;
     }
-    void appendClear(ClearKind kind, std::string text) {
-        contents.push_back({ContentKind::Clear, static_cast<std::uint32_t>(clears.size())});
-        clears.push_back({kind, std::move(text)});
+    static void appendText(NodeData& parent, std::string_view text) {
+        parent.contents.push_back({NodeData::ContentKind::Text, static_cast<std::uint32_t>(parent.texts.size())});
+        parent.texts.push_back(text);
+    }
+    static void appendClear(NodeData& parent, ClearKind kind, std::string_view text) {
+        parent.contents.push_back({NodeData::ContentKind::Clear, static_cast<std::uint32_t>(parent.clears.size())});
+        parent.clears.push_back({kind, text});
     }
 };
 
@@ -54,8 +82,8 @@ struct ClearMarks {
 };
 ClearMarks clearMarks(ClearKind kind);
 
-/// Parses a whole document; a hard error gives no tree.
-std::shared_ptr<NodeData> readDocument(std::string_view text, CharacterMode mode, XMLResults& results);
+/// Parses `document.source` into `document.root`, decoding texts in place; false on a hard error.
+bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results);
 
 /// Appends the text of `node` (the contents alone for a document node) to `out`.
 void writeNode(const NodeData& node, bool formatted, std::string& out);

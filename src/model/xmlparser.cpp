@@ -6,7 +6,6 @@
 #include <atomic>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 
 #include "app/cp1251.h"
 #include "app/filewrite.h"
@@ -59,12 +58,13 @@ ClearMarks clearMarks(ClearKind kind) {
     return {"", ""};
 }
 
-XMLNode::XMLNode(std::shared_ptr<NodeData> root, NodeData* node) : m_root(std::move(root)), m_node(node) {}
+XMLNode::XMLNode(std::shared_ptr<XMLDocument> document, NodeData* node)
+    : m_document(std::move(document)), m_node(node) {}
 
 XMLNode XMLNode::createDocument() {
-    auto root = std::make_shared<NodeData>();
-    NodeData* node = root.get();
-    return XMLNode(std::move(root), node);
+    auto document = std::make_shared<XMLDocument>();
+    NodeData* root = document->root;
+    return XMLNode(std::move(document), root);
 }
 
 XMLNode createProgramDocument() {
@@ -75,44 +75,50 @@ XMLNode createProgramDocument() {
     return document;
 }
 
-XMLNode XMLNode::parseString(std::string_view text, std::string_view firstTag, XMLResults* results) {
+XMLNode XMLNode::parseString(std::string text, std::string_view firstTag, XMLResults* results) {
     XMLResults local;
     XMLResults& outcome = results ? *results : local;
     outcome = {};
-    std::shared_ptr<NodeData> root = readDocument(text, characterMode(), outcome);
-    if (!root) return {};
+    auto document = std::make_shared<XMLDocument>();
+    document->source = std::move(text);
+    if (!readDocument(*document, characterMode(), outcome)) return {};
 
-    NodeData* found = root.get();
+    NodeData* found = document->root;
     if (!firstTag.empty()) {
-        const auto firstElement = std::find_if(root->children.begin(), root->children.end(),
-                                               [](const auto& c) { return !c->isDeclaration; });
-        if (firstElement == root->children.end() || (*firstElement)->name != firstTag) {
-            outcome = {firstElement == root->children.end() ? XMLError::NoElements : XMLError::FirstTagNotFound,
-                       0, 0};
+        const auto& topLevel = document->root->children;
+        const auto firstElement =
+            std::find_if(topLevel.begin(), topLevel.end(), [](const NodeData* c) { return !c->isDeclaration; });
+        if (firstElement == topLevel.end() || (*firstElement)->name != firstTag) {
+            outcome = {firstElement == topLevel.end() ? XMLError::NoElements : XMLError::FirstTagNotFound, 0, 0};
             return {};
         }
-        found = firstElement->get();
+        found = *firstElement;
     }
-    return XMLNode(std::move(root), found);
+    return XMLNode(std::move(document), found);
 }
 
 XMLNode XMLNode::parseFile(const std::filesystem::path& path, std::string_view firstTag, XMLResults* results) {
     XMLResults local;
     XMLResults& outcome = results ? *results : local;
     outcome = {};
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     std::error_code ec;
     if (!file || std::filesystem::is_directory(path, ec)) {
         outcome.error = XMLError::FileNotFound;
         return {};
     }
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string bytes(static_cast<std::size_t>(file.tellg()), '\0');
+    file.seekg(0);
+    if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+        outcome.error = XMLError::FileNotFound;
+        return {};
+    }
     if (bytes.empty()) {
         outcome.error = XMLError::Empty;
         return {};
     }
     setCharacterMode(guessCharacterMode(std::string_view(bytes).substr(0, 200), characterMode()));
-    return parseString(bytes, firstTag, &outcome);
+    return parseString(std::move(bytes), firstTag, &outcome);
 }
 
 std::string XMLNode::parseErrorMessage(std::string_view pathText, const XMLResults& results,
@@ -139,28 +145,25 @@ XMLNode XMLNode::openFileForUser(const std::filesystem::path& path, std::string_
 
 bool XMLNode::isDeclaration() const { return m_node && m_node->isDeclaration; }
 
-const std::string& XMLNode::name() const {
-    static const std::string kNone;
-    return m_node ? m_node->name : kNone;
-}
+std::string_view XMLNode::name() const { return m_node ? m_node->name : std::string_view(); }
 
 int XMLNode::childCount() const { return m_node ? static_cast<int>(m_node->children.size()) : 0; }
 
 int XMLNode::childCount(std::string_view name) const {
     if (!m_node) return 0;
     return static_cast<int>(std::count_if(m_node->children.begin(), m_node->children.end(),
-                                          [&](const auto& c) { return c->name == name; }));
+                                          [&](const NodeData* c) { return c->name == name; }));
 }
 
 XMLNode XMLNode::child(int index) const {
     if (!m_node || index < 0 || index >= childCount()) return {};
-    return XMLNode(m_root, m_node->children[static_cast<std::size_t>(index)].get());
+    return XMLNode(m_document, m_node->children[static_cast<std::size_t>(index)]);
 }
 
 XMLNode XMLNode::child(std::string_view name, int index) const {
     if (!m_node || index < 0) return {};
-    for (const auto& c : m_node->children) {
-        if (c->name == name && index-- == 0) return XMLNode(m_root, c.get());
+    for (NodeData* c : m_node->children) {
+        if (c->name == name && index-- == 0) return XMLNode(m_document, c);
     }
     return {};
 }
@@ -172,43 +175,43 @@ const XMLAttribute* XMLNode::attribute(int index) const {
     return &m_node->attributes[static_cast<std::size_t>(index)];
 }
 
-const std::string* XMLNode::attributeValue(std::string_view name) const {
-    if (!m_node) return nullptr;
+std::optional<std::string_view> XMLNode::attributeValue(std::string_view name) const {
+    if (!m_node) return std::nullopt;
     for (const XMLAttribute& a : m_node->attributes) {
-        if (a.name == name) return a.value ? &*a.value : nullptr;
+        if (a.name == name) return a.value;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 std::string XMLNode::attributeText(std::string_view name) const {
-    const std::string* value = attributeValue(name);
-    return value ? *value : std::string();
+    return std::string(attributeValue(name).value_or(std::string_view()));
 }
 
 int XMLNode::textCount() const { return m_node ? static_cast<int>(m_node->texts.size()) : 0; }
 
-std::string XMLNode::text(int index) const {
+std::string_view XMLNode::text(int index) const {
     if (!m_node || index < 0 || index >= textCount()) return {};
     return m_node->texts[static_cast<std::size_t>(index)];
 }
 
 XMLNode XMLNode::addChild(std::string_view name, bool isDeclaration) {
     if (!m_node) return {};
-    return XMLNode(m_root, &m_node->appendChild(std::string(name), isDeclaration));
+    return XMLNode(m_document, &m_document->appendChild(*m_node, m_document->keep(name), isDeclaration));
 }
 
 void XMLNode::addAttribute(std::string_view name, std::optional<std::string_view> value) {
     if (!m_node) return;
-    m_node->attributes.push_back(
-        {std::string(name), value ? std::optional<std::string>(std::string(*value)) : std::nullopt});
+    std::optional<std::string_view> kept;
+    if (value) kept = m_document->keep(*value);
+    m_node->attributes.push_back({m_document->keep(name), kept});
 }
 
 void XMLNode::addText(std::string_view text) {
-    if (m_node) m_node->appendText(std::string(text));
+    if (m_node) XMLDocument::appendText(*m_node, m_document->keep(text));
 }
 
 void XMLNode::addClear(ClearKind kind, std::string_view text) {
-    if (m_node) m_node->appendClear(kind, std::string(text));
+    if (m_node) XMLDocument::appendClear(*m_node, kind, m_document->keep(text));
 }
 
 std::string XMLNode::createXMLString(bool formatted) const {

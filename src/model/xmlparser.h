@@ -54,14 +54,16 @@ CharacterMode guessCharacterMode(std::string_view text, CharacterMode current);
 /// Deepest element nesting a document may have; deeper input is refused as an unexpected token.
 inline constexpr int kMaxNestingDepth = 2048;
 
+/// Names and values stay valid as long as any handle to their tree lives.
 struct XMLAttribute {
-    std::string name;
-    std::optional<std::string> value;
+    std::string_view name;
+    std::optional<std::string_view> value;
 };
 
 enum class ClearKind { Comment, CData, DocType };
 
 struct NodeData;
+struct XMLDocument;
 
 /// Handle to one node of a shared tree; copies share the tree, which lives as long as any handle.
 /// An empty handle is what failed lookups return: every operation on it is harmless.
@@ -74,7 +76,7 @@ public:
 
     /// Parses `text`. With `firstTag`, the result is that element, which must be the first
     /// top-level element (declarations before it are allowed).
-    static XMLNode parseString(std::string_view text, std::string_view firstTag = {}, XMLResults* results = nullptr);
+    static XMLNode parseString(std::string text, std::string_view firstTag = {}, XMLResults* results = nullptr);
     static XMLNode parseFile(const std::filesystem::path& path, std::string_view firstTag = {},
                              XMLResults* results = nullptr);
 
@@ -88,7 +90,7 @@ public:
 
     bool isEmpty() const { return m_node == nullptr; }
     bool isDeclaration() const;
-    const std::string& name() const;
+    std::string_view name() const;
 
     int childCount() const;
     int childCount(std::string_view name) const;
@@ -99,12 +101,12 @@ public:
     int attributeCount() const;
     const XMLAttribute* attribute(int index) const;
     /// The value of an attribute; absent when there is no such attribute or it has no value.
-    const std::string* attributeValue(std::string_view name) const;
+    std::optional<std::string_view> attributeValue(std::string_view name) const;
     /// The value of an attribute, or an empty text when it is absent.
     std::string attributeText(std::string_view name) const;
 
     int textCount() const;
-    std::string text(int index = 0) const;
+    std::string_view text(int index = 0) const;
 
     XMLNode addChild(std::string_view name, bool isDeclaration = false);
     void addAttribute(std::string_view name, std::optional<std::string_view> value);
@@ -119,9 +121,9 @@ public:
     XMLError writeToFile(const std::filesystem::path& path, std::string_view encoding = {}) const;
 
 private:
-    XMLNode(std::shared_ptr<NodeData> root, NodeData* node);
+    XMLNode(std::shared_ptr<XMLDocument> document, NodeData* node);
 
-    std::shared_ptr<NodeData> m_root;
+    std::shared_ptr<XMLDocument> m_document;
     NodeData* m_node = nullptr;
 };
 

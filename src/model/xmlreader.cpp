@@ -1,6 +1,7 @@
 // Parsing XML bytes into a node tree, with error codes and positions instead of exceptions.
 #include <algorithm>
-#include <cstring>
+#include <array>
+#include <optional>
 #include <vector>
 
 #include "app/cp1251.h"
@@ -12,7 +13,13 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // A name runs up to a blank or a character that has a meaning inside tags.
-bool endsName(char c) { return isBlank(c) || std::strchr("/>=<?!\"'", c) != nullptr || c == '\0'; }
+constexpr auto kEndsName = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char c : std::string_view(" \t\r\n/>=<?!\"'\0", 14)) table[c] = true;
+    return table;
+}();
+
+bool endsName(char c) { return kEndsName[static_cast<unsigned char>(c)]; }
 
 // `prefix` is lower-case ASCII.
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -24,26 +31,33 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
-void appendUtf8(std::string& out, unsigned long cp) {
+// Writes the UTF-8 form of a code point at `out`; gives its length.
+std::size_t writeUtf8(char* out, unsigned long cp) {
     if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        out[0] = static_cast<char>(cp);
+        return 1;
     }
+    if (cp < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (cp >> 6));
+        out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    if (cp < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (cp >> 12));
+        out[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (cp >> 18));
+    out[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 4;
 }
 
-// Decodes a numeric reference after "&#" (at `text`); gives the length up to and including ';'.
-std::size_t decodeNumericReference(std::string_view text, CharacterMode mode, std::string& out) {
+// The value of a numeric reference after "&#" (at `text`) and the length up to and including
+// its ';'; nothing when it is malformed.
+std::optional<std::pair<unsigned long, std::size_t>> numericReference(std::string_view text) {
     const bool hex = !text.empty() && (text[0] == 'x' || text[0] == 'X');
     std::size_t i = hex ? 1 : 0;
     unsigned long value = 0;
@@ -54,78 +68,88 @@ std::size_t decodeNumericReference(std::string_view text, CharacterMode mode, st
         if (c >= '0' && c <= '9') digit = c - '0';
         else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
         else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        if (digit < 0) return 0;
+        if (digit < 0) return std::nullopt;
         value = value * (hex ? 16 : 10) + static_cast<unsigned long>(digit);
-        if (value > 0x10FFFF) return 0;
+        if (value > 0x10FFFF) return std::nullopt;
     }
-    if (i == firstDigit || i == text.size() || value == 0) return 0;
-    if (mode == CharacterMode::Utf8) appendUtf8(out, value);
-    else if (value < 0x100) out += static_cast<char>(value);
-    else out += cp1251::fromCodePoint(static_cast<char32_t>(value));  // documents hold Windows-1251
-    return i + 1;
+    if (i == firstDigit || i == text.size() || value == 0) return std::nullopt;
+    return std::pair{value, i + 1};
 }
 
-// Replaces entities; on an unknown one returns false with `bad` at its '&'.
-bool decodeEntities(std::string_view raw, CharacterMode mode, std::string& out, std::size_t& bad) {
+// Writes the character of a numeric reference at `out`; gives its length, never more than the
+// reference's own ("&#N;"), so that texts can be decoded in place.
+std::size_t writeReferencedCharacter(char* out, unsigned long value, CharacterMode mode) {
+    if (mode == CharacterMode::Utf8) return writeUtf8(out, value);
+    // Documents hold Windows-1251: a character above the byte range is written as its code page byte.
+    out[0] = value < 0x100 ? static_cast<char>(value) : cp1251::fromCodePoint(static_cast<char32_t>(value));
+    return 1;
+}
+
+// Replaces the entities of `text` in place and shortens the view to the decoded bytes. On an
+// unknown entity returns false with `bad` at its '&'.
+bool decodeInPlace(std::string_view& text, char* writable, CharacterMode mode, std::size_t& bad) {
     static constexpr std::pair<std::string_view, char> kNamed[] = {
         {"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}};
-    out.clear();
-    out.reserve(raw.size());
-    std::size_t pos = 0;
-    while (pos < raw.size()) {
-        const std::size_t amp = raw.find('&', pos);
-        if (amp == std::string_view::npos) {
-            out.append(raw.substr(pos));
-            break;
+    std::size_t amp = text.find('&');
+    if (amp == std::string_view::npos) return true;
+    std::size_t read = amp;
+    std::size_t written = amp;
+    while (read < text.size()) {
+        if (text[read] != '&') {
+            writable[written++] = text[read++];
+            continue;
         }
-        out.append(raw.substr(pos, amp - pos));
-        const std::string_view rest = raw.substr(amp + 1);
+        const std::string_view rest = text.substr(read + 1);
         std::size_t used = 0;
         if (!rest.empty() && rest[0] == '#') {
-            const std::size_t length = decodeNumericReference(rest.substr(1), mode, out);
-            used = length ? length + 1 : 0;
+            if (const auto reference = numericReference(rest.substr(1))) {
+                written += writeReferencedCharacter(writable + written, reference->first, mode);
+                used = reference->second + 1;
+            }
         } else {
             for (const auto& [name, character] : kNamed) {
                 if (startsWithNoCase(rest, name)) {
-                    out += character;
+                    writable[written++] = character;
                     used = name.size();
                     break;
                 }
             }
         }
         if (used == 0) {
-            bad = amp;
+            bad = read;
             return false;
         }
-        pos = amp + 1 + used;
+        read += 1 + used;
     }
+    text = text.substr(0, written);
     return true;
 }
 
 class Reader {
 public:
-    Reader(std::string_view text, CharacterMode mode) : m_text(text), m_mode(mode) {}
+    Reader(XMLDocument& document, CharacterMode mode)
+        : m_document(document), m_text(document.source), m_writable(document.source.data()), m_mode(mode) {}
 
-    std::shared_ptr<NodeData> run(XMLResults& results) {
+    bool run(XMLResults& results) {
         if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_pos = 3;
         if (std::all_of(m_text.begin() + static_cast<std::ptrdiff_t>(m_pos), m_text.end(), isBlank)) {
             results = {XMLError::Empty, 0, 0};
-            return nullptr;
+            return false;
         }
-        auto root = std::make_shared<NodeData>();
-        m_open.push_back(root.get());
+        NodeData* root = m_document.root;
+        m_open.push_back(root);
         while (m_error == XMLError::None && m_pos < m_text.size()) step();
         if (m_error != XMLError::None) {
             results = {m_error, m_errorLine, m_errorColumn};
-            return nullptr;
+            return false;
         }
         if (m_open.size() > 1 && m_warning == XMLError::None) warn(XMLError::MissingEndTag, m_text.size());
         if (m_warning == XMLError::None &&
-            std::none_of(root->children.begin(), root->children.end(), [](const auto& c) { return !c->isDeclaration; })) {
+            std::none_of(root->children.begin(), root->children.end(), [](const NodeData* c) { return !c->isDeclaration; })) {
             warn(XMLError::NoXMLTagFound, m_text.size());
         }
         results = {m_warning, m_warningLine, m_warningColumn};
-        return root;
+        return true;
     }
 
 private:
@@ -163,11 +187,13 @@ private:
         return m_text.substr(start, m_pos - start);
     }
 
-    bool decodeInto(std::string_view raw, std::size_t rawOffset, std::string& out) {
+    // The text at [from, to) with its entities decoded in place; nothing on an unknown entity.
+    std::optional<std::string_view> decoded(std::size_t from, std::size_t to) {
+        std::string_view text = m_text.substr(from, to - from);
         std::size_t bad = 0;
-        if (decodeEntities(raw, m_mode, out, bad)) return true;
-        fail(XMLError::UnknownCharacterEntity, rawOffset + bad);
-        return false;
+        if (decodeInPlace(text, m_writable + from, m_mode, bad)) return text;
+        fail(XMLError::UnknownCharacterEntity, from + bad);
+        return std::nullopt;
     }
 
     void step() {
@@ -189,8 +215,7 @@ private:
         while (from < to && isBlank(m_text[from])) ++from;
         while (to > from && isBlank(m_text[to - 1])) --to;
         if (from == to) return;
-        std::string decoded;
-        if (decodeInto(m_text.substr(from, to - from), from, decoded)) current().appendText(std::move(decoded));
+        if (const auto text = decoded(from, to)) XMLDocument::appendText(current(), *text);
     }
 
     void readClear(ClearKind kind) {
@@ -198,7 +223,7 @@ private:
         const std::size_t start = m_pos + marks.open.size();
         const std::size_t end = m_text.find(marks.close, start);
         if (end == std::string_view::npos) return fail(XMLError::UnmatchedEndClearTag, m_pos);
-        current().appendClear(kind, std::string(m_text.substr(start, end - start)));
+        XMLDocument::appendClear(current(), kind, m_text.substr(start, end - start));
         m_pos = end + marks.close.size();
     }
 
@@ -211,7 +236,7 @@ private:
             if (c == '[') ++brackets;
             else if (c == ']' && brackets > 0) --brackets;
             else if (c == '>' && brackets == 0) {
-                current().appendClear(ClearKind::DocType, std::string(m_text.substr(start, i - start)));
+                XMLDocument::appendClear(current(), ClearKind::DocType, m_text.substr(start, i - start));
                 m_pos = i + 1;
                 return;
             }
@@ -241,33 +266,34 @@ private:
         m_pos += declaration ? 2 : 1;
         const std::string_view name = readName();
         if (name.empty()) return fail(XMLError::MissingTagName, m_pos);
-        NodeData& node = current().appendChild(std::string(name), declaration);
+        NodeData& node = m_document.appendChild(current(), name, declaration);
+        m_attributes.clear();
         while (true) {
             skipBlanks();
             if (atEnd()) return fail(XMLError::UnexpectedToken, m_pos);
-            if (declaration ? lookingAt("?>") : lookingAt("/>")) {
-                m_pos += 2;
-                return;
-            }
-            if (!declaration && m_text[m_pos] == '>') {
-                ++m_pos;
+            const bool endsEmpty = declaration ? lookingAt("?>") : lookingAt("/>");
+            const bool endsOpen = !declaration && m_text[m_pos] == '>';
+            if (endsEmpty || endsOpen) {
+                m_pos += endsEmpty ? 2 : 1;
+                node.attributes.assign(m_attributes.begin(), m_attributes.end());
+                if (endsEmpty) return;
                 if (m_open.size() > static_cast<std::size_t>(kMaxNestingDepth)) {
                     return fail(XMLError::UnexpectedToken, m_pos - 1);
                 }
                 m_open.push_back(&node);
                 return;
             }
-            if (!readAttribute(node)) return;
+            if (!readAttribute()) return;
         }
     }
 
-    bool readAttribute(NodeData& node) {
+    bool readAttribute() {
         const std::string_view name = readName();
         if (name.empty()) {
             fail(XMLError::UnexpectedToken, m_pos);
             return false;
         }
-        XMLAttribute& attribute = node.attributes.emplace_back(XMLAttribute{std::string(name), std::nullopt});
+        XMLAttribute& attribute = m_attributes.emplace_back(XMLAttribute{name, std::nullopt});
         skipBlanks();
         if (atEnd() || m_text[m_pos] != '=') return true;
         ++m_pos;
@@ -284,11 +310,15 @@ private:
             return false;
         }
         m_pos = end + 1;
-        return decodeInto(m_text.substr(start, end - start), start, attribute.value.emplace());
+        attribute.value = decoded(start, end);
+        return attribute.value.has_value();
     }
 
-    std::string_view m_text;
+    XMLDocument& m_document;
+    std::string_view m_text;  // the document's bytes, read ahead of where they are decoded
+    char* m_writable;         // the same bytes, written behind the reading
     CharacterMode m_mode;
+    std::vector<XMLAttribute> m_attributes;  // of the tag being read
     std::size_t m_pos = 0;
     std::vector<NodeData*> m_open;  // the document node, then each open element
     XMLError m_error = XMLError::None;
@@ -336,8 +366,8 @@ std::string declaredEncoding(std::string_view text) {
 
 }  // namespace
 
-std::shared_ptr<NodeData> readDocument(std::string_view text, CharacterMode mode, XMLResults& results) {
-    return Reader(text, mode).run(results);
+bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results) {
+    return Reader(document, mode).run(results);
 }
 
 CharacterMode guessCharacterMode(std::string_view text, CharacterMode current) {

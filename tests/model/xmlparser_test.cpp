@@ -92,7 +92,7 @@ TEST(XmlParse, Navigation) {
     EXPECT_EQ(root.child(1).name(), "b");
     EXPECT_TRUE(root.child("missing").isEmpty());
     EXPECT_TRUE(root.child(7).isEmpty());
-    EXPECT_EQ(root.child(0).attributeValue("missing"), nullptr);
+    EXPECT_EQ(root.child(0).attributeValue("missing"), std::nullopt);
     EXPECT_EQ(root.child(0).attribute(0)->name, "n");
 
     const XMLNode none;

@@ -1,0 +1,35 @@
+// A memory resource that hands out memory from fixed-size chunks and frees them all at once.
+#include "model/chunkarena.h"
+
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+namespace tabrin::model {
+
+ChunkArena::~ChunkArena() {
+    for (void* chunk : m_chunks) std::free(chunk);
+}
+
+void* ChunkArena::do_allocate(std::size_t bytes, std::size_t alignment) {
+    void* next = m_next;
+    if (std::align(alignment, bytes, next, m_left)) {
+        m_next = static_cast<char*>(next) + bytes;
+        m_left -= bytes;
+        return next;
+    }
+    // A request larger than a chunk gets a block of its own; the current chunk stays in use.
+    const std::size_t size = bytes + alignment > kChunkSize ? bytes + alignment : kChunkSize;
+    void* chunk = std::malloc(size);
+    if (!chunk) throw std::bad_alloc();
+    m_chunks.push_back(chunk);
+    void* aligned = chunk;
+    std::size_t space = size;
+    std::align(alignment, bytes, aligned, space);
+    if (size != kChunkSize) return aligned;
+    m_next = static_cast<char*>(aligned) + bytes;
+    m_left = space - bytes;
+    return aligned;
+}
+
+}  // namespace tabrin::model
