@@ -5,36 +5,12 @@
 
 #include "app/cp1251.h"
 #include "app/integertext.h"
-#include "bases/basefile.h"
 #include "bases/numbering.h"
 
 namespace tabrin::bases {
 
 std::filesystem::path SetBase::filePath(const std::filesystem::path& programFolder) {
     return programFolder / "xml_DB" / "SetBase.xml";
-}
-
-bool SetBase::load(const std::filesystem::path& file, app::MessagePort& port) {
-    const std::optional<BaseSection> loaded = openBaseSection(file, "Sets", port);
-    if (!loaded) return false;
-    m_elements.clear();
-    m_elements.reserve(static_cast<std::size_t>(loaded->section.childCount()));
-    for (int i = 0; i < loaded->section.childCount(); ++i) {
-        m_elements.emplace_back().readFromXml(loaded->section.child(i));
-    }
-    m_unreadFile = loaded->readCleanly ? std::filesystem::path() : file;
-    m_modified = false;
-    return true;
-}
-
-model::TOperationResult SetBase::save(const std::filesystem::path& file) {
-    if (isUnreadFile(m_unreadFile, file)) return unreadBaseResult(file);
-    model::XMLNode document = model::createProgramDocument();
-    model::XMLNode sets = document.addChild("root").addChild("Sets");
-    for (const SetBaseElement& element : m_elements) element.writeToXml(sets);
-    model::TOperationResult result = writeBaseDocument(document, file);
-    if (result.ok()) m_modified = false;
-    return result;
 }
 
 int SetBase::find(std::string_view number) const {

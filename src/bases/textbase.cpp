@@ -5,7 +5,6 @@
 
 #include "app/cp1251.h"
 #include "app/integertext.h"
-#include "bases/basefile.h"
 #include "bases/numbering.h"
 
 namespace tabrin::bases {
@@ -25,29 +24,6 @@ std::string textOfKind(const TextBaseElement& element, int kind) {
 
 std::filesystem::path TextBase::filePath(const std::filesystem::path& programFolder) {
     return programFolder / "xml_DB" / "TextBase.xml";
-}
-
-bool TextBase::load(const std::filesystem::path& file, app::MessagePort& port) {
-    const std::optional<BaseSection> loaded = openBaseSection(file, "Texts", port);
-    if (!loaded) return false;
-    m_elements.clear();
-    m_elements.reserve(static_cast<std::size_t>(loaded->section.childCount()));
-    for (int i = 0; i < loaded->section.childCount(); ++i) {
-        m_elements.emplace_back().readFromXml(loaded->section.child(i));
-    }
-    m_unreadFile = loaded->readCleanly ? std::filesystem::path() : file;
-    m_modified = false;
-    return true;
-}
-
-model::TOperationResult TextBase::save(const std::filesystem::path& file) {
-    if (isUnreadFile(m_unreadFile, file)) return unreadBaseResult(file);
-    model::XMLNode document = model::createProgramDocument();
-    model::XMLNode texts = document.addChild("root").addChild("Texts");
-    for (TextBaseElement& element : m_elements) element.writeToXml(texts);
-    model::TOperationResult result = writeBaseDocument(document, file);
-    if (result.ok()) m_modified = false;
-    return result;
 }
 
 int TextBase::find(std::string_view number) const {
