@@ -1,0 +1,204 @@
+// One object of a CANopen dictionary: its format word, order and `obj_` element.
+#include "model/dictobject.h"
+
+#include "app/cp1251.h"
+#include "app/integertext.h"
+#include "app/translator.h"
+#include "bases/setbase.h"
+#include "model/numbertext.h"
+
+namespace tabrin::model {
+namespace {
+
+// The longest element name an object may have: "obj_" + 5 + "." + 3 characters.
+constexpr std::size_t kMaxElementName = 13;
+
+TOperationResult noNode() { return {1, u"Null pointer to XML node"}; }
+
+int accessWord(const std::string& dataType) {
+    if (dataType == "Secret") return 0xC000;
+    if (dataType == "Protected") return 0x8000;
+    if (dataType == "Editable") return 0x4000;
+    return 0;
+}
+
+int visualizationNumber(const std::string& visualization) {
+    if (visualization == "Bin") return 1;
+    if (visualization == "Dec") return 2;
+    if (visualization == "Hex") return 3;
+    return 0;
+}
+
+int typeWord(const DictObject& o) {
+    if (o.Type == "Bit") return 0x2000 + visualizationNumber(o.Visualization) * 0x100 + o.Length * 16 + o.StartBit;
+    if (o.Type == "StandartNum") {
+        const int size = o.Size == "32" ? 0x0400 : o.Size == "16" ? 0x0200 : 0;
+        return 0x0800 + (o.Signed == "true" ? 0x0100 : 0) + size;
+    }
+    if (o.Type == "IQ") {
+        return 0x1000 + (o.Size == "32" ? 0x0400 : 0) + (o.Signed == "false" ? 0x0800 : 0) + o.ScaleNum * 32 + o.QValue;
+    }
+    if (o.Type == "Float") {
+        if (o.FloatType == "Relative") return 0x3000 + 0x0800 + o.ScaleNum;
+        if (o.FloatType == "Absolute") return 0x3000 + o.NumOfFloat * 512 + o.Prefix * 64 + o.Units;
+        return 0x3000;
+    }
+    return 0;
+}
+
+// Scale-coefficient objects describe their coefficient: 02h packs it, 03h to 06h hold its parts.
+void takeScaleCoefficient(DictObject& object, const std::vector<ScaleNumber>& scaleNumbers) {
+    const std::uint32_t index = hexTextToNumber(object.index);
+    if (index < kScaleObjectsIndex || index - kScaleObjectsIndex >= scaleNumbers.size()) return;
+    const ScaleNumber& scale = scaleNumbers[index - kScaleObjectsIndex];
+    const auto part = [](const std::string& text) { return app::toInteger(text).value_or(0); };
+    if (object.subindex == "02h") {
+        const int packed = (part(scale.units) & 0x3F) * 1024 + (part(scale.prefix) & 7) * 128 +
+                           (part(scale.num_of_float) & 3) * 32 + (part(scale.scaleQ) & 0x1F);
+        object.defaultValue = std::to_string(packed);
+    } else if (object.subindex == "03h") {
+        object.defaultValue = scale.scaleQ;
+    } else if (object.subindex == "04h") {
+        object.defaultValue = scale.num_of_float;
+    } else if (object.subindex == "05h") {
+        object.defaultValue = scale.prefix;
+    } else if (object.subindex == "06h") {
+        object.defaultValue = scale.units;
+    }
+}
+
+std::string groupNameOf(const DictObject& object, const ObjectWriteContext& context) {
+    const bases::SetBaseElement* groups =
+        context.groupSet >= 0 ? context.sets.findSet(std::to_string(context.groupSet)) : nullptr;
+    const int group = app::toInteger(object.group).value_or(-1);
+    if (groups && group >= 0 && group < static_cast<int>(groups->items.size())) {
+        return cp1251::trim(groups->itemText(group, false, context.language));
+    }
+    return context.translator.translateText(cp1251::fromUtf8("неизвестна"));
+}
+
+void addIntegerAttribute(XMLNode& node, std::string_view name, int value) {
+    node.addAttribute(name, std::to_string(value));
+}
+
+}  // namespace
+
+int formatWord(const DictObject& object) { return accessWord(object.DataType) + typeWord(object); }
+
+bool lessThan(const DictObject& a, const DictObject& b) {
+    if (a.index != b.index) return a.index < b.index;
+    return a.subindex < b.subindex;
+}
+
+TOperationResult DictObject::readFromXml(const XMLNode& node, int position) {
+    reset();
+    if (node.isEmpty()) return outcome = noNode();
+    number = position;
+    name = node.attributeText("name");
+    const std::string_view elementName = node.name();
+    index = std::string(elementName.substr(std::min<std::size_t>(4, elementName.size()), 5));
+    subindex = std::string(elementName.substr(std::min<std::size_t>(10, elementName.size()), 3));
+    DataType = node.attributeText("DataType");
+
+    const XMLNode formatNode = node.child("format");
+    const auto integer = [&](std::string_view attribute) {
+        return integerAttribute(formatNode.attributeValue(attribute).value_or(std::string_view()));
+    };
+    Type = formatNode.attributeText("Type");
+    if (Type == "Bit") {
+        Visualization = formatNode.attributeText("Visualization");
+        Length = integer("Length");
+        StartBit = integer("StartBit");
+    } else if (Type == "Float") {
+        FloatType = formatNode.attributeText("FloatType");
+        if (FloatType == "Relative") {
+            ScaleNum = integer("ScaleNum");
+        } else if (FloatType == "Absolute") {
+            Prefix = integer("Prefix");
+            Units = integer("Units");
+            NumOfFloat = integer("NumOfFloat");
+        }
+    } else if (Type == "IQ" || Type == "StandartNum") {
+        Size = formatNode.attributeText("Size");
+        Signed = formatNode.attributeText("Signed");
+        if (Type == "IQ") {
+            QValue = integer("QValue");
+            ScaleNum = integer("ScaleNum");
+        }
+    }
+    format = std::to_string(formatWord(*this));
+
+    const XMLNode textNode = node.child("text");
+    text = textNode.attributeText("text");
+    textID = textNode.attributeText("textID");
+    description = node.child("description").attributeText("description");
+    const XMLNode defaults = node.child("defaults");
+    defaultValue = defaults.attributeText("default");
+    min = defaults.attributeText("min");
+    max = defaults.attributeText("max");
+
+    addr = node.attributeText("addr");
+    group = node.attributeText("group");
+    fullgroup = node.attributeText("fullgroup");
+    callback = node.attributeText("callback");
+    groupName = node.attributeText("groupName");
+    return outcome;
+}
+
+TOperationResult DictObject::writeToXml(XMLNode parent, const ObjectWriteContext& context) {
+    const std::string elementName = "obj_" + address();
+    if (elementName.size() > kMaxElementName) {
+        return outcome = TOperationResult::fromText(2, "String 'index.subindex' is too long: " + address());
+    }
+    if (parent.isEmpty()) return outcome = noNode();
+    outcome = {};
+    XMLNode node = parent.addChild(elementName);
+
+    takeScaleCoefficient(*this, context.scaleNumbers);
+    if (defaultValue.empty()) defaultValue = "0";
+    if (min.empty() && !max.empty()) min = "0";
+    if (max.empty() && !min.empty()) max = "0";
+
+    node.addAttribute("DataType", DataType);
+    node.addAttribute("name", name);
+    node.addAttribute("addr", addr);
+    node.addAttribute("group", group);
+    node.addAttribute("groupName", groupNameOf(*this, context));
+    node.addAttribute("fullgroup", fullgroup);
+    node.addAttribute("callback", callback);
+
+    XMLNode formatNode = node.addChild("format");
+    formatNode.addAttribute("Type", Type);
+    if (Type == "StandartNum" || Type == "IQ") {
+        formatNode.addAttribute("Size", Size);
+        formatNode.addAttribute("Signed", Signed);
+    }
+    if (Type == "IQ") {
+        addIntegerAttribute(formatNode, "QValue", QValue);
+        addIntegerAttribute(formatNode, "ScaleNum", ScaleNum);
+    } else if (Type == "Bit") {
+        formatNode.addAttribute("Visualization", Visualization);
+        addIntegerAttribute(formatNode, "Length", Length);
+        addIntegerAttribute(formatNode, "StartBit", StartBit);
+    } else if (Type == "Float") {
+        formatNode.addAttribute("FloatType", FloatType);
+        if (FloatType == "Absolute") {
+            addIntegerAttribute(formatNode, "Prefix", Prefix);
+            addIntegerAttribute(formatNode, "Units", Units);
+            addIntegerAttribute(formatNode, "NumOfFloat", NumOfFloat);
+        } else if (FloatType == "Relative") {
+            addIntegerAttribute(formatNode, "ScaleNum", ScaleNum);
+        }
+    }
+    XMLNode textNode = node.addChild("text");
+    textNode.addAttribute("text", text);
+    textNode.addAttribute("textID", textID);
+    XMLNode defaults = node.addChild("defaults");
+    defaults.addAttribute("default", defaultValue);
+    defaults.addAttribute("min", min);
+    defaults.addAttribute("max", max);
+    node.addChild("description").addAttribute("description", description);
+    return outcome;
+}
+
+}  // namespace tabrin::model

@@ -1,0 +1,84 @@
+// The profile: generation settings, scale table, EDS header and the dictionary objects in a base
+// profile and further configurations, with the view of the current configuration.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/language.h"
+#include "model/dictobject.h"
+#include "model/profilesettings.h"
+#include "model/scalenumber.h"
+
+namespace tabrin::app {
+class Translator;
+}
+namespace tabrin::bases {
+class SetBase;
+}
+
+namespace tabrin::model {
+
+/// One configuration. Objects stay sorted in object order after every change.
+struct SubProfile {
+    TOperationResult outcome;
+    std::string name;
+    std::vector<DictObject> objects;
+};
+
+/// The largest profile read from standard input.
+inline constexpr std::size_t kStdinBufferSize = 0x200000;
+
+class Profile {
+public:
+    /// Names of configurations pass through `translator`; `language` gives the panel-enumeration default.
+    Profile(app::Translator& translator, app::Language language);
+
+    TOperationResult outcome;
+    std::string path;
+    std::string text;  // the whole file as read
+    ProfileSettings settings;
+    std::string header_text;  // EDS header
+    std::string vendorToken;  // 8 upper-case hex digits, or empty
+    std::vector<ScaleNumber> scaleNumbers;
+    std::vector<SubProfile> configurations;  // position 0 is the base profile
+    int CurrSubProfile = 0;
+
+    void reset();
+    /// `reset`, `readFile` and, when the file was read, `parse`.
+    TOperationResult load(const std::filesystem::path& file);
+    /// Reads the whole file (or standard input for the path "stdin") into `text`.
+    TOperationResult readFile(const std::filesystem::path& file);
+    /// Builds the settings, scale table and configurations from `text`.
+    TOperationResult parse();
+    /// Writes the profile's file; the file is replaced only when the whole file was written.
+    TOperationResult save(const std::filesystem::path& file, const bases::SetBase& sets);
+
+    /// The objects of the current configuration as the user sees them. Valid until the next change.
+    const std::vector<DictObject*>& view() const { return m_view; }
+
+    void setCurrent(int position);
+    void rebuildView();
+    /// Adds to configuration `configuration` (-1: the current one); an invalid position does nothing.
+    void addObject(DictObject object, int configuration = -1);
+    void addObjects(std::vector<DictObject> objects, int configuration = -1);
+    void deleteObject(std::string_view index, std::string_view subindex, int configuration);
+    /// Removes the objects shown in view rows first .. first + count - 1, each from its own configuration.
+    void deleteRows(int first, int count);
+
+private:
+    bool isConfiguration(int position) const;
+    void readSettings(const XMLNode& settingsNode);
+    TOperationResult readConfiguration(const XMLNode& node, int position, SubProfile& configuration);
+    void deriveVendorToken();
+
+    app::Translator& m_translator;
+    app::Language m_language;
+    std::vector<DictObject*> m_view;
+};
+
+/// Sorts objects into object order.
+void sortObjects(std::vector<DictObject>& objects);
+
+}  // namespace tabrin::model

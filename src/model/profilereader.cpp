@@ -1,0 +1,181 @@
+// Reading a profile: the file (or standard input) and its settings, scale table and configurations.
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <new>
+
+#include "app/cp1251.h"
+#include "app/integertext.h"
+#include "app/translator.h"
+#include "model/numbertext.h"
+#include "model/profile.h"
+
+namespace tabrin::model {
+namespace {
+
+std::string readText(const XMLNode& node, std::string_view name) { return node.attributeText(name); }
+
+bool readFlag(const XMLNode& node, std::string_view name) { return node.attributeText(name) == "true"; }
+
+// An absent or empty attribute takes `fallback`.
+std::string readWithDefault(const XMLNode& node, std::string_view name, std::string_view fallback) {
+    const std::string value = node.attributeText(name);
+    return value.empty() ? std::string(fallback) : value;
+}
+
+int readDecimal(const XMLNode& node, std::string_view name, int fallback) {
+    return app::toInteger(node.attributeText(name)).value_or(fallback);
+}
+
+TOperationResult readStandardInput(std::string& text) {
+    std::unique_ptr<char[]> buffer(new (std::nothrow) char[kStdinBufferSize]);
+    if (!buffer) return {3, u"Error allocating memory for stdin buffer"};
+    const std::size_t read = std::fread(buffer.get(), 1, kStdinBufferSize, stdin);
+    if (read == kStdinBufferSize) {
+        return TOperationResult::fromText(1, "Size of data read from 'stdin' exceeds input buffer size (" +
+                                                 std::to_string(kStdinBufferSize - 1) + " bytes)");
+    }
+    text.assign(buffer.get(), read);
+    return {};
+}
+
+}  // namespace
+
+TOperationResult Profile::load(const std::filesystem::path& file) {
+    reset();
+    if (readFile(file).ok()) parse();
+    return outcome;
+}
+
+TOperationResult Profile::readFile(const std::filesystem::path& file) {
+    text.clear();
+    path = cp1251::fromUtf8(file.string());
+    if (file == "stdin") return outcome = readStandardInput(text);
+
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
+    const std::string shown = cp1251::fromUtf8((ec ? file : absolute).string());
+    std::ifstream stream(absolute, std::ios::binary | std::ios::ate);
+    if (!stream || std::filesystem::is_directory(absolute, ec)) {
+        return outcome = TOperationResult::fromText(2, "Can't open file '" + shown + "' to read profile");
+    }
+    const std::streamoff size = stream.tellg();
+    try {
+        text.resize(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        return outcome = {3, u"Unable to allocate memory"};
+    }
+    stream.seekg(0);
+    if (!stream.read(text.data(), size)) {
+        text.clear();
+        return outcome = TOperationResult::fromText(4, "Error reading profile '" + shown + "'");
+    }
+    return outcome = {};
+}
+
+TOperationResult Profile::parse() {
+    const CharacterMode mode = characterMode();
+    setCharacterMode(CharacterMode::EightBit);
+    const XMLNode root = XMLNode::parseString(text, "root");
+    setCharacterMode(mode);
+    if (root.isEmpty()) return outcome = {5, u"'root' node not found"};
+    const XMLNode settingsNode = root.child("dictionary_settings");
+    if (settingsNode.isEmpty()) return outcome = {5, u"'dictionary_settings' node not found"};
+    readSettings(settingsNode);
+
+    if (const XMLNode eds = root.child("eds_header"); !eds.isEmpty()) header_text = eds.attributeText("header_text");
+
+    const XMLNode scales = root.child("scale_numbers");
+    for (int i = 0; i < scales.childCount(); ++i) scaleNumbers.emplace_back().readFromXml(scales.child(i));
+
+    SubProfile base;
+    if (const TOperationResult result = readConfiguration(root.child("Indexes"), 0, base); !result.ok()) {
+        return outcome = {5, result.message};
+    }
+    base.name = m_translator.translateText(cp1251::fromUtf8("Базовый профиль"));
+    configurations.push_back(std::move(base));
+
+    const XMLNode further = root.child("SubProfiles");
+    for (int j = 0; j < further.childCount(); ++j) {
+        SubProfile configuration;
+        if (readConfiguration(further.child(j), j + 1, configuration).ok()) {
+            configurations.push_back(std::move(configuration));
+        }
+    }
+    setCurrent(CurrSubProfile);
+    deriveVendorToken();
+    return outcome = {};
+}
+
+void Profile::readSettings(const XMLNode& node) {
+    settings.group_set = readText(node, "group_set");
+    const std::string series = readText(node, "proc_series");
+    if (series == "24") {
+        settings.proc_series = ProcessorSeries::Assembler;
+        settings.Vost_inc = readFlag(node, "Vost_inc");
+    } else if (series == "28") {
+        settings.proc_series = ProcessorSeries::CCode;
+        settings.prefix = integerAttribute(readText(node, "prefix"));
+        settings.AddrComm1 = readWithDefault(node, "AddrComm1", "CO1_SPI_START_ADDR");
+        settings.AddrUser1 = readWithDefault(node, "AddrUser1", "CO1_SPI_START_ADDR");
+        settings.AddrComm2 = readWithDefault(node, "AddrComm2", "CO2_SPI_START_ADDR");
+        settings.AddrUser2 = readWithDefault(node, "AddrUser2", "CO1_SPI_START_ADDR");
+        settings.BigYA = readFlag(node, "BigYA");
+        settings.M3Includes = readFlag(node, "M3Includes");
+        settings.FormatType = readText(node, "FormatType") == "1";
+        settings.GenVostCToFolder = readFlag(node, "GenVostCToFolder");
+        settings.VostCFolder = readText(node, "VostCFolder");
+        settings.GenPUTextsToFolder = readFlag(node, "GenPUTextsToFolder");
+        settings.PUCodeType = readDecimal(node, "PUCodeType", 0);
+        settings.PUTextsType = readDecimal(node, "PUTextsType", 2);
+        settings.PUEnumsType = readDecimal(node, "PUEnumsType", m_language == app::Language::English ? 3 : 2);
+        settings.PUUseOtherEnumIfNoGiven = readFlag(node, "PUUseOtherEnumIfNoGiven");
+        settings.PUTextsHPath = readText(node, "PUTextsHPath");
+        settings.PUTextsHInc = readWithDefault(node, "PUTextsHInc", "\"DSP.h\"");
+        settings.PUTextsCPath = readText(node, "PUTextsCPath");
+        settings.PUTextsCInc = readWithDefault(node, "PUTextsCInc", "\"PU_Texts.h\"");
+    }
+    settings.old_groups = readFlag(node, "old_groups");
+    // A position that is not a decimal number selects the base profile.
+    CurrSubProfile = readDecimal(node, "CurrSubProfile", 0);
+}
+
+TOperationResult Profile::readConfiguration(const XMLNode& node, int position, SubProfile& configuration) {
+    configuration = {};
+    const std::optional<std::string_view> name = node.attributeValue("name");
+    configuration.name = name ? std::string(*name) : m_translator.translateText(cp1251::fromUtf8("Без имени"));
+    for (int i = 0; i < node.childCount(); ++i) {
+        DictObject object;
+        const TOperationResult result = object.readFromXml(node.child(i), i);
+        if (!result.ok()) {
+            configuration.outcome = {2, result.message};
+            continue;
+        }
+        object.configuration = position;
+        configuration.objects.push_back(std::move(object));
+    }
+    sortObjects(configuration.objects);
+    // A root counts the objects of its index that follow it, and gives them its group.
+    auto& objects = configuration.objects;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        if (!objects[i].isRoot()) continue;
+        std::size_t end = i + 1;
+        while (end < objects.size() && objects[end].index == objects[i].index) objects[end++].group = objects[i].group;
+        objects[i].format = std::to_string(end - i - 1);
+    }
+    return configuration.outcome;
+}
+
+void Profile::deriveVendorToken() {
+    vendorToken.clear();
+    for (const DictObject& object : configurations.front().objects) {
+        if (object.index != "2600h" || object.subindex != "01h" || object.defaultValue.empty()) continue;
+        const std::optional<std::int64_t> value = toIntegerAutoBase(object.defaultValue);
+        if (!value || *value <= 0) continue;
+        char token[9];
+        std::snprintf(token, sizeof token, "%08X", static_cast<unsigned>(*value));
+        vendorToken = token;
+    }
+}
+
+}  // namespace tabrin::model

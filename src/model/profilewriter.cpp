@@ -1,0 +1,109 @@
+// Writing a profile's file: settings by processor series, EDS header, scale table and configurations.
+#include <cstdio>
+
+#include "app/cp1251.h"
+#include "app/integertext.h"
+#include "app/version.h"
+#include "model/profile.h"
+
+namespace tabrin::model {
+namespace {
+
+const char* flagText(bool flag) { return flag ? "true" : "false"; }
+
+std::string numberedName(const char* format, int position) {
+    char name[32];
+    std::snprintf(name, sizeof name, format, position);
+    return name;
+}
+
+void writeSettings(XMLNode node, const ProfileSettings& s, int currentConfiguration) {
+    node.addAttribute("group_set", s.group_set);
+    if (s.proc_series == ProcessorSeries::CCode) {
+        node.addAttribute("proc_series", "28");
+        node.addAttribute("prefix", std::to_string(s.prefix));
+        node.addAttribute("AddrComm1", s.AddrComm1);
+        node.addAttribute("AddrUser1", s.AddrUser1);
+        node.addAttribute("AddrComm2", s.AddrComm2);
+        node.addAttribute("AddrUser2", s.AddrUser2);
+        node.addAttribute("BigYA", flagText(s.BigYA));
+        node.addAttribute("M3Includes", flagText(s.M3Includes));
+        node.addAttribute("Use6000Range", "true");
+        node.addAttribute("FormatType", s.FormatType ? "1" : "0");
+        node.addAttribute("GenVostCToFolder", flagText(s.GenVostCToFolder));
+        node.addAttribute("VostCFolder", s.VostCFolder);
+        node.addAttribute("GenPUTextsToFolder", flagText(s.GenPUTextsToFolder));
+        node.addAttribute("PUCodeType", std::to_string(s.PUCodeType));
+        node.addAttribute("PUTextsType", std::to_string(s.PUTextsType));
+        node.addAttribute("PUEnumsType", std::to_string(s.PUEnumsType));
+        node.addAttribute("PUUseOtherEnumIfNoGiven", flagText(s.PUUseOtherEnumIfNoGiven));
+        node.addAttribute("PUTextsHPath", s.PUTextsHPath);
+        node.addAttribute("PUTextsHInc", s.PUTextsHInc);
+        node.addAttribute("PUTextsCPath", s.PUTextsCPath);
+        node.addAttribute("PUTextsCInc", s.PUTextsCInc);
+    } else {
+        node.addAttribute("proc_series", "24");
+        node.addAttribute("Vost_inc", flagText(s.Vost_inc));
+    }
+    node.addAttribute("old_groups", flagText(s.old_groups));
+    node.addAttribute("CurrSubProfile", std::to_string(currentConfiguration));
+}
+
+// Writes every object even after one fails; the outcome is the last failure.
+TOperationResult writeConfiguration(XMLNode node, SubProfile& configuration, const ObjectWriteContext& context) {
+    sortObjects(configuration.objects);
+    configuration.outcome = {};
+    node.addAttribute("name", configuration.name);
+    for (DictObject& object : configuration.objects) {
+        const TOperationResult result = object.writeToXml(node, context);
+        if (!result.ok()) configuration.outcome = {3, result.message};
+    }
+    return configuration.outcome;
+}
+
+}  // namespace
+
+TOperationResult Profile::save(const std::filesystem::path& file, const bases::SetBase& sets) {
+    // The group enumeration names every object's group; a number that is not one is refused too.
+    const std::optional<int> groupSet = app::toInteger(settings.group_set);
+    if (!groupSet) return outcome = TOperationResult::fromText(6, cp1251::fromUtf8("Не задан номер перечисления с названиями групп параметров"));
+
+    XMLNode document = createProgramDocument();
+    XMLNode root = document.addChild("root");
+    root.addAttribute("Tabrin4", app::versionText(TABRIN_VERSION));
+    writeSettings(root.addChild("dictionary_settings"), settings, CurrSubProfile);
+    root.addChild("eds_header").addAttribute("header_text", header_text);
+
+    XMLNode scales = root.addChild("scale_numbers");
+    for (std::size_t k = 0; k < scaleNumbers.size(); ++k) {
+        const TOperationResult result = scaleNumbers[k].writeToXml(scales, numberedName("scale_%02d", static_cast<int>(k)));
+        if (!result.ok()) return outcome = {6, result.message};
+    }
+
+    const ObjectWriteContext context{scaleNumbers, sets, *groupSet, m_language, m_translator};
+    XMLNode further;
+    for (std::size_t c = 0; c < configurations.size(); ++c) {
+        XMLNode node = c == 0 ? root.addChild("Indexes")
+                              : further.addChild(numberedName("SubProfile_%02d", static_cast<int>(c)));
+        if (c == 0) further = root.addChild("SubProfiles");
+        const TOperationResult result = writeConfiguration(node, configurations[c], context);
+        if (!result.ok()) {
+            rebuildView();
+            return outcome = {6, result.message};
+        }
+    }
+    if (configurations.empty()) {
+        root.addChild("Indexes");
+        root.addChild("SubProfiles");
+    }
+    rebuildView();  // writing sorted the configurations under the view
+
+    const XMLError error = document.writeToFile(file);
+    if (error != XMLError::None) {
+        return outcome = TOperationResult::fromText(
+            6, "Function 'XMLNode::writeToFile' returned error: " + std::to_string(static_cast<int>(error)));
+    }
+    return outcome = {};
+}
+
+}  // namespace tabrin::model
