@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ios>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct SubProfile {
 
 /// The largest profile read from standard input.
 inline constexpr std::size_t kStdinBufferSize = 0x200000;
+/// Files beyond this size are refused as if memory ran out: no profile comes near it.
+inline constexpr std::streamoff kMaxProfileFileSize = std::streamoff(1) << 30;
 
 class Profile {
 public:

@@ -55,11 +55,14 @@ TOperationResult Profile::readFile(const std::filesystem::path& file) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
     const std::string shown = cp1251::fromUtf8((ec ? file : absolute).string());
-    std::ifstream stream(absolute, std::ios::binary | std::ios::ate);
+    std::ifstream stream(absolute, std::ios::binary);
     if (!stream || std::filesystem::is_directory(absolute, ec)) {
         return outcome = TOperationResult::fromText(2, "Can't open file '" + shown + "' to read profile");
     }
+    stream.seekg(0, std::ios::end);
     const std::streamoff size = stream.tellg();
+    if (size < 0) return outcome = TOperationResult::fromText(4, "Error reading profile '" + shown + "'");
+    if (size > kMaxProfileFileSize) return outcome = {3, u"Unable to allocate memory"};
     try {
         text.resize(static_cast<std::size_t>(size));
     } catch (const std::bad_alloc&) {
@@ -76,9 +79,14 @@ TOperationResult Profile::readFile(const std::filesystem::path& file) {
 TOperationResult Profile::parse() {
     const CharacterMode mode = characterMode();
     setCharacterMode(CharacterMode::EightBit);
-    const XMLNode root = XMLNode::parseString(text, "root");
+    XMLResults results;
+    const XMLNode root = XMLNode::parseString(text, "root", &results);
     setCharacterMode(mode);
     if (root.isEmpty()) return outcome = {5, u"'root' node not found"};
+    // A truncated file still gives a tree; opening it would silently lose what was cut off.
+    if (results.error != XMLError::None) {
+        return outcome = TOperationResult::fromText(5, XMLNode::parseErrorMessage(path, results, "root"));
+    }
     const XMLNode settingsNode = root.child("dictionary_settings");
     if (settingsNode.isEmpty()) return outcome = {5, u"'dictionary_settings' node not found"};
     readSettings(settingsNode);

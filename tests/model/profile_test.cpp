@@ -1,0 +1,313 @@
+// Profiles: reading and writing the file, settings defaults, configurations and the view.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <thread>
+
+#include "app/translator.h"
+#include "bases/setbase.h"
+#include "model/profile.h"
+#include "support/tempfolder.h"
+#include "support/utf8.h"
+
+namespace tabrin::model {
+namespace {
+
+using test::w;
+
+// An object element as saving writes it, `depth` TABs deep.
+std::string object(const std::string& address, const std::string& format, const std::string& group = "1",
+                   const std::string& def = "1", int depth = 2) {
+    const std::string tabs(static_cast<std::size_t>(depth), '\t');
+    return tabs + "<obj_" + address + " DataType=\"Viewable\" name=\"\" addr=\"\" group=\"" + group +
+           "\" groupName=\"G" + group + "\" fullgroup=\"\" callback=\"\">\n" + tabs + "\t" + format + "\n" +
+           tabs + "\t<text text=\"\" textID=\"\"/>\n" + tabs + "\t<defaults default=\"" + def +
+           "\" min=\"\" max=\"\"/>\n" + tabs + "\t<description description=\"\"/>\n" + tabs + "</obj_" + address + ">\n";
+}
+
+const std::string kRoot = "<format Type=\"Root\"/>";
+const std::string kU16 = "<format Type=\"StandartNum\" Size=\"16\" Signed=\"false\"/>";
+
+const std::string kSettings =
+    "\t<dictionary_settings group_set=\"20\" proc_series=\"28\" prefix=\"1\" AddrComm1=\"A1\" AddrUser1=\"U1\" "
+    "AddrComm2=\"A2\" AddrUser2=\"U2\" BigYA=\"true\" M3Includes=\"false\" Use6000Range=\"true\" FormatType=\"1\" "
+    "GenVostCToFolder=\"false\" VostCFolder=\"..\\out\" GenPUTextsToFolder=\"false\" PUCodeType=\"1\" "
+    "PUTextsType=\"0\" PUEnumsType=\"3\" PUUseOtherEnumIfNoGiven=\"true\" PUTextsHPath=\"\" PUTextsHInc=\"&quot;DSP.h&quot;\" "
+    "PUTextsCPath=\"\" PUTextsCInc=\"&quot;PU_Texts.h&quot;\" old_groups=\"false\" CurrSubProfile=\"1\"/>\n";
+
+// A profile file exactly as saving writes it.
+std::string normalisedFile() {
+    return "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+           "<root Tabrin4=\"v.4.0.0\">\n" +
+           kSettings +
+           "\t<eds_header header_text=\"[FileInfo]\"/>\n"
+           "\t<scale_numbers>\n"
+           "\t\t<scale_00 units=\"1\" prefix=\"0\" scaleQ=\"8\" num_of_float=\"1\" possible_value=\"220\" name=\"" +
+           w("Напряжение") + "\"/>\n"
+           "\t</scale_numbers>\n"
+           "\t<Indexes name=\"" + w("Базовый профиль") + "\">\n" +
+           object("2000h.00h", kRoot) + object("2000h.01h", kU16) + object("2000h.02h", kU16) +
+           object("2001h.00h", kU16) + object("2100h.00h", kRoot) + object("2100h.01h", kU16) +
+           object("2100h.02h", kU16, "1", std::to_string(1 * 1024 + 1 * 32 + 8)) +
+           "\t</Indexes>\n"
+           "\t<SubProfiles>\n"
+           "\t\t<SubProfile_01 name=\"" + w("Вариант") + "\">\n" +
+           object("2000h.02h", kU16, "1", "5", 3) +
+           "\t\t</SubProfile_01>\n"
+           "\t</SubProfiles>\n"
+           "</root>\n";
+}
+
+class ProfileTest : public ::testing::Test {
+protected:
+    ProfileTest() : m_profile(m_translator, app::Language::Russian) {
+        bases::SetBaseElement groups;
+        groups.id = "20";
+        groups.items = {{"G0", "", "", ""}, {"G1", "", "", ""}};
+        m_sets.elements().push_back(groups);
+    }
+
+    TOperationResult parse(const std::string& text) {
+        m_profile.reset();
+        m_profile.text = text;
+        return m_profile.parse();
+    }
+
+    std::vector<std::string> viewAddresses() const {
+        std::vector<std::string> addresses;
+        for (const DictObject* o : m_profile.view()) addresses.push_back(o->address() + "@" + std::to_string(o->configuration));
+        return addresses;
+    }
+
+    app::Translator m_translator;
+    bases::SetBase m_sets;
+    Profile m_profile;
+    test::TempFolder m_folder;
+};
+
+TEST_F(ProfileTest, NormalisedFileSavesToTheSameBytes) {
+    const std::string file = normalisedFile();
+    const auto path = m_folder.path() / "profile.xml";
+    test::writeFile(path, file);
+    ASSERT_EQ(m_profile.load(path).code, 0);
+    EXPECT_EQ(m_profile.settings.prefix, 1);
+    EXPECT_EQ(m_profile.settings.VostCFolder, "..\\out");
+    EXPECT_TRUE(m_profile.settings.FormatType);
+    EXPECT_EQ(m_profile.header_text, "[FileInfo]");
+    ASSERT_EQ(m_profile.configurations.size(), 2u);
+    EXPECT_EQ(m_profile.configurations[1].name, w("Вариант"));
+    EXPECT_EQ(m_profile.CurrSubProfile, 1);
+
+    const auto copy = m_folder.path() / "copy.xml";
+    ASSERT_EQ(m_profile.save(copy, m_sets).code, 0);
+    EXPECT_EQ(test::readFile(copy), file);
+}
+
+TEST_F(ProfileTest, RootsCountTheirObjectsAndLendThemTheirGroup) {
+    ASSERT_EQ(parse("<root><dictionary_settings/><Indexes>" + object("1018h.02h", kU16, "7") +
+                    object("1018h.00h", kRoot, "3") + object("1018h.01h", kU16, "7") + object("1018h.04h", kU16) +
+                    object("1018h.03h", kU16) + object("1019h.00h", kU16) + "</Indexes></root>")
+                  .code,
+              0);
+    const auto& objects = m_profile.configurations[0].objects;
+    ASSERT_EQ(objects.size(), 6u);
+    EXPECT_EQ(objects[0].address(), "1018h.00h");
+    EXPECT_EQ(objects[0].format, "4");
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(objects[static_cast<std::size_t>(i)].group, "3") << i;
+    EXPECT_EQ(objects[5].group, "1");
+    EXPECT_EQ(m_profile.configurations[0].name, w("Базовый профиль"));
+}
+
+TEST_F(ProfileTest, SettingsWhenAbsent) {
+    ASSERT_EQ(parse("<root><dictionary_settings proc_series=\"28\" AddrUser2=\"\"/></root>").code, 0);
+    const ProfileSettings& s = m_profile.settings;
+    EXPECT_EQ(s.AddrComm1, "CO1_SPI_START_ADDR");
+    EXPECT_EQ(s.AddrComm2, "CO2_SPI_START_ADDR");
+    EXPECT_EQ(s.AddrUser2, "CO1_SPI_START_ADDR");
+    EXPECT_EQ(s.PUTextsHInc, "\"DSP.h\"");
+    EXPECT_EQ(s.PUTextsCInc, "\"PU_Texts.h\"");
+    EXPECT_EQ(s.PUTextsType, 2);
+    EXPECT_EQ(s.PUEnumsType, 2);
+    EXPECT_FALSE(s.PUUseOtherEnumIfNoGiven);
+    ASSERT_EQ(m_profile.configurations.size(), 1u);  // a missing Indexes is an empty base profile
+
+    ASSERT_EQ(parse("<root><dictionary_settings/></root>").code, 0);
+    EXPECT_EQ(m_profile.settings.AddrComm1, "");  // defaults come only with the C-code group
+    EXPECT_TRUE(m_profile.settings.PUUseOtherEnumIfNoGiven);
+
+    ASSERT_EQ(parse("<root><dictionary_settings proc_series=\"24\" Vost_inc=\"true\" prefix=\"2\"/></root>").code, 0);
+    EXPECT_EQ(m_profile.settings.proc_series, ProcessorSeries::Assembler);
+    EXPECT_TRUE(m_profile.settings.Vost_inc);
+    EXPECT_EQ(m_profile.settings.prefix, 0);
+
+    app::Translator english;
+    Profile englishProfile(english, app::Language::English);
+    englishProfile.text = "<root><dictionary_settings proc_series=\"28\" PUEnumsType=\"x\"/></root>";
+    ASSERT_EQ(englishProfile.parse().code, 0);
+    EXPECT_EQ(englishProfile.settings.PUEnumsType, 3);
+}
+
+TEST_F(ProfileTest, AssemblerSettingsAreWrittenWithoutTheCGroup) {
+    ASSERT_EQ(parse("<root><dictionary_settings group_set=\"20\" proc_series=\"24\" Vost_inc=\"true\"/></root>").code, 0);
+    const auto path = m_folder.path() / "asm.xml";
+    ASSERT_EQ(m_profile.save(path, m_sets).code, 0);
+    EXPECT_NE(test::readFile(path).find("\t<dictionary_settings group_set=\"20\" proc_series=\"24\" Vost_inc=\"true\" "
+                                        "old_groups=\"false\" CurrSubProfile=\"0\"/>\n\t<eds_header header_text=\"\"/>\n"
+                                        "\t<scale_numbers/>\n\t<Indexes name=\"" + w("Базовый профиль") +
+                                        "\"/>\n\t<SubProfiles/>\n</root>\n"),
+              std::string::npos);
+}
+
+TEST_F(ProfileTest, View) {
+    const std::string file = "<root><dictionary_settings CurrSubProfile=\"1\"/><Indexes>" + object("2000h.00h", kRoot) +
+                             object("2000h.01h", kU16) + object("2000h.02h", kU16) + object("3000h.00h", kRoot) +
+                             object("3000h.01h", kU16) + object("3000h.02h", kU16) + "</Indexes><SubProfiles>" +
+                             "<a name=\"root replaces\">" + object("2000h.00h", kRoot) + object("2000h.05h", kU16) +
+                             "</a><b name=\"single\">" + object("3000h.02h", kU16) + object("3000h.03h", kU16) +
+                             "</b></SubProfiles></root>";
+    ASSERT_EQ(parse(file).code, 0);
+    EXPECT_EQ(viewAddresses(), (std::vector<std::string>{"2000h.00h@1", "2000h.05h@1", "3000h.00h@0", "3000h.01h@0",
+                                                         "3000h.02h@0"}));
+    m_profile.setCurrent(2);
+    EXPECT_EQ(viewAddresses(), (std::vector<std::string>{"2000h.00h@0", "2000h.01h@0", "2000h.02h@0", "3000h.00h@0",
+                                                         "3000h.01h@0", "3000h.02h@2", "3000h.03h@2"}));
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(m_profile.view()[static_cast<std::size_t>(i)]->number, i);
+
+    for (const int outside : {5, -1}) {
+        m_profile.setCurrent(outside);
+        EXPECT_EQ(m_profile.CurrSubProfile, 0);
+        EXPECT_EQ(m_profile.view().size(), 6u);
+    }
+    ASSERT_EQ(parse("<root><dictionary_settings CurrSubProfile=\"5\"/></root>").code, 0);
+    EXPECT_EQ(m_profile.CurrSubProfile, 0);
+}
+
+TEST_F(ProfileTest, ChangingObjects) {
+    ASSERT_EQ(parse("<root><dictionary_settings/><Indexes>" + object("2000h.00h", kRoot) + object("2000h.01h", kU16) +
+                    "</Indexes><SubProfiles><a name=\"v\"/></SubProfiles></root>")
+                  .code,
+              0);
+    DictObject added;
+    added.index = "1000h";
+    added.subindex = "00h";
+    m_profile.addObject(added);
+    EXPECT_EQ(viewAddresses(), (std::vector<std::string>{"1000h.00h@0", "2000h.00h@0", "2000h.01h@0"}));
+    m_profile.addObject(added, 1);
+    m_profile.addObject(added, 7);  // no such configuration
+    EXPECT_EQ(m_profile.configurations[1].objects.size(), 1u);
+    m_profile.setCurrent(1);
+    EXPECT_EQ(viewAddresses(), (std::vector<std::string>{"1000h.00h@1", "2000h.00h@0", "2000h.01h@0"}));
+
+    m_profile.deleteRows(0, 2);  // one from each configuration
+    EXPECT_EQ(viewAddresses(), (std::vector<std::string>{"1000h.00h@0", "2000h.01h@0"}));
+    m_profile.deleteRows(1, 10);
+    EXPECT_EQ(viewAddresses(), (std::vector<std::string>{"1000h.00h@0"}));
+    m_profile.deleteObject("1000h", "00h", 0);
+    EXPECT_TRUE(m_profile.view().empty());
+}
+
+TEST_F(ProfileTest, VendorToken) {
+    struct Row { const char* def; const char* token; };
+    const Row rows[] = {{"0x5c3e91d7", "5C3E91D7"}, {"0x1F", "0000001F"}, {"255", "000000FF"}, {"0", ""},
+                        {"token", ""}, {"", ""}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.def);
+        ASSERT_EQ(parse("<root><dictionary_settings/><Indexes>" + object("2600h.01h", kU16, "1", row.def) +
+                        "</Indexes></root>")
+                      .code,
+                  0);
+        EXPECT_EQ(m_profile.vendorToken, row.token);
+    }
+}
+
+TEST_F(ProfileTest, ReadingFaults) {
+    struct Row { const char* name; std::string text; std::u16string message; };
+    const Row rows[] = {
+        {"not XML", "garbage", u"'root' node not found"},
+        {"other top element", "<other><root/></other>", u"'root' node not found"},
+        {"no settings", "<root><Indexes/></root>", u"'dictionary_settings' node not found"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const TOperationResult result = parse(row.text);
+        EXPECT_EQ(result.code, 5);
+        EXPECT_EQ(result.message, row.message);
+    }
+    const TOperationResult truncated = parse("<root><dictionary_settings/><Indexes>" + object("2000h.00h", kRoot));
+    EXPECT_EQ(truncated.code, 5);
+    EXPECT_NE(truncated.message.find(u"Warning: Unmatched end tag"), std::u16string::npos);
+
+    const auto garbage = m_folder.path() / "garbage.xml";
+    std::string noise(100 * 1024 * 1024, '<');
+    for (std::size_t i = 0; i < noise.size(); i += 7) noise[i] = static_cast<char>(i * 31);
+    test::writeFile(garbage, noise);
+    EXPECT_EQ(m_profile.load(garbage).code, 5);
+}
+
+TEST_F(ProfileTest, FileFaults) {
+    const auto missing = m_folder.path() / "missing.xml";
+    const TOperationResult notThere = m_profile.load(missing);
+    EXPECT_EQ(notThere.code, 2);
+    EXPECT_EQ(notThere.message, cp1251::toUtf16("Can't open file '" + missing.string() + "' to read profile"));
+
+    const auto huge = m_folder.path() / "huge.xml";  // sparse, and larger than any profile
+    test::writeFile(huge, "");
+    std::filesystem::resize_file(huge, std::uintmax_t(kMaxProfileFileSize) + 1);
+    const TOperationResult tooBig = m_profile.load(huge);
+    EXPECT_EQ(tooBig.code, 3);
+    EXPECT_EQ(tooBig.message, u"Unable to allocate memory");
+
+    const auto pipe = m_folder.path() / "pipe.xml";  // a pipe has no size to read up to
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] { test::writeFile(pipe, "<root/>"); });
+    const TOperationResult shortRead = m_profile.load(pipe);
+    writer.join();
+    EXPECT_EQ(shortRead.code, 4);
+    EXPECT_EQ(shortRead.message, cp1251::toUtf16("Error reading profile '" + pipe.string() + "'"));
+}
+
+TEST_F(ProfileTest, StandardInputLimit) {
+    const auto input = m_folder.path() / "input.xml";
+    test::writeFile(input, std::string(kStdinBufferSize, ' '));
+    ASSERT_NE(std::freopen(input.c_str(), "rb", stdin), nullptr);
+    const TOperationResult full = m_profile.load("stdin");
+    EXPECT_EQ(full.code, 1);
+    EXPECT_EQ(full.message, u"Size of data read from 'stdin' exceeds input buffer size (2097151 bytes)");
+
+    test::writeFile(input, "<root><dictionary_settings group_set=\"20\"/></root>");
+    ASSERT_NE(std::freopen(input.c_str(), "rb", stdin), nullptr);
+    EXPECT_EQ(m_profile.load("stdin").code, 0);
+    EXPECT_EQ(m_profile.settings.group_set, "20");
+}
+
+TEST_F(ProfileTest, SavingFaults) {
+    ASSERT_EQ(parse("<root><dictionary_settings/><Indexes>" + object("2000h.00h", kRoot) + "</Indexes></root>").code, 0);
+    const auto path = m_folder.path() / "p.xml";
+    test::writeFile(path, "old");
+    for (const char* groupSet : {"", "x"}) {
+        m_profile.settings.group_set = groupSet;
+        const TOperationResult refused = m_profile.save(path, m_sets);
+        EXPECT_EQ(refused.code, 6);
+        EXPECT_EQ(refused.message, u"Не задан номер перечисления с названиями групп параметров");
+    }
+    m_profile.settings.group_set = "20";
+    DictObject tooLong;
+    tooLong.index = "12600h";
+    tooLong.subindex = "01h";
+    m_profile.addObject(tooLong, 0);
+    const TOperationResult badObject = m_profile.save(path, m_sets);
+    EXPECT_EQ(badObject.code, 6);
+    EXPECT_EQ(badObject.message, u"String 'index.subindex' is too long: 12600h.01h");
+    EXPECT_EQ(m_profile.configurations[0].outcome.code, 3);
+    EXPECT_EQ(test::readFile(path), "old");
+
+    m_profile.deleteObject("12600h", "01h", 0);
+    const TOperationResult noFolder = m_profile.save(m_folder.path() / "none" / "p.xml", m_sets);
+    EXPECT_EQ(noFolder.code, 6);
+    EXPECT_EQ(noFolder.message, u"Function 'XMLNode::writeToFile' returned error: 14");
+}
+
+}  // namespace
+}  // namespace tabrin::model
