@@ -1,0 +1,22 @@
+// What opening a profile does to it in memory once it is loaded and its origin accepted; the
+// window's open and the command-line generators share it.
+#pragma once
+
+#include <string_view>
+
+#include "model/vendortoken.h"
+
+namespace tabrin::app {
+
+class MessagePort;
+class Translator;
+
+/// Format words of C-code profiles are always encrypted; the dictionary table's filling copies
+/// the texts of the text base into the objects and gives roots their counts and groups; and the
+/// vendor-token object is brought in line with `programToken`. Reports what changed beyond the
+/// profile's own objects.
+model::VendorTokenChanges prepareOpenedProfile(model::Profile& profile, bases::TextBase& texts,
+                                               std::string_view programToken, std::string_view user,
+                                               MessagePort& port, Translator& translator);
+
+}  // namespace tabrin::app

@@ -1,0 +1,53 @@
+// The home's bases and translation, and a profile opened the way the window opens it.
+#include "cli/clisession.h"
+
+#include <ostream>
+
+#include "app/cp1251.h"
+#include "app/profileopening.h"
+#include "editing/viewfill.h"
+
+namespace tabrin::cli {
+
+CliSession::CliSession(CliContext& context)
+    : m_context(context), m_port(context.err), m_profile(m_translator, context.language) {
+    m_translator.loadDictionary(context.home / "lang_dict.xml", static_cast<int>(context.language));
+}
+
+bool CliSession::loadBases() {
+    const auto textFile = bases::TextBase::filePath(m_context.home);
+    const auto setFile = bases::SetBase::filePath(m_context.home);
+    if (!m_texts.load(textFile, m_port) || !m_texts.readCleanly()) {
+        m_context.err << "cannot read the text base " << textFile << '\n';
+        return false;
+    }
+    if (!m_sets.load(setFile, m_port) || !m_sets.readCleanly()) {
+        m_context.err << "cannot read the enumeration base " << setFile << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool CliSession::loadProfile(const std::filesystem::path& file) {
+    const model::TOperationResult result = m_profile.load(std::filesystem::absolute(file));
+    if (result.ok()) return true;
+    m_context.err << "cannot load " << file << ": code " << result.code << ": "
+                  << cp1251::toUtf8(cp1251::fromUtf16(result.message)) << '\n';
+    return false;
+}
+
+bool CliSession::openProfile(const std::filesystem::path& file, std::optional<int> configuration) {
+    if (!loadProfile(file)) return false;
+    model::checkProfileOrigin(cp1251::fromUtf8(file.filename().string()), m_context.settings.vendorToken,
+                              m_profile.vendorToken, m_port, m_translator);
+    app::prepareOpenedProfile(m_profile, m_texts, m_context.settings.vendorToken, m_context.user, m_port,
+                              m_translator);
+    // Choosing another configuration afterwards shows, and so fills, its view.
+    if (configuration) {
+        m_profile.setCurrent(*configuration);
+        editing::fillView(m_profile, m_texts);
+    }
+    return true;
+}
+
+}  // namespace tabrin::cli

@@ -1,0 +1,47 @@
+// The home's bases and translation, and a profile opened the way the window opens it.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "app/consolemessageport.h"
+#include "app/translator.h"
+#include "bases/setbase.h"
+#include "bases/textbase.h"
+#include "cli/clicontext.h"
+#include "model/profile.h"
+
+namespace tabrin::cli {
+
+class CliSession {
+public:
+    /// Messages go to the context's error stream; questions are answered Yes.
+    explicit CliSession(CliContext& context);
+
+    /// Loads both bases of the home; false (told on the error stream) when one is missing or unreadable.
+    bool loadBases();
+
+    /// Loads the profile (false, told with the outcome's code and message, when that fails),
+    /// accepts its origin, prepares it as opening it in the window does, and selects
+    /// `configuration` (default: the profile's own current one).
+    bool openProfile(const std::filesystem::path& file, std::optional<int> configuration);
+
+    /// Loads the profile without anything opening would change.
+    bool loadProfile(const std::filesystem::path& file);
+
+    model::Profile& profile() { return m_profile; }
+    bases::TextBase& texts() { return m_texts; }
+    const bases::SetBase& sets() const { return m_sets; }
+    app::Translator& translator() { return m_translator; }
+    app::MessagePort& port() { return m_port; }
+
+private:
+    CliContext& m_context;
+    app::ConsoleMessagePort m_port;
+    app::Translator m_translator;
+    bases::TextBase m_texts;
+    bases::SetBase m_sets;
+    model::Profile m_profile;
+};
+
+}  // namespace tabrin::cli
