@@ -35,6 +35,15 @@ constexpr std::array<std::string_view, 16> kErrorTexts = {
     "Error: cannot write into file",
 };
 
+bool declaresUtf8(const NodeData& declaration) {
+    for (const XMLAttribute& attribute : declaration.attributes) {
+        if (attribute.name != "encoding") continue;
+        const std::string encoding = cp1251::lower(attribute.value.value_or(std::string_view()));
+        return encoding == "utf-8" || encoding == "utf8";
+    }
+    return true;  // without an encoding a document is read as UTF-8
+}
+
 std::string headerLine(std::string_view encoding) {
     return "<?xml version=\"1.0\" encoding=\"" + std::string(encoding) + "\"?>\n";
 }
@@ -222,14 +231,19 @@ std::string XMLNode::createXMLString(bool formatted) const {
 
 XMLError XMLNode::writeToFile(const std::filesystem::path& path, std::string_view encoding) const {
     const bool isDocument = m_node && m_node->name.empty() && !m_node->isDeclaration;
-    const bool startsWithDeclaration =
-        isDocument ? !m_node->children.empty() && !m_node->contents.empty() &&
-                         m_node->contents.front().kind == NodeData::ContentKind::Child &&
-                         m_node->children[m_node->contents.front().index]->isDeclaration
-                   : isDeclaration();
+    const NodeData* declaration = nullptr;
+    if (isDocument && !m_node->contents.empty() && m_node->contents.front().kind == NodeData::ContentKind::Child) {
+        const NodeData* first = m_node->children[m_node->contents.front().index];
+        if (first->isDeclaration) declaration = first;
+    } else if (isDeclaration()) {
+        declaration = m_node;
+    }
+    const bool startsWithDeclaration = declaration != nullptr;
     std::string out;
     const CharacterMode mode = characterMode();
-    if (mode == CharacterMode::Utf8) out = "\xEF\xBB\xBF";
+    // A byte-order mark would contradict a declaration that names another encoding, such as the
+    // windows-1251 of the program's own files.
+    if (mode == CharacterMode::Utf8 && (!declaration || declaresUtf8(*declaration))) out = "\xEF\xBB\xBF";
     if (!startsWithDeclaration) {
         if (!encoding.empty()) out += headerLine(encoding);
         else if (mode == CharacterMode::Utf8) out += headerLine("utf-8");

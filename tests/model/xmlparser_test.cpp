@@ -239,6 +239,19 @@ TEST(XmlFile, WriteAndReadBack) {
     EXPECT_EQ(test::readFile(path), "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<root/>\n");
 }
 
+TEST(XmlFile, ByteOrderMarkOnlyWhereTheDeclarationAllowsIt) {
+    test::TempFolder folder;
+    const auto path = folder.path() / "doc.xml";
+    setCharacterMode(CharacterMode::Utf8);
+    createProgramDocument().writeToFile(path);
+    EXPECT_EQ(test::readFile(path).rfind("<?xml version=\"1.0\" encoding=\"windows-1251\"?>", 0), 0u);
+    XMLNode bare = XMLNode::createDocument();
+    bare.addChild("root");
+    bare.writeToFile(path);
+    EXPECT_EQ(test::readFile(path), "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<root/>\n");
+    setCharacterMode(CharacterMode::EightBit);
+}
+
 TEST(XmlFile, FailedWriteLeavesTheOldFile) {
     test::TempFolder folder;
     XMLNode document = XMLNode::createDocument();
