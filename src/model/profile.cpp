@@ -7,7 +7,10 @@
 
 namespace tabrin::model {
 
-void sortObjects(std::vector<DictObject>& objects) { std::sort(objects.begin(), objects.end(), lessThan); }
+// Files and edits mostly keep objects in order already; sorting whole objects is costly.
+void sortObjects(std::vector<DictObject>& objects) {
+    if (!std::is_sorted(objects.begin(), objects.end(), lessThan)) std::sort(objects.begin(), objects.end(), lessThan);
+}
 
 Profile::Profile(app::Translator& translator, app::Language language)
     : m_translator(translator), m_language(language) {}
