@@ -36,5 +36,13 @@ struct Command {
 };
 
 int exportTextsCommand(CliContext& context, const std::vector<std::string>& arguments);
+int checkCommand(CliContext& context, const std::vector<std::string>& arguments);
+int saveCommand(CliContext& context, const std::vector<std::string>& arguments);
+int generateCommand(CliContext& context, const std::vector<std::string>& arguments);
+int edsCommand(CliContext& context, const std::vector<std::string>& arguments);
+int panelTextsCommand(CliContext& context, const std::vector<std::string>& arguments);
+int panelHeaderCommand(CliContext& context, const std::vector<std::string>& arguments);
+int panelEncodeCommand(CliContext& context, const std::vector<std::string>& arguments);
+int reportCommand(CliContext& context, const std::vector<std::string>& arguments);
 
 }  // namespace tabrin::cli

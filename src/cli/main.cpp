@@ -17,6 +17,22 @@ using namespace tabrin;
 const cli::Command kCommands[] = {
     {"export-texts", "export-texts [FOLDER]   write coTextBase[_TOKEN].xml into FOLDER (default: the home)",
      cli::exportTextsCommand},
+    {"check", "check PROFILE [--config N]    run the check before generation on configuration N (default:\n"
+              "                                the profile's current one) and list what it finds",
+     cli::checkCommand},
+    {"save", "save PROFILE -o OUT           load PROFILE and save it to OUT as the program saves it",
+     cli::saveCommand},
+    {"generate", "generate PROFILE [--config N] [--module 0|1|2] [-o FILE]\n"
+                 "                               write the controller file (C or assembler, by the profile's series) to FILE\n"
+                 "                               or standard output; the faults of the check go to standard error",
+     cli::generateCommand},
+    {"eds", "eds PROFILE [--config N] [-o FILE]\n"
+            "                               write the EDS file to FILE (default: beside the profile, with extension .eds)",
+     cli::edsCommand},
+    {"panel-texts", "panel-texts --type 0..4 [--texts 0|1|2] [--enums 0|1|3|4] [--use-other|--no-use-other] [--include TEXT] [-o FILE] PROFILE...\n                               write the operator-panel text file of the profiles (types: 0 assembler A, 1 assembler Sh,\n                               2 C for 28x, 3 C packed for 2808, 4 C for HIWIN; defaults: short texts, short Russian\n                               enumerations, use another text)", cli::panelTextsCommand},
+    {"panel-header", "panel-header --type 0..4 [--include TEXT] [-o FILE]\n                               write the C header of the panel texts, declaring every enumeration of the base", cli::panelHeaderCommand},
+    {"panel-encode", "panel-encode TEXT             the words of TEXT in the panel character codes (table A)", cli::panelEncodeCommand},
+    {"report", "report PROFILE -o FILE.docx [--config N] [--start-index HEX] [--end-index HEX] [--start-group N]\n                               [--end-group N] [--long-texts] [--c-names] [--outside-group] [--number-column]\n                               [--groups-from-zero] [--no-secret-mark] [--no-index-column]\n                               write the parameter report of the profile as a Word document (defaults: indexes\n                               2500-FFFF, groups -2..255, secret mark and index column on)", cli::reportCommand},
 };
 
 void printUsage(std::ostream& out) {
