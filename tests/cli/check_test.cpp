@@ -88,6 +88,32 @@ TEST_F(CheckCommand, ChecksTheChosenConfiguration) {
     }
 }
 
+TEST_F(CheckCommand, DemoProfilePassesAndABrokenCopyListsItsFaults) {
+    const auto demo = m_home.path() / "profiles" / "demo_drive.xml";
+    test::ProgramRun run = check("'" + demo.string() + "'");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+
+    std::string broken = test::readFile(demo);
+    const auto replaceAll = [&](const std::string& from, const std::string& to) {
+        for (std::size_t at = broken.find(from); at != std::string::npos; at = broken.find(from, at + to.size())) {
+            broken.replace(at, from.size(), to);
+        }
+    };
+    const std::size_t start = broken.find("\t\t<obj_3508h.00h");
+    const std::size_t end = broken.find("</obj_3508h.00h>\n", start) + std::string("</obj_3508h.00h>\n").size();
+    broken.insert(end, broken.substr(start, end - start));  // a duplicated object
+    replaceAll("obj_3602h.00h", "obj_36a2h.00h");            // a lower-case index
+    replaceAll("obj_3000h.05h", "obj_3000h.07h");            // a gap in the sub-indexes of 3000h
+    run = check(writeProfile(broken));
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* fault : {"В профиле сразу два элемента имеют индексацию 3508h.00h. Продолжить проверку?\n",
+                              "В индексе: '36a2h.00h' присутствуют маленькие буквы.",
+                              "В индексе 3000h под-индексы расположены непоследовательно."}) {
+        EXPECT_NE(run.out.find(fault), std::string::npos) << fault << "\n" << run.out;
+    }
+}
+
 TEST_F(CheckCommand, InputsThatCannotBeRead) {
     const std::string missing = "'" + (m_home.path() / "missing.xml").string() + "'";
     test::ProgramRun run = check(missing);
