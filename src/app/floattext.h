@@ -1,0 +1,18 @@
+// Floating-point numbers as the program writes and reads them: "." as the decimal separator.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tabrin::app {
+
+/// The value of a whole decimal text with "." as separator (an exponent allowed); nothing otherwise.
+std::optional<double> toFloat(std::string_view text);
+
+/// Fixed notation with `digits` decimals after rounding to `precision` significant digits
+/// (FloatToStrF-style: 1234.5678 with 6 and 3 gives "1234.570"). A value with more integer
+/// digits than `precision` is written with an exponent instead ("1.5E20").
+std::string fixedText(double value, int precision, int digits);
+
+}  // namespace tabrin::app
