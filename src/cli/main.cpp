@@ -29,9 +29,9 @@ const cli::Command kCommands[] = {
     {"eds", "eds PROFILE [--config N] [-o FILE]\n"
             "                               write the EDS file to FILE (default: beside the profile, with extension .eds)",
      cli::edsCommand},
-    {"panel-texts", "panel-texts --type 0..4 [--texts 0|1|2] [--enums 0|1|3|4] [--use-other|--no-use-other] [--include TEXT] [-o FILE] PROFILE...\n                               write the operator-panel text file of the profiles (types: 0 assembler A, 1 assembler Sh,\n                               2 C for 28x, 3 C packed for 2808, 4 C for HIWIN; defaults: short texts, short Russian\n                               enumerations, use another text)", cli::panelTextsCommand},
+    {"panel-texts", "panel-texts --type 0..4 [--texts 0|1|2] [--enums 0|1|3|4] [--use-other|--no-use-other]\n              [--include TEXT] [-o FILE] PROFILE...\n                               write the operator-panel text file of the profiles (types: 0 assembler A, 1 assembler Sh,\n                               2 C for 28x, 3 C packed for 2808, 4 C for HIWIN; defaults: short texts, short Russian\n                               enumerations, use another text)", cli::panelTextsCommand},
     {"panel-header", "panel-header --type 0..4 [--include TEXT] [-o FILE]\n                               write the C header of the panel texts, declaring every enumeration of the base", cli::panelHeaderCommand},
-    {"panel-encode", "panel-encode TEXT             the words of TEXT in the panel character codes (table A)", cli::panelEncodeCommand},
+    {"panel-encode", "panel-encode TEXT              the words of TEXT in the panel character codes (table A)", cli::panelEncodeCommand},
     {"report", "report PROFILE -o FILE.docx [--config N] [--start-index HEX] [--end-index HEX] [--start-group N]\n                               [--end-group N] [--long-texts] [--c-names] [--outside-group] [--number-column]\n                               [--groups-from-zero] [--no-secret-mark] [--no-index-column]\n                               write the parameter report of the profile as a Word document (defaults: indexes\n                               2500-FFFF, groups -2..255, secret mark and index column on)", cli::reportCommand},
 };
 

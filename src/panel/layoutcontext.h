@@ -1,0 +1,43 @@
+// What a panel layout writes besides its tables: the comment head of the file with its
+// translated texts, the include line, and the progress of the generation.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "panel/generationprogress.h"
+
+namespace tabrin::app {
+class Translator;
+}
+
+namespace tabrin::panel {
+
+/// The lines that open and close the comment head of the C files.
+inline constexpr std::string_view kCCommentOpen = "/************************************************************";
+inline constexpr std::string_view kCCommentClose = "************************************************************/";
+
+struct LayoutContext {
+    app::Translator& translator;
+    std::vector<std::string> profileFiles;  // Windows-1251 path texts, in the order given
+    std::string panelTypeName;
+    std::string include;   // the text after "#include"; empty: the layout's default
+    std::string dateTime;  // when the file is made
+    std::string user;
+    GenerationProgress progress;
+
+    /// The translation of a Russian text given in UTF-8 (the result is Windows-1251).
+    std::string tr(std::string_view utf8) const;
+
+    /// "* для профиля(й) *" and, for each profile file, a line feed, "* ", the path and " *".
+    std::string profilesLine() const;
+    /// "* Дата создания: " and the date and time, then `end`.
+    std::string dateLine(std::string_view end) const;
+    /// "* Пользователь: " and the user, then `end`.
+    std::string userLine(std::string_view end) const;
+    /// "#include " and the include, or `defaultInclude` when none is given.
+    std::string includeLine(std::string_view defaultInclude) const;
+};
+
+}  // namespace tabrin::panel

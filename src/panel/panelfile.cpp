@@ -1,0 +1,95 @@
+// One generation of a panel text file or of the panel header: from the user's choices to the
+// text shown and the file written.
+#include "panel/panelfile.h"
+
+#include <exception>
+
+#include "app/cp1251.h"
+#include "app/filewrite.h"
+#include "app/formattext.h"
+#include "app/paths.h"
+#include "app/translator.h"
+#include "panel/assemblerlayout.h"
+#include "panel/cheader.h"
+#include "panel/clayout.h"
+#include "panel/layoutcontext.h"
+#include "panel/stopmessage.h"
+
+namespace tabrin::panel {
+namespace {
+
+LayoutContext contextFor(PanelType type, std::vector<std::string> profileFiles, std::string_view include,
+                         const PanelEnvironment& environment) {
+    return {environment.translator, std::move(profileFiles), panelTypeName(type, environment.translator),
+            std::string(include),   environment.dateTime,    environment.user,
+            environment.progress};
+}
+
+std::vector<std::string> fileLines(PanelType type, const PanelWorkingSets& working, const LayoutContext& context) {
+    switch (type) {
+    case PanelType::AssemblerA: return typeAFileLines(working, context);
+    case PanelType::AssemblerSh: return typeShFileLines(working, context);
+    default: return cFileLines(type, working, context);
+    }
+}
+
+// The result of lines that were all made: shown in any case, and written when a file is given.
+GenerationResult delivered(const std::vector<std::string>& lines, const std::filesystem::path& outputFile,
+                           const PanelEnvironment& environment) {
+    GenerationResult result{GenerationStatus::Generated, joinedLines(lines)};
+    if (outputFile.empty() || app::writeFileAtomically(outputFile, result.text) == app::FileWriteStatus::Written) {
+        return result;
+    }
+    const std::string pattern =
+        environment.translator.translateText(cp1251::fromUtf8("Не удалось записать файл '%s'."));
+    tellGenerationStopped(environment.port, environment.translator,
+                          app::formatText(pattern, {app::pathText(outputFile)}));
+    result.status = GenerationStatus::NotWritten;
+    return result;
+}
+
+GenerationResult stoppedBy(const std::exception& error, const PanelEnvironment& environment) {
+    tellGenerationStopped(environment.port, environment.translator, error.what());
+    return {};
+}
+
+}  // namespace
+
+std::string joinedLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+GenerationResult generatePanelTexts(const PanelTextsRequest& request, const PanelEnvironment& environment) {
+    if (request.profileFiles.empty()) return {GenerationStatus::NoProfiles, {}};
+    try {
+        const GenerationProgress& progress = environment.progress;
+        progress.reach(0);
+        const std::optional<PanelWorkingSets> working =
+            buildWorkingSets(request.profileFiles, request.choice, request.type != PanelType::AssemblerSh,
+                             environment.textBaseFile, environment.sets, environment.language, environment.port,
+                             environment.translator, progress);
+        if (!working) return {};
+        progress.reach(20);
+        const LayoutContext context = contextFor(request.type, request.profileFiles, request.include, environment);
+        const GenerationResult result = delivered(fileLines(request.type, *working, context), request.outputFile,
+                                                  environment);
+        progress.reach(100);
+        return result;
+    } catch (const std::exception& error) {
+        return stoppedBy(error, environment);
+    }
+}
+
+GenerationResult generatePanelHeader(PanelType type, std::string_view include,
+                                     const std::filesystem::path& outputFile, const PanelEnvironment& environment) {
+    try {
+        const LayoutContext context = contextFor(type, {}, include, environment);
+        return delivered(cHeaderLines(type, environment.sets, context), outputFile, environment);
+    } catch (const std::exception& error) {
+        return stoppedBy(error, environment);
+    }
+}
+
+}  // namespace tabrin::panel

@@ -1,0 +1,55 @@
+// What a panel file takes from the chosen profile files: the text numbers of their base
+// profiles and their group enumerations, read straight from the files.
+#include "panel/profilenumbers.h"
+
+#include "app/paths.h"
+#include "model/xmlparser.h"
+#include "panel/numberattribute.h"
+
+namespace tabrin::panel {
+namespace {
+
+// The `root` element, or an empty node when the file could not be read cleanly: a truncated
+// profile would silently lose the texts of its missing part.
+model::XMLNode readProfileRoot(const std::string& file, app::MessagePort& port) {
+    model::XMLResults results;
+    const model::XMLNode root = model::XMLNode::openFileForUser(app::nativePath(file), "root", port, &results);
+    return results.error == model::XMLError::None ? root : model::XMLNode();
+}
+
+bool readTextNumbers(const model::XMLNode& root, const std::string& file, std::vector<int>& numbers,
+                     app::MessagePort& port, app::Translator& translator) {
+    const model::XMLNode baseProfile = root.child("Indexes");
+    for (int i = 0; i < baseProfile.childCount(); ++i) {
+        const model::XMLNode object = baseProfile.child(i);
+        const std::optional<int> number =
+            readNumberAttribute(object.child("text").attributeText("textID"),
+                                {file, std::string(object.name()) + "/text", "textID"}, port, translator);
+        if (!number) return false;
+        numbers.push_back(*number);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<ProfileNumbers> readProfileNumbers(const std::vector<std::string>& files, bool withGroupSets,
+                                                 app::MessagePort& port, app::Translator& translator,
+                                                 const GenerationProgress& progress) {
+    ProfileNumbers numbers;
+    for (const std::string& file : files) {
+        const model::XMLNode root = readProfileRoot(file, port);
+        if (!readTextNumbers(root, file, numbers.textNumbers, port, translator)) return std::nullopt;
+        if (withGroupSets) {
+            const std::optional<int> groupSet =
+                readNumberAttribute(root.child("dictionary_settings").attributeText("group_set"),
+                                    {file, "dictionary_settings", "group_set"}, port, translator);
+            if (!groupSet) return std::nullopt;
+            numbers.groupSets.push_back(*groupSet);
+        }
+        progress.betweenEntries();
+    }
+    return numbers;
+}
+
+}  // namespace tabrin::panel

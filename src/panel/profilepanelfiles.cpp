@@ -1,0 +1,59 @@
+// The panel files a profile asks to be written whenever its controller file is generated.
+#include "panel/profilepanelfiles.h"
+
+#include "app/cp1251.h"
+#include "app/formattext.h"
+#include "app/paths.h"
+#include "app/translator.h"
+#include "model/profilesettings.h"
+#include "panel/stopmessage.h"
+
+namespace tabrin::panel {
+namespace {
+
+// The C panel types follow the three code-type choices of the profile settings.
+constexpr int kFirstCodeType = static_cast<int>(PanelType::C28x);
+
+// The file a path setting names, or an empty path (the user told) when it is not set.
+std::filesystem::path settingFile(const std::string& pathSetting, std::string_view settingName,
+                                  const std::string& profileFile, const PanelEnvironment& environment) {
+    if (!pathSetting.empty()) return app::nativePath(app::resolve(profileFile, pathSetting));
+    const std::string pattern = environment.translator.translateText(
+        cp1251::fromUtf8("В настройках профиля не задан путь файла текстов для ПУ (%s)."));
+    tellGenerationStopped(environment.port, environment.translator, app::formatText(pattern, {settingName}));
+    return {};
+}
+
+}  // namespace
+
+bool writeProfilePanelFiles(const model::ProfileSettings& settings, const std::string& profileFile,
+                            const PanelEnvironment& environment) {
+    if (!settings.GenPUTextsToFolder || settings.proc_series != model::ProcessorSeries::CCode) return true;
+    const std::optional<PanelType> type = panelTypeFromNumber(settings.PUCodeType + kFirstCodeType);
+    if (!type || isAssemblerType(*type)) {
+        const std::string pattern =
+            environment.translator.translateText(cp1251::fromUtf8("Неизвестный тип кода ПУ в настройках профиля: %d."));
+        tellGenerationStopped(environment.port, environment.translator,
+                              app::formatText(pattern, {std::to_string(settings.PUCodeType)}));
+        return false;
+    }
+
+    const std::filesystem::path headerFile =
+        settingFile(settings.PUTextsHPath, "PUTextsHPath", profileFile, environment);
+    const bool headerWritten =
+        !headerFile.empty() &&
+        generatePanelHeader(*type, settings.PUTextsHInc, headerFile, environment).status == GenerationStatus::Generated;
+
+    const std::filesystem::path textsFile =
+        settingFile(settings.PUTextsCPath, "PUTextsCPath", profileFile, environment);
+    if (textsFile.empty()) return false;
+    const PanelTextsRequest request{{profileFile},
+                                    *type,
+                                    {settings.PUTextsType, enumerationKindOfChoice(settings.PUEnumsType),
+                                     settings.PUUseOtherEnumIfNoGiven},
+                                    settings.PUTextsCInc,
+                                    textsFile};
+    return generatePanelTexts(request, environment).status == GenerationStatus::Generated && headerWritten;
+}
+
+}  // namespace tabrin::panel
