@@ -1,0 +1,93 @@
+// The .docx package: the parts a word processor looks for, and the document's formatting as
+// WordprocessingML.
+#include <gtest/gtest.h>
+
+#include "report/docxpackage.h"
+#include "report/documentwriter.h"
+#include "support/docxreader.h"
+#include "support/tempfolder.h"
+#include "support/utf8.h"
+
+namespace tabrin::report {
+namespace {
+
+using test::DocxDocument;
+
+class DocxPackageTest : public ::testing::Test {
+protected:
+    std::filesystem::path file() const { return m_folder.path() / "document.docx"; }
+
+    test::TempFolder m_folder;
+};
+
+pugi::xml_node parsed(pugi::xml_document& xml, const std::optional<std::string>& bytes) {
+    EXPECT_TRUE(bytes);
+    EXPECT_TRUE(bytes && xml.load_buffer(bytes->data(), bytes->size()));
+    return xml.first_child();
+}
+
+TEST_F(DocxPackageTest, PartsOfAWordDocumentWithTheirTypesAndRelationships) {
+    ASSERT_EQ(writeDocx(DocumentWriter().document(), file()), app::FileWriteStatus::Written);
+    EXPECT_EQ(test::zipEntryNames(file()),
+              (std::vector<std::string>{"[Content_Types].xml", "_rels/.rels", "word/document.xml", "word/styles.xml",
+                                        "word/_rels/document.xml.rels"}));
+
+    pugi::xml_document types;
+    const pugi::xml_node typesRoot = parsed(types, test::zipEntry(file(), "[Content_Types].xml"));
+    EXPECT_STREQ(typesRoot.find_child_by_attribute("Override", "PartName", "/word/document.xml")
+                     .attribute("ContentType")
+                     .value(),
+                 "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
+    EXPECT_TRUE(typesRoot.find_child_by_attribute("Override", "PartName", "/word/styles.xml"));
+    EXPECT_TRUE(typesRoot.find_child_by_attribute("Default", "Extension", "rels"));
+
+    pugi::xml_document packageRelationships;
+    EXPECT_STREQ(parsed(packageRelationships, test::zipEntry(file(), "_rels/.rels"))
+                     .child("Relationship")
+                     .attribute("Target")
+                     .value(),
+                 "word/document.xml");
+    pugi::xml_document documentRelationships;
+    EXPECT_STREQ(parsed(documentRelationships, test::zipEntry(file(), "word/_rels/document.xml.rels"))
+                     .child("Relationship")
+                     .attribute("Target")
+                     .value(),
+                 "styles.xml");
+    pugi::xml_document styles;
+    EXPECT_STREQ(parsed(styles, test::zipEntry(file(), "word/styles.xml")).name(), "w:styles");
+}
+
+TEST_F(DocxPackageTest, ColoursBordersPaddingAndAlignmentAsWordprocessingMl) {
+    DocumentWriter writer;
+    writer.setParagraphAlignment(ParagraphAlignment::Justify);
+    writer.typeText(test::w("  Пуск & стоп  "));
+    writer.addTable(1, 1);
+    writer.setTablePadding(2.835, 5.67);
+    writer.setCellShading(0x0000FF, 0xFF8000);  // Word's colours are 0xBBGGRR
+    writer.setColumnBorders(LineStyle::None);
+    writer.setCellVerticalAlignment(VerticalAlignment::Bottom);
+    ASSERT_EQ(writeDocx(writer.document(), file()), app::FileWriteStatus::Written);
+
+    DocxDocument document;
+    ASSERT_TRUE(document.load(file()));
+    const pugi::xml_node text = document.body().child("w:p").child("w:r").child("w:t");
+    EXPECT_STREQ(text.child_value(), "  Пуск & стоп  ");
+    EXPECT_STREQ(text.attribute("xml:space").value(), "preserve");
+    EXPECT_STREQ(document.body().child("w:p").child("w:pPr").child("w:jc").attribute("w:val").value(), "both");
+
+    const pugi::xml_node table = document.tables().at(0);
+    const pugi::xml_node margins = table.child("w:tblPr").child("w:tblCellMar");
+    EXPECT_STREQ(margins.child("w:left").attribute("w:w").value(), "57");
+    EXPECT_STREQ(margins.child("w:right").attribute("w:w").value(), "113");
+    EXPECT_STREQ(table.child("w:tblPr").child("w:tblLayout").attribute("w:type").value(), "fixed");
+    const pugi::xml_node cell = table.child("w:tr").child("w:tc").child("w:tcPr");
+    EXPECT_STREQ(cell.child("w:shd").attribute("w:color").value(), "FF0000");
+    EXPECT_STREQ(cell.child("w:shd").attribute("w:fill").value(), "0080FF");
+    EXPECT_STREQ(cell.child("w:tcBorders").child("w:top").attribute("w:val").value(), "nil");
+    EXPECT_STREQ(cell.child("w:vAlign").attribute("w:val").value(), "bottom");
+    EXPECT_STREQ(table.child("w:tblGrid").child("w:gridCol").attribute("w:w").value(),
+                 cell.child("w:tcW").attribute("w:w").value());
+}
+
+}  // namespace
+}  // namespace tabrin::report
