@@ -46,8 +46,25 @@ int typeWord(const DictObject& o) {
     return 0;
 }
 
-// Scale-coefficient objects describe their coefficient: 02h packs it, 03h to 06h hold its parts.
-void takeScaleCoefficient(DictObject& object, const std::vector<ScaleNumber>& scaleNumbers) {
+std::string groupNameOf(const DictObject& object, const ObjectWriteContext& context) {
+    const bases::SetBaseElement* groups =
+        context.groupSet >= 0 ? context.sets.findSet(std::to_string(context.groupSet)) : nullptr;
+    const int group = app::toInteger(object.group).value_or(-1);
+    if (groups && group >= 0 && group < static_cast<int>(groups->items.size())) {
+        return cp1251::trim(groups->itemText(group, false, context.language));
+    }
+    return context.translator.translateText(cp1251::fromUtf8("неизвестна"));
+}
+
+void addIntegerAttribute(XMLNode& node, std::string_view name, int value) {
+    node.addAttribute(name, std::to_string(value));
+}
+
+}  // namespace
+
+int formatWord(const DictObject& object) { return accessWord(object.DataType) + typeWord(object); }
+
+void takeScaleCoefficient(DictObject& object, std::span<const ScaleNumber> scaleNumbers) {
     const std::uint32_t index = hexTextToNumber(object.index);
     if (index < kScaleObjectsIndex || index - kScaleObjectsIndex >= scaleNumbers.size()) return;
     const ScaleNumber& scale = scaleNumbers[index - kScaleObjectsIndex];
@@ -66,24 +83,6 @@ void takeScaleCoefficient(DictObject& object, const std::vector<ScaleNumber>& sc
         object.defaultValue = scale.units;
     }
 }
-
-std::string groupNameOf(const DictObject& object, const ObjectWriteContext& context) {
-    const bases::SetBaseElement* groups =
-        context.groupSet >= 0 ? context.sets.findSet(std::to_string(context.groupSet)) : nullptr;
-    const int group = app::toInteger(object.group).value_or(-1);
-    if (groups && group >= 0 && group < static_cast<int>(groups->items.size())) {
-        return cp1251::trim(groups->itemText(group, false, context.language));
-    }
-    return context.translator.translateText(cp1251::fromUtf8("неизвестна"));
-}
-
-void addIntegerAttribute(XMLNode& node, std::string_view name, int value) {
-    node.addAttribute(name, std::to_string(value));
-}
-
-}  // namespace
-
-int formatWord(const DictObject& object) { return accessWord(object.DataType) + typeWord(object); }
 
 bool lessThan(const DictObject& a, const DictObject& b) {
     if (a.index != b.index) return a.index < b.index;

@@ -2,6 +2,7 @@
 // default and limits, group, description and callback.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,11 @@ struct DictObject {
 
 /// The format word of the object's access type and format attributes.
 int formatWord(const DictObject& object);
+
+/// A scale-coefficient object (index 2100h + k, k a position of `scaleNumbers`) takes its default
+/// from coefficient k: subindex 02h the packed coefficient, 03h to 06h its Q format, decimals, prefix
+/// and units. Any other object is left alone.
+void takeScaleCoefficient(DictObject& object, std::span<const ScaleNumber> scaleNumbers);
 
 /// The order of objects: by index text, then subindex text, byte by byte.
 bool lessThan(const DictObject& a, const DictObject& b);

@@ -1,0 +1,32 @@
+// The generation of the controller dictionary file: the C file, or the assembler file for the x24
+// processors, from the profile's current view.
+#pragma once
+
+#include <string>
+
+#include "generators/generationcontext.h"
+
+namespace tabrin::model {
+class Profile;
+}
+
+namespace tabrin::generators {
+
+struct ControllerFile {
+    GenerationStatus status = GenerationStatus::Refused;
+    std::string text;        // Windows-1251, CR LF after every line; empty unless generated
+    std::string folderCopy;  // the folder copy written (`controllerFileName`), or empty
+    std::string error;       // Windows-1251; set when the generation failed
+
+    bool writtenToFolder() const { return !folderCopy.empty(); }
+};
+
+/// Gives the scale-coefficient objects their defaults (in memory), runs the check before
+/// generation with its questions, and writes the file of the profile's series: the C file, saved
+/// also as the folder copy when the profile asks for it, or the assembler file, saved as vost.asm
+/// in the program's folder. With `BigYA`, every "я" of the returned text is "Я"; the saved copies
+/// keep the small letter. A failed check returns nothing and saves nothing; so does a failure, which
+/// `error` explains.
+ControllerFile generateControllerFile(model::Profile& profile, const GenerationContext& context);
+
+}  // namespace tabrin::generators

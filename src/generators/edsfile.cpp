@@ -1,0 +1,98 @@
+// The EDS file (CANopen Electronic Data Sheet) of a profile's current view, for configuration tools.
+#include "generators/edsfile.h"
+
+#include <cstdio>
+
+#include "app/formattext.h"
+#include "app/messageport.h"
+#include "app/paths.h"
+#include "generators/edssections.h"
+#include "generators/generationsteps.h"
+#include "model/profile.h"
+
+namespace tabrin::generators {
+namespace {
+
+const std::string kStarLine = ";" + std::string(50, '*');
+
+// Line breaks as a memo shows them: CR LF, whatever the text held.
+std::string withCrLf(std::string_view text) {
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            result += "\r\n";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+bool refusesHeader(std::string_view headerText, const GenerationContext& context) {
+    if (headerText.find_first_of("<>") == std::string_view::npos) return false;
+    context.port.ask({context.translated("Ошибка"),
+                      context.translated("В шапке EDS-файла есть кавычки <>. Это может привести к неправильному "
+                                         "сохранению заголовка в XML-файл. Удалите символы < и > из шапки."),
+                      app::MessageButtons::Ok, app::MessageIcon::Question});
+    return true;
+}
+
+std::string listEntry(std::size_t position, std::uint32_t index) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%zu=0x%04X", position, index);
+    return text;
+}
+
+std::vector<std::string> edsLines(const model::Profile& profile, const GenerationContext& context,
+                                  std::string_view headerText, const ProgressReport& progress) {
+    const std::vector<model::DictObject*>& view = profile.view();
+    const std::string edsName = app::pathText(app::nativePath(edsFilePath(profile)).filename());
+    std::vector<std::string> lines = {
+        kStarLine,
+        context.translated(";Файл: ") + edsName,
+        context.translated(";Профиль: ") + profile.path,
+        context.translated(";Конфигурация: ") + currentConfigurationName(profile),
+        context.translated(";Дата созданиЯ: ") + creationTimeText(),
+        context.translated(";Пользователь: ") + context.user,
+        app::formatText(context.translated(";всего %d индексов в словаре"), {std::to_string(indexCount(view))}),
+        app::formatText(context.translated(";всего %d элементов в словаре"), {std::to_string(view.size())}),
+        kStarLine,
+        withCrLf(headerText),
+        "",
+        kStarLine,
+        context.translated(";Словарь объектов"),
+        kStarLine + "\n",
+        "[MandatoryObjects]\nSupportedObjects=3\n1=0x1000\n2=0x1001\n3=0x1018\r\n",
+    };
+    const EdsObjectLists lists = edsObjectLists(view);
+    lines.push_back("[OptionalObjects]\nSupportedObjects=" + std::to_string(lists.optional.size()));
+    for (std::size_t i = 0; i < lists.optional.size(); ++i) lines.push_back(listEntry(i + 1, lists.optional[i]));
+    lines.emplace_back();
+    lines.push_back("[ManufacturerObjects]\nSupportedObjects=" + std::to_string(lists.manufacturer.size()));
+    for (std::size_t i = 0; i < lists.manufacturer.size(); ++i) {
+        lines.push_back(listEntry(i + 1, lists.manufacturer[i]));
+    }
+    for (std::size_t i = 0; i < view.size(); ++i) {
+        std::vector<std::string> sections = edsObjectSections(*view[i]);
+        lines.insert(lines.end(), std::make_move_iterator(sections.begin()), std::make_move_iterator(sections.end()));
+        if (progress) progress(static_cast<int>((i + 1) * 100 / view.size()));
+    }
+    return lines;
+}
+
+}  // namespace
+
+EdsFile generateEdsFile(model::Profile& profile, const GenerationContext& context, std::string_view headerText,
+                        const ProgressReport& progress) {
+    if (refusesHeader(headerText, context)) return {};
+    if (!prepareAndCheck(profile, context)) return {};
+    if (progress) progress(0);
+    return {GenerationStatus::Generated, joinLines(edsLines(profile, context, headerText, progress))};
+}
+
+std::string edsFilePath(const model::Profile& profile) {
+    return app::pathText(app::nativePath(profile.path).replace_extension(".eds"));
+}
+
+}  // namespace tabrin::generators
