@@ -65,12 +65,18 @@ std::string resolvePair(const fs::path& baseFolder, TPathRelAbs& pair) {
         }
     }
     if (existsAt(pair.abs)) {
-        std::error_code error;
-        const fs::path relative = fs::relative(nativePath(pair.abs), baseFolder, error);
-        pair.rel = relative.empty() ? pair.abs : pathText(relative);
+        pair.rel = relativePathText(baseFolder, pair.abs);
         return pair.abs;
     }
     return {};
+}
+
+std::string relativePathText(const fs::path& folder, std::string_view path) {
+    const fs::path native = nativePath(path);
+    if (!native.is_absolute()) return std::string(path);
+    std::error_code error;
+    const fs::path relative = fs::relative(native, folder, error);
+    return error || relative.empty() ? std::string(path) : pathText(relative);
 }
 
 std::string logCopyName(const fs::path& folder, std::string_view fileName) {

@@ -40,6 +40,10 @@ std::string resolveInFolder(std::string_view folder, std::string_view path);
 /// unchanged when neither exists.
 std::string resolvePair(const std::filesystem::path& baseFolder, TPathRelAbs& pair);
 
+/// The path text `path` relative to `folder` ("../gen/vost.c"), symbolic links followed where they
+/// exist; `path` unchanged when it is not an absolute path of this system or has no relative form.
+std::string relativePathText(const std::filesystem::path& folder, std::string_view path);
+
 /// The name under which a copy of the file `fileName` goes into `folder`: the name without its first
 /// ".xml", then "_" and the smallest number from 1 that no file of the folder has yet, then ".xml".
 std::string logCopyName(const std::filesystem::path& folder, std::string_view fileName);

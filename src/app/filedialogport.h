@@ -1,0 +1,30 @@
+// The one way the core asks the user for a file name: the open and save dialogs.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tabrin::app {
+
+/// A file dialog. Texts are Windows-1251 bytes, the title already translated. The filter is given
+/// as Windows writes it: "name|patterns|name|patterns", patterns separated by ";".
+struct FileDialog {
+    std::string title;
+    std::string filter;
+    std::string startPath;  // a file proposed by name, or a folder to start in
+    std::string defaultExtension;
+
+    bool operator==(const FileDialog&) const = default;
+};
+
+/// Shows file dialogs and returns the chosen path, or nothing when the user cancels. The window
+/// layer shows the platform's dialogs; tests answer from a script.
+class FileDialogPort {
+public:
+    virtual ~FileDialogPort() = default;
+    virtual std::optional<std::string> askOpenPath(const FileDialog& dialog) = 0;
+    /// Asks before a chosen file is overwritten.
+    virtual std::optional<std::string> askSavePath(const FileDialog& dialog) = 0;
+};
+
+}  // namespace tabrin::app

@@ -1,0 +1,278 @@
+// The open profile as the main window keeps it: its path, modified flag and file stamp, and the
+// flows of opening, saving, autosave and noticing changes that other programs make to the file.
+#include "app/profilesession.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "app/cp1251.h"
+#include "app/filedialogport.h"
+#include "app/formattext.h"
+#include "app/messageport.h"
+#include "app/paths.h"
+#include "app/profileopening.h"
+#include "app/recentprofiles.h"
+#include "app/version.h"
+#include "app/workspace.h"
+#include "model/numbertext.h"
+#include "model/profilecheck.h"
+
+namespace fs = std::filesystem;
+
+namespace tabrin::app {
+namespace {
+
+constexpr std::string_view kProfileFilter = "XML-файлы (*.xml)|*.xml|все файлы|*.*";
+constexpr std::string_view kDefaultExtension = "xml";
+constexpr std::string_view kOpenTitle = "Открыть профиль";
+constexpr std::string_view kSaveTitle = "Сохранить профиль";
+constexpr std::string_view kModified = "Текущий профиль был изменен.\nСохранить изменения?";
+constexpr std::string_view kModifiedCaption = "Сохранить текущий профиль?";
+constexpr std::string_view kExitCaption = "Выход";
+constexpr std::string_view kErrorCaption = "Ошибка";
+constexpr std::string_view kNotAProfileCaption = "Открываемый файл не является профилем словаря CANopen";
+constexpr std::string_view kSaving = "Сохранение";
+constexpr std::string_view kChangedCaption = "Файл изменен внешней программой";
+constexpr std::string_view kChangedBefore = "Файл ";
+constexpr std::string_view kChangedAfter =
+    " был изменен внешним приложением.\nЕсли сохранить файл под тем же именем, изменения, внесенные внешним "
+    "приложением, могут быть потеряны.\nВыберите другое имя файла, для сохранения профиля.";
+constexpr std::string_view kNoNewName = "Новое имя файла не выбрано. Отменить сохранение?";
+constexpr std::string_view kNoNewNameCaption = "Не выбрано новое имя";
+constexpr std::string_view kEditedCopySuffix = " (ред.).xml";
+constexpr std::string_view kXmlExtension = ".xml";
+constexpr std::string_view kBackupExtension = ".back";
+constexpr int kParseFailure = 5;
+constexpr std::uint32_t kLastMandatoryIndex = 0x2FFF;
+
+// Marks the session busy for the length of one of its flows, so that the timers, which keep
+// running while a question is up, do not start another flow inside it.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : m_busy(busy), m_before(busy) { m_busy = true; }
+    ~BusyScope() { m_busy = m_before; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& m_busy;
+    bool m_before;
+};
+
+// The name proposed after an external change: "drive.xml" becomes "drive (ред.).xml".
+std::string editedCopyName(const std::string& path) {
+    return path.substr(0, path.size() - std::min<std::size_t>(path.size(), 4)) + cp1251::fromUtf8(kEditedCopySuffix);
+}
+
+// The backup beside the profile: its file name cut before the first ".xml", then ".back". The cut
+// stays within the file name, so that a folder whose name holds ".xml" keeps the backup inside.
+std::string backupPath(const std::string& path) {
+    const std::size_t nameStart = path.find_last_of("\\/") + 1;  // npos + 1 is 0
+    const std::size_t extension = path.find(kXmlExtension, nameStart);
+    return path.substr(0, extension) + std::string(kBackupExtension);
+}
+
+int firstUserPartRow(const model::Profile& profile) {
+    const auto& view = profile.view();
+    const auto found = std::find_if(view.begin(), view.end(), [](const model::DictObject* object) {
+        return model::hexTextToNumber(object->index) > kLastMandatoryIndex;
+    });
+    return found == view.end() ? 0 : 1 + static_cast<int>(found - view.begin());
+}
+
+}  // namespace
+
+ProfileSession::ProfileSession(Workspace& workspace, MessagePort& port, FileDialogPort& dialogs)
+    : m_workspace(workspace), m_port(port), m_dialogs(dialogs) {}
+
+std::string ProfileSession::translated(std::string_view utf8) {
+    return m_workspace.translator.translateText(cp1251::fromUtf8(utf8));
+}
+
+void ProfileSession::showStatus(std::string_view utf8) {
+    if (m_showStatus) m_showStatus(translated(utf8));
+}
+
+std::string ProfileSession::caption() {
+    return windowTitle(m_workspace.translator, m_open ? m_path : std::string(), m_modified, m_workspace.log.isOpen());
+}
+
+bool ProfileSession::askToSaveModified(SaveQuestion question) {
+    if (!m_modified) return true;
+    BusyScope busy(m_busy);
+    const std::string caption = translated(question == SaveQuestion::BeforeExit ? kExitCaption : kModifiedCaption);
+    switch (m_port.ask({caption, translated(kModified), MessageButtons::YesNoCancel, MessageIcon::Question})) {
+    case MessageAnswer::No: return true;
+    case MessageAnswer::Yes: return save();
+    default: return false;
+    }
+}
+
+bool ProfileSession::openWithDialog() {
+    BusyScope busy(m_busy);
+    if (!askToSaveModified(SaveQuestion::BeforeOpening)) return false;
+    const std::optional<std::string> chosen = m_dialogs.askOpenPath(
+        {translated(kOpenTitle), std::string(kProfileFilter), m_path, std::string(kDefaultExtension)});
+    return chosen && open(*chosen);
+}
+
+bool ProfileSession::openRecent(std::size_t position) {
+    const auto& recent = m_workspace.settings.recentProfiles;
+    if (position >= recent.size()) return false;
+    BusyScope busy(m_busy);
+    if (!askToSaveModified(SaveQuestion::BeforeOpening)) return false;
+    return open(recentProfilePath(m_workspace.programFolder, recent[position]));
+}
+
+bool ProfileSession::openAtLogin() {
+    const auto& recent = m_workspace.settings.recentProfiles;
+    if (recent.empty()) return false;
+    const std::string previousPath = m_path;
+    if (!open(recentProfilePath(m_workspace.programFolder, recent.front()))) {
+        m_path = previousPath;
+        return false;
+    }
+    if (m_workspace.settings.lastTopRow == 0) m_workspace.settings.lastTopRow = firstUserPartRow(m_workspace.profile);
+    return true;
+}
+
+bool ProfileSession::open(const std::string& path) {
+    BusyScope busy(m_busy);
+    m_path = path;
+    m_open = false;
+    m_modified = false;
+    model::Profile& profile = m_workspace.profile;
+    const model::TOperationResult loaded = profile.load(nativePath(path));
+    if (!loaded.ok()) {
+        const std::string message = cp1251::fromUtf16(m_workspace.translator.translateWideText(loaded.message));
+        const bool notAProfile = loaded.code == kParseFailure;
+        m_port.ask({translated(notAProfile ? kNotAProfileCaption : kErrorCaption), message, MessageButtons::Ok,
+                    MessageIcon::Error});
+        m_workspace.log.writeLog(formatText(
+            notAProfile ? "Error parsing profile '%s': %s" : "Error opening profile '%s': %s", {path, message}));
+        return false;
+    }
+    const std::string fileName = pathText(nativePath(path).filename());
+    Settings& settings = m_workspace.settings;
+    if (!model::checkProfileOrigin(fileName, settings.vendorToken, profile.vendorToken, m_port, m_workspace.translator))
+        return false;
+    copyIntoLogFolder();
+    putRecentProfileFirst(settings.recentProfiles, path, m_workspace.programFolder, settings.rememberLastNum);
+    m_stamp = readFileStamp(nativePath(path));
+    prepareOpenedProfile(profile, m_workspace.texts, settings.vendorToken, m_workspace.user, m_port,
+                         m_workspace.translator);
+    m_open = true;
+    m_modified = false;
+    return true;
+}
+
+void ProfileSession::copyIntoLogFolder() {
+    if (!m_workspace.log.isOpen()) return;
+    const fs::path source = nativePath(m_path);
+    const std::string copyName = logCopyName(m_workspace.logFolder(), pathText(source.filename()));
+    std::error_code ignored;
+    fs::copy_file(source, m_workspace.logFolder() / nativePath(copyName), ignored);
+    m_workspace.log.writeLog(formatText("Open profile: %s (copy saved under the name '%s')", {m_path, copyName}));
+}
+
+bool ProfileSession::save() {
+    if (!m_open) return false;
+    BusyScope busy(m_busy);
+    if (changedExternally() && !chooseNewName()) return false;
+    showStatus(kSaving);
+    return write();
+}
+
+bool ProfileSession::saveAs() {
+    if (!m_open) return false;
+    BusyScope busy(m_busy);
+    if (changedExternally()) warnExternalChange();
+    const std::optional<std::string> chosen = m_dialogs.askSavePath(
+        {translated(kSaveTitle), std::string(kProfileFilter), m_path, std::string(kDefaultExtension)});
+    if (!chosen) return false;
+    m_path = *chosen;
+    return write();
+}
+
+bool ProfileSession::write() {
+    Workspace& workspace = m_workspace;
+    const model::TOperationResult saved = workspace.profile.save(nativePath(m_path), workspace.sets);
+    if (!saved.ok()) {
+        m_port.ask({translated(kErrorCaption), cp1251::fromUtf16(workspace.translator.translateWideText(saved.message)),
+                    MessageButtons::Ok, MessageIcon::Error});
+        return false;
+    }
+    workspace.log.writeLog(formatText("Profile saved to file: %s", {m_path}));
+    putRecentProfileFirst(workspace.settings.recentProfiles, m_path, workspace.programFolder,
+                          workspace.settings.rememberLastNum);
+    m_stamp = readFileStamp(nativePath(m_path));
+    m_modified = false;
+    return true;
+}
+
+bool ProfileSession::changedExternally() const {
+    if (m_path.empty()) return false;
+    const std::optional<FileStamp> now = readFileStamp(nativePath(m_path));
+    // A file that is gone holds nothing another program wrote; saving under its name loses nothing.
+    return now && now != m_stamp;
+}
+
+bool ProfileSession::chooseNewName() {
+    while (!askNewName()) {
+        const Message question{translated(kNoNewNameCaption), translated(kNoNewName), MessageButtons::YesNo,
+                               MessageIcon::Warning};
+        if (m_port.ask(question) == MessageAnswer::Yes) return false;
+    }
+    return true;
+}
+
+bool ProfileSession::askNewName() {
+    warnExternalChange();
+    const std::optional<std::string> chosen = m_dialogs.askSavePath(
+        {translated(kSaveTitle), std::string(kProfileFilter), editedCopyName(m_path), std::string(kDefaultExtension)});
+    if (!chosen) return false;
+    m_path = *chosen;
+    return true;
+}
+
+void ProfileSession::warnExternalChange() {
+    m_port.ask({translated(kChangedCaption), translated(kChangedBefore) + m_path + translated(kChangedAfter),
+                MessageButtons::Ok, MessageIcon::Warning});
+}
+
+void ProfileSession::autosaveTick() {
+    const Settings& settings = m_workspace.settings;
+    if (!settings.profAutoSave || m_busy) return;
+    // A period lowered below the seconds already counted saves at once and starts a new count.
+    if (++m_autosaveSeconds < settings.autoSavePeriod) return;
+    m_autosaveSeconds = 0;
+    if (!m_open) return;
+    BusyScope busy(m_busy);
+    if (changedExternally() && !chooseNewName()) return;
+    showStatus(kSaving);
+    if (settings.autoSaveBackup &&
+        model::checkProfile(m_workspace.profile, m_workspace.sets, true, m_port, m_workspace.translator))
+        writeBackup();
+    write();
+}
+
+void ProfileSession::writeBackup() {
+    std::error_code ignored;
+    fs::copy_file(nativePath(m_path), nativePath(backupPath(m_path)), fs::copy_options::overwrite_existing, ignored);
+}
+
+void ProfileSession::checkExternalChange() {
+    if (m_open && !m_busy && changedExternally()) save();
+}
+
+model::VendorTokenChanges ProfileSession::alignVendorToken() {
+    if (!m_open) return {};
+    BusyScope busy(m_busy);
+    const model::VendorTokenChanges changes =
+        model::alignVendorToken(m_workspace.profile, m_workspace.settings.vendorToken, m_workspace.texts,
+                                m_workspace.user, m_port, m_workspace.translator);
+    if (changes.profileModified) m_modified = true;
+    return changes;
+}
+
+}  // namespace tabrin::app

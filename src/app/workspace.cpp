@@ -1,0 +1,100 @@
+// What the main window owns for the whole run: settings, event log, interface translation, both
+// bases and the profile, with the steps of the run's start and end that need no window.
+#include "app/workspace.h"
+
+#include <system_error>
+
+#include "app/cp1251.h"
+#include "app/messageport.h"
+
+namespace fs = std::filesystem;
+
+namespace tabrin::app {
+namespace {
+
+void deleteFilesIn(const fs::path& folder) {
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        std::error_code ignored;
+        if (entry->path().filename().string().starts_with('.') || !entry->is_regular_file(ignored)) continue;
+        fs::remove(entry->path(), ignored);
+    }
+}
+
+constexpr std::string_view kTextBaseModified = "База текстов была изменена.\nСохранить изменения?";
+constexpr std::string_view kSetBaseModified = "База перечислений была изменена.\nСохранить изменения?";
+constexpr std::string_view kExitCaption = "Выход";
+constexpr std::string_view kErrorCaption = "Ошибка";
+
+template <typename Base>
+bool saveBase(Base& base, const fs::path& file, Translator& translator, MessagePort& port) {
+    const model::TOperationResult result = base.save(file);
+    if (result.ok()) return true;
+    port.ask({translator.translateText(cp1251::fromUtf8(kErrorCaption)),
+              cp1251::fromUtf16(translator.translateWideText(result.message)), MessageButtons::Ok, MessageIcon::Error});
+    return false;
+}
+
+// Yes saves, No leaves the file as it is, Cancel (or a failed save) keeps the program running.
+template <typename Base>
+bool askToSaveBase(Base& base, const fs::path& file, std::string_view question, Translator& translator,
+                   MessagePort& port) {
+    if (!base.isModified()) return true;
+    const Message message{translator.translateText(cp1251::fromUtf8(kExitCaption)),
+                          translator.translateText(cp1251::fromUtf8(question)), MessageButtons::YesNoCancel,
+                          MessageIcon::Question};
+    switch (port.ask(message)) {
+    case MessageAnswer::No: return true;
+    case MessageAnswer::Yes: return saveBase(base, file, translator, port);
+    default: return false;
+    }
+}
+
+}  // namespace
+
+Workspace::Workspace(fs::path folder, int localeLanguage)
+    : programFolder(std::move(folder)),
+      settings(readSettings(settingsFilePath(programFolder), localeLanguage)),
+      language(settings.englishInterface() ? Language::English : Language::Russian),
+      profile(translator, language) {}
+
+void Workspace::start() {
+    std::error_code ignored;
+    if (fs::is_directory(logFolder(), ignored)) {
+        deleteFilesIn(logFolder());
+        log.open(logFolder() / "Tabrin4.log");
+    }
+    translator.loadDictionary(programFolder / "lang_dict.xml", static_cast<int>(language));
+}
+
+void Workspace::finish() {
+    const bool english = englishInterface();
+    settings.profColumnWidths = storedProfColumnWidths(shownProfColumnWidths(settings.profColumnWidths, english),
+                                                       english, settings.englishInterface());
+    if (const std::string error = writeSettings(settingsFilePath(programFolder), settings); !error.empty())
+        log.writeLog("Error saving 'Tabrin4.INI': " + error);
+    translator.saveDictionary();
+    texts.elements().clear();
+    sets.elements().clear();
+}
+
+bool Workspace::loadBases(MessagePort& port) {
+    const bool textsFound = texts.load(bases::TextBase::filePath(programFolder), port);
+    const bool setsFound = sets.load(bases::SetBase::filePath(programFolder), port);
+    return textsFound && setsFound;
+}
+
+bool Workspace::saveTextBase(MessagePort& port) {
+    return saveBase(texts, bases::TextBase::filePath(programFolder), translator, port);
+}
+
+bool Workspace::saveSetBase(MessagePort& port) {
+    return saveBase(sets, bases::SetBase::filePath(programFolder), translator, port);
+}
+
+bool Workspace::askToSaveModifiedBases(MessagePort& port) {
+    return askToSaveBase(texts, bases::TextBase::filePath(programFolder), kTextBaseModified, translator, port) &&
+           askToSaveBase(sets, bases::SetBase::filePath(programFolder), kSetBaseModified, translator, port);
+}
+
+}  // namespace tabrin::app

@@ -1,0 +1,60 @@
+// What the main window owns for the whole run: settings, event log, interface translation, both
+// bases and the profile, with the steps of the run's start and end that need no window.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "app/eventlog.h"
+#include "app/language.h"
+#include "app/settings.h"
+#include "app/translator.h"
+#include "bases/setbase.h"
+#include "bases/textbase.h"
+#include "model/profile.h"
+
+namespace tabrin::app {
+
+class MessagePort;
+
+class Workspace {
+public:
+    /// Reads the settings file of `programFolder`; `localeLanguage` is the language when the file
+    /// names none. The interface language is fixed from then on for the run.
+    Workspace(std::filesystem::path programFolder, int localeLanguage);
+
+    /// The start of the run: when the folder "Log" exists, every file in it (but names starting
+    /// with ".") is deleted and the event log is opened there; then the interface dictionary is read.
+    void start();
+
+    /// The end of the run: writes the settings file (a failure is logged) and the interface
+    /// dictionary, and empties both bases.
+    void finish();
+
+    /// Loads both bases from the program folder, each as far as its file goes. False when either
+    /// file is missing.
+    bool loadBases(MessagePort& port);
+
+    /// Save the bases to their files; a failure is told in an error box and leaves the base modified.
+    bool saveTextBase(MessagePort& port);
+    bool saveSetBase(MessagePort& port);
+
+    /// Before the program ends: asks about each modified base in turn (Yes, No or Cancel). False
+    /// when the user cancels or a base could not be saved.
+    bool askToSaveModifiedBases(MessagePort& port);
+
+    std::filesystem::path logFolder() const { return programFolder / "Log"; }
+    bool englishInterface() const { return language == Language::English; }
+
+    const std::filesystem::path programFolder;
+    Settings settings;
+    const Language language;
+    EventLog log;
+    Translator translator;
+    bases::TextBase texts;
+    bases::SetBase sets;
+    model::Profile profile;
+    std::string user;  // the name given at the last login; the author of what the user creates
+};
+
+}  // namespace tabrin::app

@@ -1,0 +1,82 @@
+// The page "Настройки профиля": what its group-enumeration choice, CAN-module choice, address
+// fields and path fields store in the open profile.
+#include "model/profilesettingspage.h"
+
+#include <algorithm>
+
+#include "app/cp1251.h"
+#include "app/eventlog.h"
+#include "app/formattext.h"
+#include "app/paths.h"
+#include "bases/setbase.h"
+#include "model/profile.h"
+
+namespace tabrin::model {
+namespace {
+
+constexpr std::string_view kGroupSetIndex = "2534h";
+constexpr std::string_view kGroupSetSubindex = "01h";
+constexpr std::string_view kModule1Start = "CO1_SPI_START_ADDR";
+constexpr std::string_view kModule2Start = "CO2_SPI_START_ADDR";
+
+std::string_view entryNumber(std::string_view entryText) { return entryText.substr(0, entryText.find(':')); }
+
+std::string shownAddress(const std::string& stored, std::string_view defaultStart) {
+    return cp1251::trim(stored).empty() ? std::string(defaultStart) : stored;
+}
+
+}  // namespace
+
+std::vector<std::string> groupSetEntries(const bases::SetBase& sets, app::Language language) {
+    std::vector<std::string> entries;
+    for (const bases::SetBaseElement& set : sets.elements()) entries.push_back(set.displayName(language));
+    return entries;
+}
+
+int groupSetEntryPosition(const std::vector<std::string>& entries, std::string_view groupSet) {
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [&](const std::string& entry) { return entryNumber(entry) == groupSet; });
+    return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+}
+
+void chooseGroupSet(Profile& profile, std::string_view entryText) {
+    profile.settings.group_set = std::string(entryNumber(entryText));
+    for (DictObject* object : profile.view()) {
+        if (object->index == kGroupSetIndex && object->subindex == kGroupSetSubindex)
+            object->defaultValue = profile.settings.group_set;
+    }
+}
+
+bool chooseCanModule(ProfileSettings& settings, int position, std::string_view itemText, app::EventLog& log) {
+    if (position == settings.prefix) return false;
+    log.writeLog(app::formatText("CAN module number changed to #%d: %s", {std::to_string(position), itemText}));
+    settings.prefix = position;
+    return true;
+}
+
+AddressFieldsView addressFieldsView(const ProfileSettings& settings) {
+    switch (settings.prefix) {
+    case 1:
+        return {true, shownAddress(settings.AddrComm1, kModule1Start), shownAddress(settings.AddrUser1, kModule1Start)};
+    // Module 2's user part starts, like the profile file's default says, at module 1's name.
+    case 2:
+        return {true, shownAddress(settings.AddrComm2, kModule2Start), shownAddress(settings.AddrUser2, kModule1Start)};
+    default: return {};
+    }
+}
+
+bool storeAddress(ProfileSettings& settings, AddressField field, std::string_view text) {
+    std::string* stored = nullptr;
+    if (settings.prefix == 1) stored = field == AddressField::Comm ? &settings.AddrComm1 : &settings.AddrUser1;
+    if (settings.prefix == 2) stored = field == AddressField::Comm ? &settings.AddrComm2 : &settings.AddrUser2;
+    if (stored == nullptr) return false;
+    *stored = std::string(text);
+    return true;
+}
+
+std::string storedPathText(std::string_view profilePath, std::string_view text) {
+    if (!app::isAbsolutePathText(text)) return std::string(text);
+    return app::relativePathText(app::nativePath(profilePath).parent_path(), text);
+}
+
+}  // namespace tabrin::model

@@ -1,0 +1,60 @@
+// The page "Настройки профиля": what its group-enumeration choice, CAN-module choice, address
+// fields and path fields store in the open profile.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/language.h"
+#include "model/profilesettings.h"
+
+namespace tabrin::app {
+class EventLog;
+}
+namespace tabrin::bases {
+class SetBase;
+}
+
+namespace tabrin::model {
+
+class Profile;
+
+/// The entries of the group-enumeration box: the display name of every enumeration, in base order.
+std::vector<std::string> groupSetEntries(const bases::SetBase& sets, app::Language language);
+
+/// The position of the entry whose text before ":" is `groupSet`, or -1.
+int groupSetEntryPosition(const std::vector<std::string>& entries, std::string_view groupSet);
+
+/// The choice of a group-enumeration entry ("12: Выкл/Вкл"): `group_set` becomes the text before
+/// the first ":", and the object 2534h.01h of the current view, when there is one, takes it as its
+/// default.
+void chooseGroupSet(Profile& profile, std::string_view entryText);
+
+/// The CAN-module choice (0 single module, 1 first, 2 second) with the chosen item's text: a change
+/// of module is logged. Returns whether the module changed.
+bool chooseCanModule(ProfileSettings& settings, int position, std::string_view itemText, app::EventLog& log);
+
+enum class AddressField { Comm, User };
+
+/// What the two address fields show: disabled and empty for a single-module processor; for module
+/// 1 or 2 that module's stored addresses, where a blank one shows the name of its default start.
+struct AddressFieldsView {
+    bool enabled = false;
+    std::string comm;
+    std::string user;
+
+    bool operator==(const AddressFieldsView&) const = default;
+};
+
+AddressFieldsView addressFieldsView(const ProfileSettings& settings);
+
+/// Enter in an address field stores its text for the chosen module. Returns false, storing
+/// nothing, for a single-module processor.
+bool storeAddress(ProfileSettings& settings, AddressField field, std::string_view text);
+
+/// What a path field stores for the text typed or chosen: an absolute path becomes relative to the
+/// folder of the profile file at `profilePath`; any other text is kept as it is.
+std::string storedPathText(std::string_view profilePath, std::string_view text);
+
+}  // namespace tabrin::model

@@ -1,0 +1,278 @@
+// The main window "Form1" (TForm1): the pages, the menu, the status bar and the timers, over the
+// workspace it owns for the whole run.
+#include "ui/mainwindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QProcess>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+
+#include <clocale>
+#include <utility>
+
+#include "app/manual.h"
+#include "app/recentprofiles.h"
+#include "app/version.h"
+#include "model/profilesettingspage.h"
+#include "ui/loginpagewidget.h"
+#include "ui/named.h"
+#include "ui/optionsdialog.h"
+#include "ui/profilepages.h"
+#include "ui/profilesettingswidget.h"
+#include "ui/qtext.h"
+#include "ui/windowplacement.h"
+#include "ui/windowtranslation.h"
+
+namespace tabrin::ui {
+namespace {
+
+constexpr int kMainTimerMs = 1000;
+constexpr int kCheckChangeTimerMs = 60000;
+constexpr int kFirstStatusPanelWidth = 100;
+constexpr int kSecondStatusPanelWidth = 50;
+// The size of the first run, before any placement is stored.
+constexpr int kDefaultWidth = 1100;
+constexpr int kDefaultHeight = 750;
+
+std::filesystem::path placementFile(const std::filesystem::path& programFolder) {
+    return programFolder / "FormStorage.ini";
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::filesystem::path programFolder, int localeLanguage, app::MessagePort& port,
+                       app::FileDialogPort& dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      m_port(port),
+      m_workspace(std::move(programFolder), localeLanguage),
+      m_session(m_workspace, port, dialogs),
+      m_timerMain(named(new QTimer(this), "TimerMain")),
+      m_timerCheckChange(named(new QTimer(this), "TimerCheckChange")) {
+    setObjectName(QStringLiteral("Form1"));
+    m_menu = buildMainMenu(this);
+    buildPages();
+    buildStatusBar();
+    connectMenu();
+
+    m_workspace.start();
+    QCoreApplication::setApplicationName(toQString(app::programTitle()));
+    translateWindow(this, m_workspace.translator);
+    // Numbers are written and read with a decimal point, whatever the user's locale says; Qt set
+    // the C library's locale from the environment when the application started.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+    m_profilePages->shareCanModuleItems();
+    resize(kDefaultWidth, kDefaultHeight);
+    restorePlacement(this, placementFile(m_workspace.programFolder));
+    setPagesVisible(false);
+    refreshProfileState();
+    showKnownUsers();
+
+    m_session.setStatusListener([this](const std::string& text) { m_statusPanel->setText(toQString(text)); });
+    connect(m_timerMain, &QTimer::timeout, this, [this] {
+        m_statusPanel->clear();
+        m_session.autosaveTick();
+        refreshProfileState();
+    });
+    connect(m_timerCheckChange, &QTimer::timeout, this,
+            [this] { runProfileFlow([this] { m_session.checkExternalChange(); }); });
+    m_timerMain->start(kMainTimerMs);
+    m_timerCheckChange->setInterval(kCheckChangeTimerMs);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages() {
+    m_pages = named(new QTabWidget, "PageControl1");
+    m_loginPage = new LoginPageWidget;
+    m_profilePages = new ProfilePages(m_workspace, m_session);
+    m_pages->addTab(m_loginPage, QStringLiteral("Вход"));
+    m_pages->addTab(m_profilePages, QStringLiteral("Профиль"));
+    // The texts, enumerations and control-panel pages get their content with their own editors.
+    m_textsPage = named(new QWidget, "TabSheetTexts");
+    m_enumsPage = named(new QWidget, "TabSheetEnums");
+    m_panelPage = named(new QWidget, "TabSheetPU");
+    m_pages->addTab(m_textsPage, QStringLiteral("Тексты"));
+    m_pages->addTab(m_enumsPage, QStringLiteral("Перечисления"));
+    m_pages->addTab(m_panelPage, QStringLiteral("Пульт управления"));
+    setCentralWidget(m_pages);
+
+    connect(m_loginPage, &LoginPageWidget::loginClicked, this, &MainWindow::login);
+    connect(m_profilePages, &ProfilePages::profileChanged, this, &MainWindow::refreshProfileState);
+    // The window sees Ctrl+S before any of its controls.
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(save, &QShortcut::activated, this, &MainWindow::saveByActivePage);
+}
+
+void MainWindow::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusPanel = new QLabel;
+    m_statusPanel->setFixedWidth(kFirstStatusPanelWidth);
+    auto* second = new QLabel;
+    second->setMinimumWidth(kSecondStatusPanelWidth);
+    bar->addWidget(m_statusPanel);
+    bar->addWidget(second, 1);
+}
+
+void MainWindow::connectMenu() {
+    connect(m_menu.open, &QAction::triggered, this,
+            [this] { openProfile([this] { return m_session.openWithDialog(); }); });
+    connect(m_menu.openInXmlEditor, &QAction::triggered, this, &MainWindow::openInXmlEditor);
+    connect(m_menu.save, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.save(); }); });
+    connect(m_menu.saveAs, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.saveAs(); }); });
+    connect(m_menu.options, &QAction::triggered, this, &MainWindow::showOptions);
+    connect(m_menu.newInstance, &QAction::triggered, this, &MainWindow::startNewInstance);
+    connect(m_menu.help, &QAction::triggered, this, &MainWindow::openManual);
+}
+
+void MainWindow::showKnownUsers() {
+    const app::Settings& settings = m_workspace.settings;
+    m_loginPage->userEdit()->setText(toQString(settings.user));
+    const std::filesystem::path textBase = bases::TextBase::filePath(m_workspace.programFolder);
+    m_login = bases::LoginPage(bases::readKnownUsers(textBase));
+    m_loginPage->showUsers(m_login.knownUsers(), m_login.userRow(settings.user));
+    m_pages->setCurrentWidget(m_loginPage);
+    m_loginPage->userEdit()->setFocus();
+}
+
+void MainWindow::setPagesVisible(bool visible) {
+    for (QWidget* page : {static_cast<QWidget*>(m_profilePages), m_textsPage, m_enumsPage, m_panelPage})
+        m_pages->setTabVisible(m_pages->indexOf(page), visible);
+}
+
+void MainWindow::login() {
+    QLineEdit* user = m_loginPage->userEdit();
+    const bases::LoginResult result =
+        m_login.login(fromQString(user->text()), m_workspace.user, *this, m_port, m_workspace.translator);
+    if (result != bases::LoginResult::NewNameToConfirm) m_loginPage->hint()->hide();
+    if (result == bases::LoginResult::NewNameToConfirm) user->clear();
+    if (result == bases::LoginResult::NewNameToConfirm || result == bases::LoginResult::EmptyName) user->setFocus();
+    if (result != bases::LoginResult::LoggedIn) return;
+    m_menu.file->menuAction()->setEnabled(true);
+    setPagesVisible(true);
+    openAfterLogin();
+}
+
+void MainWindow::saveModifiedProfile() {
+    if (m_session.isModified()) runProfileFlow([this] { m_session.save(); });
+}
+
+bool MainWindow::loadBases() {
+    const bool found = m_workspace.loadBases(m_port);
+    m_profilePages->settingsPage()->showGroupSetEntries(model::groupSetEntries(m_workspace.sets, m_workspace.language));
+    return found;
+}
+
+void MainWindow::openAfterLogin() {
+    bool opened = false;
+    if (!m_startProfile.empty()) {
+        opened = openProfile([this, path = std::exchange(m_startProfile, {})] { return m_session.open(path); });
+    } else if (m_workspace.settings.lastProfOpen) {
+        opened = openProfile([this] { return m_session.openAtLogin(); });
+    }
+    if (!opened) return;
+    m_pages->setCurrentWidget(m_profilePages);
+    m_profilePages->showDictionaryPage();
+}
+
+bool MainWindow::openProfile(const std::function<bool()>& open) {
+    bool opened = false;
+    runProfileFlow([&] { opened = open(); });
+    if (opened) {
+        m_profilePages->showProfile();
+        m_menu.importObjects->setEnabled(true);
+        m_menu.loadDefaults->setEnabled(true);
+        m_menu.newInstance->setEnabled(true);
+    } else if (!m_session.isOpen()) {
+        m_profilePages->showNoProfile();
+        m_menu.importObjects->setEnabled(false);
+        m_menu.newInstance->setEnabled(false);
+    }
+    return opened;
+}
+
+void MainWindow::runProfileFlow(const std::function<void()>& flow) {
+    // The check for changes by other programs waits while a flow may show its questions.
+    m_timerCheckChange->stop();
+    flow();
+    if (m_session.isOpen()) m_timerCheckChange->start();
+    refreshProfileState();
+}
+
+void MainWindow::refreshProfileState() {
+    setWindowTitle(toQString(m_session.caption()));
+    if (m_workspace.settings.recentProfiles != m_shownRecent) rebuildRecentMenu();
+}
+
+void MainWindow::rebuildRecentMenu() {
+    m_shownRecent = m_workspace.settings.recentProfiles;
+    m_menu.recent->clear();
+    for (std::size_t position = 0; position < m_shownRecent.size(); ++position) {
+        const QString caption = toQString(app::recentProfilePath(m_workspace.programFolder, m_shownRecent[position]));
+        connect(m_menu.recent->addAction(caption), &QAction::triggered, this,
+                [this, position] { openProfile([this, position] { return m_session.openRecent(position); }); });
+    }
+    m_menu.recent->menuAction()->setVisible(!m_shownRecent.empty());
+}
+
+void MainWindow::saveByActivePage() {
+    QWidget* page = m_pages->currentWidget();
+    if (page == m_profilePages) {
+        runProfileFlow([this] { m_session.save(); });
+    } else if (page == m_textsPage) {
+        m_workspace.saveTextBase(m_port);
+    } else if (page == m_enumsPage) {
+        m_workspace.saveSetBase(m_port);
+    }
+}
+
+void MainWindow::showOptions() {
+    OptionsDialog dialog(m_workspace.settings, m_port, m_workspace.translator, this);
+    dialog.exec();
+    if (!dialog.tokenChanged() || !m_session.isOpen()) return;
+    runProfileFlow([this] { m_session.alignVendorToken(); });
+    m_profilePages->showProfile();
+}
+
+void MainWindow::openInXmlEditor() {
+    const QString editor = toQPath(m_workspace.settings.xmlProgPath);
+    if (QFileInfo::exists(editor)) QProcess::startDetached(editor, {toQPath(m_session.path())});
+}
+
+void MainWindow::openManual() {
+    const auto manual = app::findManual(m_workspace.programFolder, m_workspace.englishInterface());
+    if (manual) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(manual->string())));
+}
+
+void MainWindow::startNewInstance() {
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {toQPath(m_session.path())});
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    bool mayClose = false;
+    runProfileFlow([&] { mayClose = m_session.askToSaveModified(app::SaveQuestion::BeforeExit); });
+    if (!mayClose || !m_workspace.askToSaveModifiedBases(m_port)) {
+        event->ignore();
+        return;
+    }
+    m_timerMain->stop();
+    m_timerCheckChange->stop();
+    m_workspace.settings.user = fromQString(m_loginPage->userEdit()->text());
+    if (const std::string error = savePlacement(this, placementFile(m_workspace.programFolder)); !error.empty())
+        m_workspace.log.writeLog("Error saving 'FormStorage.ini': " + error);
+    m_workspace.finish();
+    event->accept();
+}
+
+}  // namespace tabrin::ui

@@ -1,0 +1,89 @@
+// The main window "Form1" (TForm1): the pages, the menu, the status bar and the timers, over the
+// workspace it owns for the whole run.
+#pragma once
+
+#include <QMainWindow>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/profilesession.h"
+#include "app/workspace.h"
+#include "bases/loginpage.h"
+#include "ui/mainmenu.h"
+
+class QLabel;
+class QTabWidget;
+class QTimer;
+
+namespace tabrin::app {
+class FileDialogPort;
+class MessagePort;
+}  // namespace tabrin::app
+
+namespace tabrin::ui {
+
+class LoginPageWidget;
+class ProfilePages;
+
+class MainWindow : public QMainWindow, private bases::LoginSteps {
+    Q_OBJECT
+
+public:
+    /// Reads the settings of `programFolder` (with `localeLanguage` when they name no language),
+    /// starts the log and the translation and shows the login page. Questions go through `port`,
+    /// file choices through `dialogs`.
+    MainWindow(std::filesystem::path programFolder, int localeLanguage, app::MessagePort& port,
+               app::FileDialogPort& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    app::Workspace& workspace() { return m_workspace; }
+
+    /// A profile to open right after the next successful login instead of the most recent one.
+    void setStartProfile(std::string path) { m_startProfile = std::move(path); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPages();
+    void buildStatusBar();
+    void connectMenu();
+    void showKnownUsers();
+    void login();
+    void saveModifiedProfile() override;
+    bool loadBases() override;
+    void openAfterLogin();
+    bool openProfile(const std::function<bool()>& open);
+    void runProfileFlow(const std::function<void()>& flow);
+    void refreshProfileState();
+    void rebuildRecentMenu();
+    void saveByActivePage();
+    void showOptions();
+    void openInXmlEditor();
+    void openManual();
+    void startNewInstance();
+    void setPagesVisible(bool visible);
+
+    app::MessagePort& m_port;
+    app::Workspace m_workspace;
+    app::ProfileSession m_session;
+    bases::LoginPage m_login;
+    std::string m_startProfile;
+    std::vector<app::TPathRelAbs> m_shownRecent;
+
+    MainMenu m_menu;
+    QTabWidget* m_pages = nullptr;
+    LoginPageWidget* m_loginPage = nullptr;
+    ProfilePages* m_profilePages = nullptr;
+    QWidget* m_textsPage = nullptr;
+    QWidget* m_enumsPage = nullptr;
+    QWidget* m_panelPage = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QTimer* m_timerMain;
+    QTimer* m_timerCheckChange;
+};
+
+}  // namespace tabrin::ui

@@ -1,0 +1,102 @@
+// The page "Настройки профиля" (TabSheet5): the generation settings of the open profile, each
+// control storing into the profile as the user changes it.
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+#include "model/profilesettings.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace tabrin::app {
+class ProfileSession;
+class Workspace;
+}  // namespace tabrin::app
+
+namespace tabrin::ui {
+
+class RadioGroup;
+
+class ProfileSettingsWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    ProfileSettingsWidget(app::Workspace& workspace, app::ProfileSession& session, QWidget* parent = nullptr);
+
+    /// The items of the CAN-module box, for the dictionary page's choice of the same.
+    QStringList canModuleItems() const;
+
+    /// Lists the enumerations of the base as group-enumeration choices.
+    void showGroupSetEntries(const std::vector<std::string>& entries);
+    /// Shows the settings of the open profile.
+    void showProfile();
+    /// The CAN-module choice, here or on the dictionary page.
+    void chooseCanModule(int position);
+
+signals:
+    /// The profile was changed: the caption must show it.
+    void profileChanged();
+    /// The CAN module shown here changed; the dictionary page shows the same.
+    void canModuleShown(int position);
+
+private:
+    QWidget* buildGroupSetRow();
+    QGroupBox* buildCSeriesGroup();
+    QGroupBox* buildAssemblerGroup();
+    QWidget* buildControllerFolder();
+    QWidget* buildPanelTexts();
+    QLineEdit* pathField(const char* name, std::string model::ProfileSettings::*member);
+    void markChanged();
+    void showSeries();
+    void showAddresses();
+    void showPathLabels();
+    void storePath(std::string model::ProfileSettings::*member, const std::string& text);
+    /// Where a picker starts: the folder of the stored path, resolved against the profile's folder.
+    QString pickerFolder(const std::string& stored, bool storedIsFile) const;
+    void chooseControllerFolder();
+    void choosePanelFile(QLineEdit* field, std::string model::ProfileSettings::*member, const char* filter);
+
+    app::Workspace& m_workspace;
+    app::ProfileSession& m_session;
+    std::vector<std::string> m_groupSetEntries;
+
+    QComboBox* m_groupSet = nullptr;
+    RadioGroup* m_series = nullptr;
+    QGroupBox* m_cSeries = nullptr;
+    QGroupBox* m_assembler = nullptr;
+    QComboBox* m_canModule = nullptr;
+    QLineEdit* m_addrComm = nullptr;
+    QLineEdit* m_addrUser = nullptr;
+    QCheckBox* m_bigYa = nullptr;
+    QCheckBox* m_m3Includes = nullptr;
+    QCheckBox* m_encryptFormats = nullptr;
+    QCheckBox* m_vostInc = nullptr;
+    QCheckBox* m_oldGroups = nullptr;
+    QWidget* m_controllerFolder = nullptr;
+    QCheckBox* m_genVostC = nullptr;
+    QGroupBox* m_vostCFolderGroup = nullptr;
+    QLineEdit* m_vostCFolder = nullptr;
+    QLabel* m_vostCAbsPath = nullptr;
+    QWidget* m_panelTexts = nullptr;
+    QCheckBox* m_genPuTexts = nullptr;
+    QGroupBox* m_puTextsGroup = nullptr;
+    QComboBox* m_puCodeType = nullptr;
+    QComboBox* m_puTextsType = nullptr;
+    QComboBox* m_puEnumsType = nullptr;
+    QCheckBox* m_useOther = nullptr;
+    QLineEdit* m_hPath = nullptr;
+    QLabel* m_hAbsPath = nullptr;
+    QLineEdit* m_hInc = nullptr;
+    QLineEdit* m_cPath = nullptr;
+    QLabel* m_cAbsPath = nullptr;
+    QLineEdit* m_cInc = nullptr;
+};
+
+}  // namespace tabrin::ui

@@ -1,0 +1,39 @@
+// A titled group of radio buttons chosen by position, with item texts that translation can reach.
+#include "ui/radiogroup.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tabrin::ui {
+
+RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* parent)
+    : QGroupBox(title, parent), m_buttons(new QButtonGroup(this)) {
+    auto* layout = new QVBoxLayout(this);
+    for (qsizetype position = 0; position < items.size(); ++position) {
+        auto* button = new QRadioButton(items[position], this);
+        m_buttons->addButton(button, static_cast<int>(position));
+        layout->addWidget(button);
+    }
+    connect(m_buttons, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
+}
+
+int RadioGroup::itemCount() const { return static_cast<int>(m_buttons->buttons().size()); }
+
+QString RadioGroup::itemText(int position) const {
+    const QAbstractButton* button = m_buttons->button(position);
+    return button ? button->text() : QString();
+}
+
+void RadioGroup::setItemText(int position, const QString& text) {
+    if (QAbstractButton* button = m_buttons->button(position)) button->setText(text);
+}
+
+int RadioGroup::itemIndex() const { return m_buttons->checkedId(); }
+
+void RadioGroup::setItemIndex(int position) {
+    if (QAbstractButton* button = m_buttons->button(position)) button->setChecked(true);
+}
+
+}  // namespace tabrin::ui

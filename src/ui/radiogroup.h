@@ -1,0 +1,34 @@
+// A titled group of radio buttons chosen by position, with item texts that translation can reach.
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+
+class QButtonGroup;
+
+namespace tabrin::ui {
+
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+
+public:
+    RadioGroup(const QString& title, const QStringList& items, QWidget* parent = nullptr);
+
+    int itemCount() const;
+    QString itemText(int position) const;
+    void setItemText(int position, const QString& text);
+
+    /// The checked position, or -1.
+    int itemIndex() const;
+    /// Checks a position without telling `itemClicked`.
+    void setItemIndex(int position);
+
+signals:
+    /// The user chose the item at `position`.
+    void itemClicked(int position);
+
+private:
+    QButtonGroup* m_buttons;
+};
+
+}  // namespace tabrin::ui

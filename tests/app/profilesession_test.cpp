@@ -1,0 +1,368 @@
+// The open profile: opening and its failures, the questions before opening another, saving, the
+// notice of changes by other programs, autosave with its backup, and the recent list.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+
+#include "app/cp1251.h"
+#include "app/paths.h"
+#include "app/profilesession.h"
+#include "app/version.h"
+#include "app/workspace.h"
+#include "support/profilefile.h"
+#include "support/scriptedfiledialogport.h"
+#include "support/scriptedmessageport.h"
+#include "support/tempfolder.h"
+#include "support/utf8.h"
+
+namespace tabrin::app {
+namespace {
+
+namespace fs = std::filesystem;
+using test::w;
+
+const std::string kObjects = test::objectElement("1000h.00h") + test::objectElement("3000h.00h");
+// Lower-case letters in an index fail the check made before generation.
+const std::string kFaultyObjects = test::objectElement("1000h.00h") + test::objectElement("300ah.00h");
+
+class ProfileSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(home.path() / "Log");
+        drive = writeProfile("drive.xml", kObjects);
+    }
+
+    std::string writeProfile(const std::string& name, const std::string& objects) {
+        const fs::path file = home.path() / "profiles" / name;
+        test::writeFile(file, test::profileFile(objects));
+        return pathText(file);
+    }
+
+    ProfileSession& start(const std::string& ini = "[Options]\r\nProgLanguage=0\r\n") {
+        test::writeFile(settingsFilePath(home.path()), ini);
+        workspace = std::make_unique<Workspace>(home.path(), progLanguageRussian);
+        workspace->start();
+        session = std::make_unique<ProfileSession>(*workspace, port, dialogs);
+        return *session;
+    }
+
+    // Opens `path` and forgets what opening asked and logged.
+    ProfileSession& opened(const std::string& path) {
+        EXPECT_TRUE(session->open(path));
+        port = test::ScriptedMessagePort();
+        return *session;
+    }
+
+    std::string log() const { return test::readFile(home.path() / "Log" / "Tabrin4.log"); }
+
+    static void touch(const std::string& path) {
+        const fs::path file = nativePath(path);
+        fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(5));
+    }
+
+    std::vector<std::string> askedCaptions() const {
+        std::vector<std::string> captions;
+        for (const Message& message : port.asked()) captions.push_back(cp1251::toUtf8(message.caption));
+        return captions;
+    }
+
+    test::TempFolder home;
+    std::string drive;
+    test::ScriptedMessagePort port;
+    test::ScriptedFileDialogPort dialogs;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<ProfileSession> session;
+};
+
+TEST_F(ProfileSessionTest, OpenShowsThePathCopiesIntoTheLogFolderAndPutsItFirst) {
+    start();
+    const std::string other = writeProfile("other.xml", kObjects);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(session->open(drive));
+    ASSERT_TRUE(session->open(other));
+
+    EXPECT_TRUE(session->isOpen());
+    EXPECT_FALSE(session->isModified());
+    EXPECT_EQ(session->caption(), programTitle() + w(" - Профиль: ") + other + " [DEBUG]");
+    for (const char* copy : {"drive_1.xml", "drive_2.xml", "drive_3.xml", "other_1.xml"})
+        EXPECT_TRUE(fs::exists(home.path() / "Log" / copy)) << copy;
+    EXPECT_NE(log().find("Open profile: " + drive + " (copy saved under the name 'drive_3.xml')"), std::string::npos);
+    const auto& recent = workspace->settings.recentProfiles;
+    ASSERT_EQ(recent.size(), 2u);
+    EXPECT_EQ(recent[0], (TPathRelAbs{"profiles/other.xml", other}));
+    EXPECT_EQ(recent[1], (TPathRelAbs{"profiles/drive.xml", drive}));
+    EXPECT_TRUE(port.asked().empty());
+}
+
+TEST_F(ProfileSessionTest, FailedOpenIsToldAndLeavesNoProfile) {
+    struct Row {
+        const char* name;
+        std::string contents;  // empty: no file at all
+        const char* caption;
+        const char* logLine;
+    };
+    const Row rows[] = {
+        {"missing file", "", "Ошибка", "Error opening profile '"},
+        {"not a profile", "<?xml version=\"1.0\"?>\n<other/>\n",
+         "Открываемый файл не является профилем словаря CANopen", "Error parsing profile '"},
+    };
+    start();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        opened(drive).markModified();
+        const fs::path file = home.path() / "broken.xml";
+        fs::remove(file);
+        if (!row.contents.empty()) test::writeFile(file, row.contents);
+
+        EXPECT_FALSE(session->open(pathText(file)));
+        EXPECT_FALSE(session->isOpen());
+        EXPECT_FALSE(session->isModified());
+        EXPECT_EQ(session->path(), pathText(file));
+        EXPECT_EQ(session->caption(), programTitle() + " [DEBUG]");
+        ASSERT_EQ(port.asked().size(), 1u);
+        EXPECT_EQ(cp1251::toUtf8(port.asked()[0].caption), row.caption);
+        EXPECT_EQ(port.asked()[0].icon, MessageIcon::Error);
+        EXPECT_NE(log().find(row.logLine + pathText(file) + "'"), std::string::npos);
+        // Nothing is saved over the file that could not be opened, by hand or by autosave.
+        EXPECT_FALSE(session->save());
+        EXPECT_FALSE(fs::exists(home.path() / "Log" / "broken_1.xml"));
+    }
+}
+
+TEST_F(ProfileSessionTest, DecliningTheVendorTokenQuestionFailsTheOpen) {
+    start("[Options]\r\nVendorToken=5C3E91D7\r\n");
+    port = test::ScriptedMessagePort({MessageAnswer::No});
+    EXPECT_FALSE(session->open(drive));
+    EXPECT_FALSE(session->isOpen());
+    ASSERT_EQ(port.asked().size(), 1u);
+    EXPECT_EQ(port.asked()[0].caption, "drive.xml");
+    EXPECT_TRUE(workspace->settings.recentProfiles.empty());
+    EXPECT_FALSE(fs::exists(home.path() / "Log" / "drive_1.xml"));
+}
+
+TEST_F(ProfileSessionTest, TheQuestionBeforeOpeningAnotherProfile) {
+    struct Row {
+        const char* name;
+        MessageAnswer answer;
+        bool saveFails;
+        bool opensOther;
+        bool driveWritten;
+    };
+    const Row rows[] = {
+        {"cancel keeps the profile", MessageAnswer::Cancel, false, false, false},
+        {"no opens without saving", MessageAnswer::No, false, true, false},
+        {"yes saves, then opens", MessageAnswer::Yes, false, true, true},
+        {"a failed save keeps the profile", MessageAnswer::Yes, true, false, false},
+    };
+    start();
+    const std::string other = writeProfile("other.xml", kObjects);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::writeFile(nativePath(drive), test::profileFile(kObjects));
+        const std::string before = test::readFile(nativePath(drive));
+        opened(drive).markModified();
+        // A profile without its group enumeration cannot be saved.
+        if (row.saveFails) workspace->profile.settings.group_set.clear();
+        port = test::ScriptedMessagePort({row.answer});
+        dialogs.answer(other);
+
+        EXPECT_EQ(session->openWithDialog(), row.opensOther);
+        EXPECT_EQ(session->path(), row.opensOther ? other : drive);
+        EXPECT_EQ(session->isModified(), !row.opensOther);
+        EXPECT_EQ(test::readFile(nativePath(drive)) != before, row.driveWritten);
+        ASSERT_FALSE(port.asked().empty());
+        EXPECT_EQ(port.asked()[0],
+                  (Message{w("Сохранить текущий профиль?"), w("Текущий профиль был изменен.\nСохранить изменения?"),
+                           MessageButtons::YesNoCancel, MessageIcon::Question}));
+        EXPECT_EQ(dialogs.asked().size(), row.opensOther ? 1u : 0u);
+        dialogs = test::ScriptedFileDialogPort();
+    }
+}
+
+TEST_F(ProfileSessionTest, SaveWritesTheFileAndClearsTheMark) {
+    start();
+    opened(drive).markModified();
+    EXPECT_NE(session->caption().find(drive + "* [DEBUG]"), std::string::npos);
+    std::string status;
+    session->setStatusListener([&](const std::string& text) { status = text; });
+
+    EXPECT_TRUE(session->save());
+    EXPECT_FALSE(session->isModified());
+    EXPECT_EQ(status, w("Сохранение"));
+    EXPECT_NE(test::readFile(nativePath(drive)).find("Tabrin4=\"v."), std::string::npos);
+    EXPECT_NE(log().find("Profile saved to file: " + drive), std::string::npos);
+    EXPECT_TRUE(port.asked().empty());
+    EXPECT_TRUE(dialogs.asked().empty());
+}
+
+TEST_F(ProfileSessionTest, FailedSaveKeepsTheOldFileAndTheMark) {
+    start();
+    opened(drive).markModified();
+    const std::string before = test::readFile(nativePath(drive));
+    workspace->profile.settings.group_set.clear();
+
+    EXPECT_FALSE(session->save());
+    EXPECT_TRUE(session->isModified());
+    EXPECT_EQ(test::readFile(nativePath(drive)), before);
+    ASSERT_EQ(port.asked().size(), 1u);
+    EXPECT_EQ(port.asked()[0].text, w("Не задан номер перечисления с названиями групп параметров"));
+    EXPECT_EQ(log().find("Profile saved"), std::string::npos);
+}
+
+TEST_F(ProfileSessionTest, FileChangedByAnotherProgramIsSavedUnderANewName) {
+    start();
+    opened(drive).markModified();
+    touch(drive);
+    const std::string changedByOthers = test::readFile(nativePath(drive));
+    const std::string newName = pathText(home.path() / "profiles" / "drive2.xml");
+    // Cancelling the new name, then going on with the save, then choosing a name.
+    port = test::ScriptedMessagePort({MessageAnswer::Ok, MessageAnswer::No, MessageAnswer::Ok});
+    dialogs = test::ScriptedFileDialogPort({std::nullopt, newName});
+
+    EXPECT_TRUE(session->save());
+    EXPECT_EQ(session->path(), newName);
+    EXPECT_FALSE(session->isModified());
+    EXPECT_TRUE(fs::exists(nativePath(newName)));
+    EXPECT_EQ(test::readFile(nativePath(drive)), changedByOthers);
+    EXPECT_EQ(askedCaptions(), (std::vector<std::string>{"Файл изменен внешней программой", "Не выбрано новое имя",
+                                                         "Файл изменен внешней программой"}));
+    EXPECT_EQ(port.asked()[0].text,
+              w("Файл ") + drive +
+                  w(" был изменен внешним приложением.\nЕсли сохранить файл под тем же именем, изменения, внесенные "
+                    "внешним приложением, могут быть потеряны.\nВыберите другое имя файла, для сохранения профиля."));
+    ASSERT_EQ(dialogs.asked().size(), 2u);
+    EXPECT_EQ(dialogs.asked()[0].startPath, pathText(home.path() / "profiles" / "drive") + w(" (ред.).xml"));
+    // The new file is the one watched from now on.
+    EXPECT_FALSE(session->changedExternally());
+}
+
+TEST_F(ProfileSessionTest, AbandonedNewNameWritesNothingAndAsksAgainNextTime) {
+    start();
+    opened(drive);
+    touch(drive);
+    const std::string changedByOthers = test::readFile(nativePath(drive));
+    port = test::ScriptedMessagePort({MessageAnswer::Ok, MessageAnswer::Yes});
+
+    session->checkExternalChange();
+    EXPECT_EQ(session->path(), drive);
+    EXPECT_EQ(test::readFile(nativePath(drive)), changedByOthers);
+    EXPECT_EQ(port.asked().size(), 2u);
+    EXPECT_TRUE(session->changedExternally());
+    port = test::ScriptedMessagePort({MessageAnswer::Ok, MessageAnswer::Yes});
+    session->checkExternalChange();
+    EXPECT_EQ(port.asked().size(), 2u);
+}
+
+TEST_F(ProfileSessionTest, UnchangedFileIsNotQuestioned) {
+    start();
+    opened(drive);
+    session->checkExternalChange();
+    EXPECT_FALSE(session->saveAs());
+    EXPECT_TRUE(port.asked().empty());
+    ASSERT_EQ(dialogs.asked().size(), 1u);
+    EXPECT_EQ(dialogs.asked()[0].startPath, drive);
+}
+
+TEST_F(ProfileSessionTest, SaveAsWarnsOnceAboutAnExternalChange) {
+    start();
+    opened(drive);
+    touch(drive);
+    const std::string copy = pathText(home.path() / "copy.xml");
+    dialogs.answer(copy);
+
+    EXPECT_TRUE(session->saveAs());
+    EXPECT_EQ(askedCaptions(), std::vector<std::string>{"Файл изменен внешней программой"});
+    EXPECT_EQ(session->path(), copy);
+    EXPECT_EQ(workspace->settings.recentProfiles.front().abs, copy);
+}
+
+TEST_F(ProfileSessionTest, AutosaveWritesEveryPeriodWithABackupOnlyWhenTheCheckPasses) {
+    struct Row {
+        const char* name;
+        std::string objects;
+        bool backup;
+    };
+    const Row rows[] = {{"sound profile", kObjects, true}, {"profile failing the check", kFaultyObjects, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = writeProfile("auto.xml", row.objects);
+        const fs::path backup = home.path() / "profiles" / "auto.back";
+        fs::remove(backup);
+        start("[Options]\r\nprof_auto_save=1\r\nauto_save_period=10\r\nauto_save_backup=1\r\n");
+        opened(path);
+        const std::string before = test::readFile(nativePath(path));
+
+        for (int second = 1; second < 10; ++second) session->autosaveTick();
+        EXPECT_EQ(test::readFile(nativePath(path)), before);
+        // Autosave writes an unmodified profile too.
+        session->autosaveTick();
+        EXPECT_NE(test::readFile(nativePath(path)), before);
+        EXPECT_EQ(fs::exists(backup), row.backup);
+        if (row.backup) {
+            EXPECT_EQ(test::readFile(backup), before);
+        }
+        EXPECT_TRUE(port.asked().empty());
+    }
+}
+
+TEST_F(ProfileSessionTest, AutosaveCountsAgainAfterTheOptionChanges) {
+    start("[Options]\r\nprof_auto_save=1\r\nauto_save_period=10\r\n");
+    opened(drive);
+    for (int second = 0; second < 5; ++second) session->autosaveTick();
+    const std::string before = test::readFile(nativePath(drive));
+    workspace->settings.autoSavePeriod = 3;
+    session->autosaveTick();
+    EXPECT_NE(test::readFile(nativePath(drive)), before);
+
+    const std::string saved = test::readFile(nativePath(drive));
+    workspace->settings.profAutoSave = false;
+    for (int second = 0; second < 20; ++second) session->autosaveTick();
+    EXPECT_EQ(test::readFile(nativePath(drive)), saved);
+}
+
+TEST_F(ProfileSessionTest, AutomaticOpenAtLogin) {
+    const std::string first = writeProfile("first.xml", kObjects);
+    start("[RecentProfiles]\r\nProfile0=" + first + "\r\nProfileRel0=profiles/first.xml\r\n");
+    ASSERT_TRUE(session->openAtLogin());
+    EXPECT_EQ(session->path(), first);
+    // The row after the first object of the user part, 3000h.00h, the second row of the view.
+    EXPECT_EQ(workspace->settings.lastTopRow, 2);
+
+    workspace->settings.lastTopRow = 7;
+    ASSERT_TRUE(session->openAtLogin());
+    EXPECT_EQ(workspace->settings.lastTopRow, 7);
+
+    const std::string missing = pathText(home.path() / "gone.xml");
+    workspace->settings.recentProfiles = {{"gone.xml", missing}};
+    port = test::ScriptedMessagePort();
+    EXPECT_FALSE(session->openAtLogin());
+    EXPECT_EQ(session->path(), first);
+    ASSERT_EQ(port.asked().size(), 1u);
+    EXPECT_NE(port.asked()[0].text.find(missing), std::string::npos);
+}
+
+TEST_F(ProfileSessionTest, NothingToOpenAtLoginWithoutRecentProfiles) {
+    start();
+    EXPECT_FALSE(session->openAtLogin());
+    EXPECT_TRUE(port.asked().empty());
+    EXPECT_EQ(session->path(), "");
+}
+
+TEST_F(ProfileSessionTest, NothingToMarkWithoutAnOpenProfile) {
+    start();
+    session->markModified();
+    EXPECT_FALSE(session->isModified());
+    EXPECT_TRUE(session->askToSaveModified(SaveQuestion::BeforeExit));
+    EXPECT_TRUE(port.asked().empty());
+}
+
+TEST_F(ProfileSessionTest, ANewProgramTokenMarksTheOpenProfileModified) {
+    start();
+    opened(drive);
+    workspace->settings.vendorToken = "5C3E91D7";
+    EXPECT_TRUE(session->alignVendorToken().profileModified);
+    EXPECT_TRUE(session->isModified());
+}
+
+}  // namespace
+}  // namespace tabrin::app

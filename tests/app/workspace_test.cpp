@@ -1,0 +1,159 @@
+// The run's start and end without a window: the log folder, the settings written at the end, the
+// bases loaded at login and the questions about modified bases.
+#include <gtest/gtest.h>
+
+#include "app/cp1251.h"
+#include "app/workspace.h"
+#include "support/scriptedmessageport.h"
+#include "support/tempfolder.h"
+#include "support/utf8.h"
+
+namespace tabrin::app {
+namespace {
+
+namespace fs = std::filesystem;
+using test::w;
+
+const char* kTextBase =
+    "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<root>\n\t<Texts>\n"
+    "\t\t<text_1 id=\"1\" textid=\"1\" text=\"a\" sets=\"0\" trus=\"\" teng=\"\" author=\"ivan\"/>\n"
+    "\t</Texts>\n</root>\n";
+const char* kSetBase =
+    "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<root>\n\t<Sets>\n"
+    "\t\t<set_5 id=\"5\" author=\"ivan\">\n\t\t\t<items item_0=\"a\"/>\n\t\t</set_5>\n"
+    "\t</Sets>\n</root>\n";
+
+TEST(WorkspaceStart, LogFolderIsEmptiedAndTheLogOpened) {
+    const test::TempFolder program;
+    const fs::path logFolder = program.path() / "Log";
+    test::writeFile(logFolder / "drive_1.xml", "old copy");
+    test::writeFile(logFolder / "Tabrin4.log", "old log");
+    test::writeFile(logFolder / ".keep", "kept");
+    fs::create_directories(logFolder / "archive");
+
+    Workspace workspace(program.path(), progLanguageRussian);
+    workspace.start();
+    EXPECT_TRUE(workspace.log.isOpen());
+    EXPECT_FALSE(fs::exists(logFolder / "drive_1.xml"));
+    EXPECT_TRUE(fs::exists(logFolder / ".keep"));
+    EXPECT_TRUE(fs::is_directory(logFolder / "archive"));
+    EXPECT_EQ(test::readFile(logFolder / "Tabrin4.log"), "");
+}
+
+TEST(WorkspaceStart, NoLogWithoutTheFolder) {
+    const test::TempFolder program;
+    Workspace workspace(program.path(), progLanguageEnglish);
+    workspace.start();
+    EXPECT_FALSE(workspace.log.isOpen());
+    EXPECT_FALSE(fs::exists(program.path() / "Log"));
+    EXPECT_EQ(workspace.language, Language::English);
+}
+
+TEST(WorkspaceFinish, WritesTheSettingsAndTheDictionary) {
+    const test::TempFolder program;
+    test::writeFile(settingsFilePath(program.path()),
+                    "[Options]\r\nProgLanguage=1\r\n[Vost]\r\nColWidth3=200\r\nColWidth4=100\r\n");
+    Workspace workspace(program.path(), progLanguageRussian);
+    workspace.start();
+    workspace.settings.user = w("Иванов");
+    // Switched to Russian in the options dialog: the English name column is shared out again.
+    workspace.settings.progLanguage = progLanguageRussian;
+    workspace.texts.elements().resize(2);
+    workspace.finish();
+
+    const Settings written = readSettings(settingsFilePath(program.path()), progLanguageEnglish);
+    EXPECT_EQ(written.user, w("Иванов"));
+    EXPECT_EQ(written.progLanguage, progLanguageRussian);
+    EXPECT_EQ(written.profColumnWidths[3], 150);
+    EXPECT_EQ(written.profColumnWidths[4], 150);
+    EXPECT_TRUE(fs::exists(program.path() / "lang_dict.xml"));
+    EXPECT_TRUE(workspace.texts.elements().empty());
+}
+
+TEST(WorkspaceFinish, AFailedSettingsWriteIsLogged) {
+    const test::TempFolder program;
+    fs::create_directories(program.path() / "Log");
+    fs::create_directories(settingsFilePath(program.path()));  // a folder where the file should be
+    Workspace workspace(program.path(), progLanguageRussian);
+    workspace.start();
+    workspace.finish();
+    workspace.log.close();
+    EXPECT_NE(test::readFile(program.path() / "Log" / "Tabrin4.log").find("Error saving 'Tabrin4.INI': "),
+              std::string::npos);
+}
+
+TEST(WorkspaceBases, BothLoadedAsFarAsTheirFilesGo) {
+    const test::TempFolder program;
+    test::writeFile(program.path() / "xml_DB" / "TextBase.xml", kTextBase);
+    Workspace workspace(program.path(), progLanguageRussian);
+    test::ScriptedMessagePort port;
+    EXPECT_FALSE(workspace.loadBases(port));
+    EXPECT_EQ(workspace.texts.elements().size(), 1u);
+    test::writeFile(program.path() / "xml_DB" / "SetBase.xml", kSetBase);
+    EXPECT_TRUE(workspace.loadBases(port));
+    EXPECT_EQ(workspace.sets.elements().size(), 1u);
+    EXPECT_TRUE(port.asked().empty());
+}
+
+TEST(WorkspaceBases, QuestionsAboutModifiedBasesBeforeTheEnd) {
+    struct Row {
+        const char* name;
+        bool textsModified;
+        bool setsModified;
+        std::deque<MessageAnswer> answers;
+        bool mayEnd;
+        std::vector<std::string> questions;  // UTF-8
+        bool textsSaved;
+    };
+    const std::string texts = "База текстов была изменена.\nСохранить изменения?";
+    const std::string sets = "База перечислений была изменена.\nСохранить изменения?";
+    const Row rows[] = {
+        {"nothing modified", false, false, {}, true, {}, false},
+        {"texts saved", true, false, {MessageAnswer::Yes}, true, {texts}, true},
+        {"texts left, sets asked", true, true, {MessageAnswer::No, MessageAnswer::No}, true, {texts, sets}, false},
+        {"cancel at the texts asks nothing more", true, true, {MessageAnswer::Cancel}, false, {texts}, false},
+        {"cancel at the sets", false, true, {MessageAnswer::Cancel}, false, {sets}, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const test::TempFolder program;
+        test::writeFile(program.path() / "xml_DB" / "TextBase.xml", kTextBase);
+        test::writeFile(program.path() / "xml_DB" / "SetBase.xml", kSetBase);
+        Workspace workspace(program.path(), progLanguageRussian);
+        test::ScriptedMessagePort loading;
+        ASSERT_TRUE(workspace.loadBases(loading));
+        workspace.texts.elements().front().text = "changed";
+        workspace.texts.setModified(row.textsModified);
+        workspace.sets.setModified(row.setsModified);
+        test::ScriptedMessagePort port(row.answers);
+
+        EXPECT_EQ(workspace.askToSaveModifiedBases(port), row.mayEnd);
+        std::vector<std::string> questions;
+        for (const Message& message : port.asked()) {
+            EXPECT_EQ(message.caption, w("Выход"));
+            EXPECT_EQ(message.buttons, MessageButtons::YesNoCancel);
+            questions.push_back(cp1251::toUtf8(message.text));
+        }
+        EXPECT_EQ(questions, row.questions);
+        EXPECT_EQ(test::readFile(program.path() / "xml_DB" / "TextBase.xml").find("changed") != std::string::npos,
+                  row.textsSaved);
+    }
+}
+
+TEST(WorkspaceBases, AFailedBaseSaveIsToldAndKeepsTheProgramRunning) {
+    const test::TempFolder program;
+    Workspace workspace(program.path(), progLanguageRussian);
+    workspace.texts.elements().resize(1);
+    workspace.texts.elements().front().id = "1";
+    workspace.texts.setModified(true);
+    fs::create_directories(program.path() / "xml_DB" / "TextBase.xml");  // a folder where the file should be
+    test::ScriptedMessagePort port({MessageAnswer::Yes});
+
+    EXPECT_FALSE(workspace.askToSaveModifiedBases(port));
+    ASSERT_EQ(port.asked().size(), 2u);
+    EXPECT_EQ(port.asked()[1].caption, w("Ошибка"));
+    EXPECT_TRUE(workspace.texts.isModified());
+}
+
+}  // namespace
+}  // namespace tabrin::app

@@ -1,0 +1,137 @@
+// The profile settings page: group enumeration, CAN module and address fields, paths kept
+// relative to the profile file.
+#include <gtest/gtest.h>
+
+#include "app/eventlog.h"
+#include "app/translator.h"
+#include "bases/setbase.h"
+#include "model/profile.h"
+#include "model/profilesettingspage.h"
+#include "support/tempfolder.h"
+#include "support/utf8.h"
+
+namespace tabrin::model {
+namespace {
+
+using test::w;
+
+DictObject object(const std::string& index, const std::string& subindex, const std::string& value) {
+    DictObject o;
+    o.index = index;
+    o.subindex = subindex;
+    o.defaultValue = value;
+    return o;
+}
+
+TEST(GroupEnumeration, EntriesNameEveryEnumerationAndFindTheProfilesOne) {
+    bases::SetBase sets;
+    sets.elements() = {{"5", {{w("Нет"), "No", "", ""}, {w("Да"), "Yes", "", ""}}, "", ""}, {"12", {}, "", ""}};
+    const std::vector<std::string> entries = groupSetEntries(sets, app::Language::Russian);
+    EXPECT_EQ(entries, (std::vector<std::string>{w("5: Нет/Да"), "12: "}));
+    EXPECT_EQ(groupSetEntries(sets, app::Language::English).front(), "5: No/Yes");
+    EXPECT_EQ(groupSetEntryPosition(entries, "12"), 1);
+    EXPECT_EQ(groupSetEntryPosition(entries, "1"), -1);
+    EXPECT_EQ(groupSetEntryPosition(entries, ""), -1);
+}
+
+TEST(GroupEnumeration, ChoiceStoresTheNumberAndTheGroupObjectsDefault) {
+    app::Translator translator;
+    Profile profile(translator, app::Language::Russian);
+    profile.configurations = {SubProfile{
+        {}, "base", {object("2534h", "00h", "0"), object("2534h", "01h", "20"), object("2535h", "01h", "20")}}};
+    profile.rebuildView();
+    chooseGroupSet(profile, w("12: Выкл/Вкл: режим"));
+    EXPECT_EQ(profile.settings.group_set, "12");
+    EXPECT_EQ(profile.view()[0]->defaultValue, "0");
+    EXPECT_EQ(profile.view()[1]->defaultValue, "12");
+    EXPECT_EQ(profile.view()[2]->defaultValue, "20");
+}
+
+TEST(CanModule, ChangeIsLoggedAndStored) {
+    const test::TempFolder folder;
+    app::EventLog log([] { return std::chrono::system_clock::time_point(); });
+    ASSERT_TRUE(log.open(folder.path() / "log"));
+    ProfileSettings settings;
+    EXPECT_TRUE(chooseCanModule(settings, 2, w("2-ой модуль CANopen"), log));
+    EXPECT_EQ(settings.prefix, 2);
+    EXPECT_FALSE(chooseCanModule(settings, 2, w("2-ой модуль CANopen"), log));
+    log.close();
+    const std::string written = test::readFile(folder.path() / "log");
+    EXPECT_NE(written.find("CAN module number changed to #2: " + w("2-ой модуль CANopen") + "\r\n"), std::string::npos);
+    EXPECT_EQ(written.find("changed", written.find("changed") + 1), std::string::npos);
+}
+
+TEST(AddressFields, ShownForTheChosenModule) {
+    struct Row {
+        const char* name;
+        int module;
+        AddressFieldsView view;
+    };
+    ProfileSettings settings;
+    settings.AddrComm1 = "A1";
+    settings.AddrUser1 = " ";
+    settings.AddrComm2 = "";
+    settings.AddrUser2 = "";
+    const Row rows[] = {
+        {"single module", 0, {false, "", ""}},
+        {"module 1, blank user part", 1, {true, "A1", "CO1_SPI_START_ADDR"}},
+        {"module 2 without addresses", 2, {true, "CO2_SPI_START_ADDR", "CO1_SPI_START_ADDR"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        settings.prefix = row.module;
+        EXPECT_EQ(addressFieldsView(settings), row.view);
+    }
+    // The defaults are shown, not stored.
+    EXPECT_EQ(settings.AddrComm2, "");
+}
+
+TEST(AddressFields, EnterStoresIntoTheChosenModule) {
+    struct Row {
+        const char* name;
+        int module;
+        AddressField field;
+        bool stored;
+        std::string ProfileSettings::*member;
+    };
+    const Row rows[] = {
+        {"module 1 mandatory part", 1, AddressField::Comm, true, &ProfileSettings::AddrComm1},
+        {"module 1 user part", 1, AddressField::User, true, &ProfileSettings::AddrUser1},
+        {"module 2 mandatory part", 2, AddressField::Comm, true, &ProfileSettings::AddrComm2},
+        {"module 2 user part", 2, AddressField::User, true, &ProfileSettings::AddrUser2},
+        {"single module stores nothing", 0, AddressField::Comm, false, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ProfileSettings settings;
+        settings.prefix = row.module;
+        const ProfileSettings before = settings;
+        EXPECT_EQ(storeAddress(settings, row.field, "0x100"), row.stored);
+        ProfileSettings expected = before;
+        if (row.member != nullptr) expected.*row.member = "0x100";
+        EXPECT_EQ(settings, expected);
+    }
+}
+
+TEST(PathFields, AbsolutePathsBecomeRelativeToTheProfile) {
+    struct Row {
+        const char* name;
+        std::string typed;
+        std::string stored;
+    };
+    const Row rows[] = {
+        {"folder beside the profile's", "/work/project/out", "../out"},
+        {"below the profile", "/work/project/profiles/gen/vost.c", "gen/vost.c"},
+        {"relative as typed", "..\\out\\", "..\\out\\"},
+        {"empty", "", ""},
+        {"another system's drive path stays", "D:\\out", "D:\\out"},
+        {"Cyrillic", w("/work/project/Вывод"), w("../Вывод")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(storedPathText("/work/project/profiles/drive.xml", row.typed), row.stored);
+    }
+}
+
+}  // namespace
+}  // namespace tabrin::model
