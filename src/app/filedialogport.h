@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tabrin::app {
 
@@ -23,6 +24,8 @@ class FileDialogPort {
 public:
     virtual ~FileDialogPort() = default;
     virtual std::optional<std::string> askOpenPath(const FileDialog& dialog) = 0;
+    /// The open dialog choosing several files at a time; none when the user cancels.
+    virtual std::vector<std::string> askOpenPaths(const FileDialog& dialog) = 0;
     /// Asks before a chosen file is overwritten.
     virtual std::optional<std::string> askSavePath(const FileDialog& dialog) = 0;
 };

@@ -112,7 +112,7 @@ bool ProfileSession::openWithDialog() {
     BusyScope busy(m_busy);
     if (!askToSaveModified(SaveQuestion::BeforeOpening)) return false;
     const std::optional<std::string> chosen = m_dialogs.askOpenPath(
-        {translated(kOpenTitle), std::string(kProfileFilter), m_path, std::string(kDefaultExtension)});
+        {translated(kOpenTitle), cp1251::fromUtf8(kProfileFilter), m_path, std::string(kDefaultExtension)});
     return chosen && open(*chosen);
 }
 
@@ -188,7 +188,7 @@ bool ProfileSession::saveAs() {
     BusyScope busy(m_busy);
     if (changedExternally()) warnExternalChange();
     const std::optional<std::string> chosen = m_dialogs.askSavePath(
-        {translated(kSaveTitle), std::string(kProfileFilter), m_path, std::string(kDefaultExtension)});
+        {translated(kSaveTitle), cp1251::fromUtf8(kProfileFilter), m_path, std::string(kDefaultExtension)});
     if (!chosen) return false;
     m_path = *chosen;
     return write();
@@ -203,6 +203,8 @@ bool ProfileSession::write() {
         return false;
     }
     workspace.log.writeLog(formatText("Profile saved to file: %s", {m_path}));
+    // What is generated beside the profile follows it to its new name.
+    workspace.profile.path = m_path;
     putRecentProfileFirst(workspace.settings.recentProfiles, m_path, workspace.programFolder,
                           workspace.settings.rememberLastNum);
     m_stamp = readFileStamp(nativePath(m_path));
@@ -229,7 +231,8 @@ bool ProfileSession::chooseNewName() {
 bool ProfileSession::askNewName() {
     warnExternalChange();
     const std::optional<std::string> chosen = m_dialogs.askSavePath(
-        {translated(kSaveTitle), std::string(kProfileFilter), editedCopyName(m_path), std::string(kDefaultExtension)});
+        {translated(kSaveTitle), cp1251::fromUtf8(kProfileFilter), editedCopyName(m_path),
+         std::string(kDefaultExtension)});
     if (!chosen) return false;
     m_path = *chosen;
     return true;

@@ -2,7 +2,7 @@
 // text, and how each row is drawn.
 #include "editing/dictionarytable.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 #include "app/cp1251.h"
 #include "app/formattext.h"
@@ -27,13 +27,17 @@ std::string groupCell(const model::DictObject& object, const bases::SetBaseEleme
     return std::to_string(*group);
 }
 
-RowOrigin originOf(const model::DictObject& object, const model::Profile& profile) {
+// The addresses of the base profile, looked up once per row of a configuration's view.
+std::unordered_set<std::string> baseAddresses(const model::Profile& profile) {
+    std::unordered_set<std::string> addresses;
+    if (profile.CurrSubProfile == 0 || profile.configurations.empty()) return addresses;
+    for (const model::DictObject& base : profile.configurations.front().objects) addresses.insert(base.address());
+    return addresses;
+}
+
+RowOrigin originOf(const model::DictObject& object, const std::unordered_set<std::string>& baseAddresses) {
     if (object.configuration == 0) return RowOrigin::BaseProfile;
-    const auto& base = profile.configurations.front().objects;
-    const bool overrides = std::any_of(base.begin(), base.end(), [&](const model::DictObject& b) {
-        return b.index == object.index && b.subindex == object.subindex;
-    });
-    return overrides ? RowOrigin::Override : RowOrigin::ConfigurationOnly;
+    return baseAddresses.contains(object.address()) ? RowOrigin::Override : RowOrigin::ConfigurationOnly;
 }
 
 bool passes(const model::DictObject& object, const DictionaryFilters& filters) {
@@ -66,12 +70,14 @@ std::vector<DictionaryRow> fillDictionaryRows(model::Profile& profile, const Dic
                                               app::Translator& translator) {
     const UnitLists lists = unitLists(sets, language);
     const bases::SetBaseElement* groups = sets.findSet(profile.settings.group_set);
+    const std::unordered_set<std::string> base = baseAddresses(profile);
     std::vector<DictionaryRow> rows;
+    rows.reserve(profile.view().size());
     for (int position = 0; position < static_cast<int>(profile.view().size()); ++position) {
         const model::DictObject& object = *profile.view()[static_cast<std::size_t>(position)];
         if (!passes(object, filters)) continue;
         fillViewRow(profile, position, texts);
-        DictionaryRow row{object.number, {}, originOf(object, profile), object.isRoot()};
+        DictionaryRow row{object.number, {}, originOf(object, base), object.isRoot()};
         row.cells = {std::to_string(object.number),
                      (object.subindex == "00h" ? "" : "    ") + object.index,
                      object.subindex,

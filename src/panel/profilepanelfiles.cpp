@@ -26,9 +26,13 @@ std::filesystem::path settingFile(const std::string& pathSetting, std::string_vi
 
 }  // namespace
 
+bool panelFilesAskedFor(const model::ProfileSettings& settings) {
+    return settings.GenPUTextsToFolder && settings.proc_series == model::ProcessorSeries::CCode;
+}
+
 bool writeProfilePanelFiles(const model::ProfileSettings& settings, const std::string& profileFile,
                             const PanelEnvironment& environment) {
-    if (!settings.GenPUTextsToFolder || settings.proc_series != model::ProcessorSeries::CCode) return true;
+    if (!panelFilesAskedFor(settings)) return true;
     const std::optional<PanelType> type = panelTypeFromNumber(settings.PUCodeType + kFirstCodeType);
     if (!type || isAssemblerType(*type)) {
         const std::string pattern =

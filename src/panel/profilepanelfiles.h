@@ -11,6 +11,10 @@ struct ProfileSettings;
 
 namespace tabrin::panel {
 
+/// Whether the profile's settings ask for panel files with every controller file: GenPUTextsToFolder
+/// in the C-code series.
+bool panelFilesAskedFor(const model::ProfileSettings& settings);
+
 /// When `settings` ask for it (GenPUTextsToFolder in the C-code series), writes the panel header
 /// and then the panel text file of the profile `profileFile` (Windows-1251 path text), for panel
 /// type PUCodeType + 2 and with the kinds, includes and paths of the settings; a relative path is

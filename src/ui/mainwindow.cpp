@@ -23,13 +23,19 @@
 #include "app/manual.h"
 #include "app/recentprofiles.h"
 #include "app/version.h"
+#include "generators/windowcommands.h"
 #include "model/profilesettingspage.h"
+#include "ui/desktophelpers.h"
+#include "ui/dictionarypage.h"
+#include "ui/edspage.h"
 #include "ui/loginpagewidget.h"
 #include "ui/named.h"
 #include "ui/optionsdialog.h"
+#include "ui/panelpage.h"
 #include "ui/profilepages.h"
 #include "ui/profilesettingswidget.h"
 #include "ui/qtext.h"
+#include "ui/reportwindow.h"
 #include "ui/windowplacement.h"
 #include "ui/windowtranslation.h"
 
@@ -54,17 +60,20 @@ MainWindow::MainWindow(std::filesystem::path programFolder, int localeLanguage, 
                        app::FileDialogPort& dialogs, QWidget* parent)
     : QMainWindow(parent),
       m_port(port),
+      m_dialogs(dialogs),
       m_workspace(std::move(programFolder), localeLanguage),
       m_session(m_workspace, port, dialogs),
       m_timerMain(named(new QTimer(this), "TimerMain")),
       m_timerCheckChange(named(new QTimer(this), "TimerCheckChange")) {
     setObjectName(QStringLiteral("Form1"));
+    // The log and the interface dictionary come first: the grids take translated headers.
+    m_workspace.start();
     m_menu = buildMainMenu(this);
     buildPages();
     buildStatusBar();
     connectMenu();
+    m_reportWindow = std::make_unique<ReportWindow>(m_workspace, m_port);
 
-    m_workspace.start();
     QCoreApplication::setApplicationName(toQString(app::programTitle()));
     translateWindow(this, m_workspace.translator);
     // Numbers are written and read with a decimal point, whatever the user's locale says; Qt set
@@ -95,13 +104,13 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildPages() {
     m_pages = named(new QTabWidget, "PageControl1");
     m_loginPage = new LoginPageWidget;
-    m_profilePages = new ProfilePages(m_workspace, m_session);
+    m_profilePages = new ProfilePages(m_workspace, m_session, m_port);
     m_pages->addTab(m_loginPage, QStringLiteral("Вход"));
     m_pages->addTab(m_profilePages, QStringLiteral("Профиль"));
-    // The texts, enumerations and control-panel pages get their content with their own editors.
+    // The texts and enumerations pages get their content with their own editors.
     m_textsPage = named(new QWidget, "TabSheetTexts");
     m_enumsPage = named(new QWidget, "TabSheetEnums");
-    m_panelPage = named(new QWidget, "TabSheetPU");
+    m_panelPage = new PanelPage(m_workspace, m_port, m_dialogs);
     m_pages->addTab(m_textsPage, QStringLiteral("Тексты"));
     m_pages->addTab(m_enumsPage, QStringLiteral("Перечисления"));
     m_pages->addTab(m_panelPage, QStringLiteral("Пульт управления"));
@@ -109,6 +118,10 @@ void MainWindow::buildPages() {
 
     connect(m_loginPage, &LoginPageWidget::loginClicked, this, &MainWindow::login);
     connect(m_profilePages, &ProfilePages::profileChanged, this, &MainWindow::refreshProfileState);
+    connect(m_profilePages->dictionaryPage(), &DictionaryPage::generateClicked, this,
+            &MainWindow::generateControllerFile);
+    connect(m_profilePages->dictionaryPage(), &DictionaryPage::reportClicked, this, &MainWindow::showReport);
+    connect(m_profilePages->edsPage(), &EdsPage::generateClicked, this, &MainWindow::generateEdsFile);
     // The window sees Ctrl+S before any of its controls.
     auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(save, &QShortcut::activated, this, &MainWindow::saveByActivePage);
@@ -147,7 +160,8 @@ void MainWindow::showKnownUsers() {
 }
 
 void MainWindow::setPagesVisible(bool visible) {
-    for (QWidget* page : {static_cast<QWidget*>(m_profilePages), m_textsPage, m_enumsPage, m_panelPage})
+    const std::initializer_list<QWidget*> pages = {m_profilePages, m_textsPage, m_enumsPage, m_panelPage};
+    for (QWidget* page : pages)
         m_pages->setTabVisible(m_pages->indexOf(page), visible);
 }
 
@@ -184,6 +198,7 @@ void MainWindow::openAfterLogin() {
     if (!opened) return;
     m_pages->setCurrentWidget(m_profilePages);
     m_profilePages->showDictionaryPage();
+    m_profilePages->dictionaryPage()->scrollToTopRow(m_workspace.settings.lastTopRow);
 }
 
 bool MainWindow::openProfile(const std::function<bool()>& open) {
@@ -259,6 +274,38 @@ void MainWindow::startNewInstance() {
     QProcess::startDetached(QCoreApplication::applicationFilePath(), {toQPath(m_session.path())});
 }
 
+generators::WindowServices MainWindow::windowServices() {
+    return {[](const std::string& text) { copyToClipboard(text); }, [this] { m_session.save(); }};
+}
+
+void MainWindow::generateControllerFile() {
+    setWindowTitle(translatedText(m_workspace.translator, "Генерируется файл для контроллера..."));
+    m_profilePages->setGenerating(true);
+    runProfileFlow([this] {
+        generators::runGenerateCommand(m_workspace, m_session.path(), m_port, windowServices(),
+                                       m_panelPage->progress());
+    });
+    m_profilePages->setGenerating(false);
+    // The generation gave the scale-coefficient objects their defaults.
+    m_profilePages->dictionaryPage()->fill();
+    refreshProfileState();
+}
+
+void MainWindow::generateEdsFile() {
+    runProfileFlow([this] { m_profilePages->edsPage()->generate(windowServices()); });
+    m_profilePages->dictionaryPage()->fill();
+}
+
+// The report window is shown alone, the main window minimised meanwhile.
+void MainWindow::showReport() {
+    if (!m_session.isOpen()) return;
+    const Qt::WindowStates state = windowState();
+    setWindowState(state | Qt::WindowMinimized);
+    m_reportWindow->prepare(m_session.path());
+    m_reportWindow->exec();
+    setWindowState(state);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
     runProfileFlow([&] { mayClose = m_session.askToSaveModified(app::SaveQuestion::BeforeExit); });
@@ -269,6 +316,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     m_timerMain->stop();
     m_timerCheckChange->stop();
     m_workspace.settings.user = fromQString(m_loginPage->userEdit()->text());
+    const DictionaryPage* dictionary = m_profilePages->dictionaryPage();
+    m_workspace.settings.profColumnWidths = dictionary->columnWidths();
+    if (m_session.isOpen()) m_workspace.settings.lastTopRow = dictionary->topRow();
     if (const std::string error = savePlacement(this, placementFile(m_workspace.programFolder)); !error.empty())
         m_workspace.log.writeLog("Error saving 'FormStorage.ini': " + error);
     m_workspace.finish();

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,16 @@ class FileDialogPort;
 class MessagePort;
 }  // namespace tabrin::app
 
+namespace tabrin::generators {
+struct WindowServices;
+}
+
 namespace tabrin::ui {
 
 class LoginPageWidget;
+class PanelPage;
 class ProfilePages;
+class ReportWindow;
 
 class MainWindow : public QMainWindow, private bases::LoginSteps {
     Q_OBJECT
@@ -66,8 +73,13 @@ private:
     void openManual();
     void startNewInstance();
     void setPagesVisible(bool visible);
+    generators::WindowServices windowServices();
+    void generateControllerFile();
+    void generateEdsFile();
+    void showReport();
 
     app::MessagePort& m_port;
+    app::FileDialogPort& m_dialogs;
     app::Workspace m_workspace;
     app::ProfileSession m_session;
     bases::LoginPage m_login;
@@ -80,10 +92,11 @@ private:
     ProfilePages* m_profilePages = nullptr;
     QWidget* m_textsPage = nullptr;
     QWidget* m_enumsPage = nullptr;
-    QWidget* m_panelPage = nullptr;
+    PanelPage* m_panelPage = nullptr;
     QLabel* m_statusPanel = nullptr;
     QTimer* m_timerMain;
     QTimer* m_timerCheckChange;
+    std::unique_ptr<ReportWindow> m_reportWindow;  // a window of its own, shown while the main one is minimised
 };
 
 }  // namespace tabrin::ui

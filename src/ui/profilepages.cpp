@@ -2,44 +2,32 @@
 // profile settings and the EDS file.
 #include "ui/profilepages.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/profilesession.h"
 #include "app/workspace.h"
+#include "ui/dictionarypage.h"
+#include "ui/edspage.h"
 #include "ui/named.h"
 #include "ui/profilesettingswidget.h"
-#include "ui/qtext.h"
 #include "ui/radiogroup.h"
 
 namespace tabrin::ui {
-namespace {
 
-// The memo shows lines; the profile keeps the EDS header with Windows line ends.
-QString memoText(const std::string& headerText) {
-    return toQString(headerText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-std::string headerText(const QString& memoText) {
-    return fromQString(QString(memoText).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-}
-
-}  // namespace
-
-ProfilePages::ProfilePages(app::Workspace& workspace, app::ProfileSession& session, QWidget* parent)
+ProfilePages::ProfilePages(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+                           QWidget* parent)
     : QWidget(parent),
       m_workspace(workspace),
-      m_session(session),
       m_pages(named(new QTabWidget, "PageControl2")),
-      m_settings(new ProfileSettingsWidget(workspace, session)) {
+      m_dictionary(new DictionaryPage(workspace, session, port)),
+      m_canModule(m_dictionary->canModule()),
+      m_settings(new ProfileSettingsWidget(workspace, session)),
+      m_eds(new EdsPage(workspace, session, port)) {
     setObjectName(QStringLiteral("TabSheetProfile"));
-    m_pages->addTab(buildDictionaryPage(), QStringLiteral("Словарь"));
+    m_pages->addTab(m_dictionary, QStringLiteral("Словарь"));
     m_pages->addTab(named(new QWidget, "TabSheetScales"), QStringLiteral("Масштабирующие коэффициенты"));
     m_pages->addTab(m_settings, QStringLiteral("Настройки профиля"));
-    m_pages->addTab(buildEdsPage(), QStringLiteral("EDS-файл"));
+    m_pages->addTab(m_eds, QStringLiteral("EDS-файл"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);
@@ -47,36 +35,13 @@ ProfilePages::ProfilePages(app::Workspace& workspace, app::ProfileSession& sessi
     connect(m_settings, &ProfileSettingsWidget::profileChanged, this, &ProfilePages::profileChanged);
     connect(m_settings, &ProfileSettingsWidget::canModuleShown, m_canModule, &RadioGroup::setItemIndex);
     connect(m_canModule, &RadioGroup::itemClicked, m_settings, &ProfileSettingsWidget::chooseCanModule);
-    showNoProfile();
-}
-
-QWidget* ProfilePages::buildDictionaryPage() {
-    m_dictionaryPage = named(new QWidget, "TabSheetDict");
-    m_objectCount = named(new QLabel, "LabelObjectCount");
-    const QStringList designItems = {QStringLiteral("Процессор с одним модулем CAN"),
-                                     QStringLiteral("1-ый модуль CANopen"), QStringLiteral("2-ой модуль CANopen")};
-    m_canModule = named(new RadioGroup(QStringLiteral("Модуль CAN"), designItems), "rgCANmoduleNum");
-    auto* layout = new QVBoxLayout(m_dictionaryPage);
-    layout->addWidget(m_canModule, 0, Qt::AlignLeft);
-    layout->addWidget(m_objectCount);
-    layout->addStretch();
-    return m_dictionaryPage;
-}
-
-QWidget* ProfilePages::buildEdsPage() {
-    auto* page = named(new QWidget, "TabSheetEDS");
-    auto* header = named(new QGroupBox(QStringLiteral("Шапка EDS-файла")), "GroupBoxEdsHeader");
-    m_edsHeader = named(new QPlainTextEdit, "MemoEdsHeader");
-    auto* headerLayout = new QVBoxLayout(header);
-    headerLayout->addWidget(m_edsHeader);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(header);
-    connect(m_edsHeader, &QPlainTextEdit::textChanged, this, [this] {
-        m_workspace.profile.header_text = headerText(m_edsHeader->toPlainText());
-        m_session.markModified();
+    connect(m_eds, &EdsPage::profileChanged, this, &ProfilePages::profileChanged);
+    // The settings page shows the controller file of the chosen configuration.
+    connect(m_dictionary, &DictionaryPage::configurationChosen, this, [this] {
+        m_settings->showProfile();
         emit profileChanged();
     });
-    return page;
+    showNoProfile();
 }
 
 void ProfilePages::shareCanModuleItems() {
@@ -88,24 +53,28 @@ void ProfilePages::shareCanModuleItems() {
 void ProfilePages::showProfile() {
     m_settings->showProfile();
     m_canModule->setItemIndex(m_workspace.profile.settings.prefix);
-    const QSignalBlocker blocker(m_edsHeader);
-    m_edsHeader->setPlainText(memoText(m_workspace.profile.header_text));
-    // Until the page holds the dictionary table, it tells how many objects the view holds.
-    m_objectCount->setText(translatedText(m_workspace.translator, "Объектов в словаре: ") +
-                           QString::number(m_workspace.profile.view().size()));
+    m_eds->showProfile();
+    m_dictionary->showProfile();
     setEditable(true);
 }
 
-void ProfilePages::showNoProfile() { setEditable(false); }
+void ProfilePages::showNoProfile() {
+    m_dictionary->showNoProfile();
+    setEditable(false);
+}
 
 // Without an open profile there is nothing the pages could change.
 void ProfilePages::setEditable(bool editable) {
-    m_objectCount->setVisible(editable);
-    m_canModule->setEnabled(editable);
+    m_dictionary->setEnabled(editable);
     m_settings->setEnabled(editable);
-    m_edsHeader->setEnabled(editable);
+    m_eds->setEnabled(editable);
 }
 
-void ProfilePages::showDictionaryPage() { m_pages->setCurrentWidget(m_dictionaryPage); }
+void ProfilePages::showDictionaryPage() { m_pages->setCurrentWidget(m_dictionary); }
+
+void ProfilePages::setGenerating(bool generating) {
+    m_dictionary->setGenerating(generating);
+    m_settings->setAddressesReadOnly(generating);
+}
 
 }  // namespace tabrin::ui

@@ -4,17 +4,18 @@
 
 #include <QWidget>
 
-class QLabel;
-class QPlainTextEdit;
 class QTabWidget;
 
 namespace tabrin::app {
+class MessagePort;
 class ProfileSession;
 class Workspace;
 }  // namespace tabrin::app
 
 namespace tabrin::ui {
 
+class DictionaryPage;
+class EdsPage;
 class ProfileSettingsWidget;
 class RadioGroup;
 
@@ -22,9 +23,12 @@ class ProfilePages : public QWidget {
     Q_OBJECT
 
 public:
-    ProfilePages(app::Workspace& workspace, app::ProfileSession& session, QWidget* parent = nullptr);
+    ProfilePages(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+                 QWidget* parent = nullptr);
 
     ProfileSettingsWidget* settingsPage() const { return m_settings; }
+    DictionaryPage* dictionaryPage() const { return m_dictionary; }
+    EdsPage* edsPage() const { return m_eds; }
 
     /// The CAN-module choice of the dictionary page takes the (translated) items of the settings page's.
     void shareCanModuleItems();
@@ -33,24 +37,23 @@ public:
     /// No profile is open: the dictionary is not shown.
     void showNoProfile();
     void showDictionaryPage();
+    /// While the controller file is generated, its button is disabled and the two dictionary
+    /// addresses cannot be edited.
+    void setGenerating(bool generating);
 
 signals:
     /// The profile was changed on one of the pages.
     void profileChanged();
 
 private:
-    QWidget* buildDictionaryPage();
-    QWidget* buildEdsPage();
     void setEditable(bool editable);
 
     app::Workspace& m_workspace;
-    app::ProfileSession& m_session;
     QTabWidget* m_pages;
-    QWidget* m_dictionaryPage = nullptr;
-    QLabel* m_objectCount = nullptr;
-    RadioGroup* m_canModule = nullptr;
+    DictionaryPage* m_dictionary;
+    RadioGroup* m_canModule;
     ProfileSettingsWidget* m_settings;
-    QPlainTextEdit* m_edsHeader = nullptr;
+    EdsPage* m_eds;
 };
 
 }  // namespace tabrin::ui

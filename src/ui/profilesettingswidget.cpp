@@ -348,6 +348,11 @@ void ProfileSettingsWidget::chooseCanModule(int position) {
     emit canModuleShown(position);
 }
 
+void ProfileSettingsWidget::setAddressesReadOnly(bool readOnly) {
+    m_addrComm->setReadOnly(readOnly);
+    m_addrUser->setReadOnly(readOnly);
+}
+
 void ProfileSettingsWidget::markChanged() {
     m_session.markModified();
     emit profileChanged();

@@ -39,6 +39,8 @@ public:
     void showProfile();
     /// The CAN-module choice, here or on the dictionary page.
     void chooseCanModule(int position);
+    /// The two dictionary addresses cannot be edited while the controller file is generated.
+    void setAddressesReadOnly(bool readOnly);
 
 signals:
     /// The profile was changed: the caption must show it.

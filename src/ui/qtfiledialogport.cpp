@@ -11,10 +11,11 @@
 namespace tabrin::ui {
 namespace {
 
-std::optional<std::string> run(QFileDialog::AcceptMode mode, const app::FileDialog& dialog) {
+std::vector<std::string> run(QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode,
+                             const app::FileDialog& dialog) {
     QFileDialog fileDialog(QApplication::activeWindow(), toQString(dialog.title));
     fileDialog.setAcceptMode(mode);
-    fileDialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    fileDialog.setFileMode(fileMode);
     fileDialog.setNameFilters(qtNameFilters(dialog.filter).split(QStringLiteral(";;")));
     fileDialog.setDefaultSuffix(toQString(dialog.defaultExtension));
     const QString start = toQPath(dialog.startPath);
@@ -22,8 +23,15 @@ std::optional<std::string> run(QFileDialog::AcceptMode mode, const app::FileDial
         fileDialog.setDirectory(start);
     else if (!start.isEmpty())
         fileDialog.selectFile(start);
-    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) return std::nullopt;
-    return fromQPath(fileDialog.selectedFiles().front());
+    std::vector<std::string> chosen;
+    if (fileDialog.exec() != QDialog::Accepted) return chosen;
+    for (const QString& file : fileDialog.selectedFiles()) chosen.push_back(fromQPath(file));
+    return chosen;
+}
+
+std::optional<std::string> firstOf(const std::vector<std::string>& paths) {
+    if (paths.empty()) return std::nullopt;
+    return paths.front();
 }
 
 }  // namespace
@@ -43,11 +51,15 @@ QString qtNameFilters(std::string_view windowsFilter) {
 }
 
 std::optional<std::string> QtFileDialogPort::askOpenPath(const app::FileDialog& dialog) {
-    return run(QFileDialog::AcceptOpen, dialog);
+    return firstOf(run(QFileDialog::AcceptOpen, QFileDialog::ExistingFile, dialog));
+}
+
+std::vector<std::string> QtFileDialogPort::askOpenPaths(const app::FileDialog& dialog) {
+    return run(QFileDialog::AcceptOpen, QFileDialog::ExistingFiles, dialog);
 }
 
 std::optional<std::string> QtFileDialogPort::askSavePath(const app::FileDialog& dialog) {
-    return run(QFileDialog::AcceptSave, dialog);
+    return firstOf(run(QFileDialog::AcceptSave, QFileDialog::AnyFile, dialog));
 }
 
 }  // namespace tabrin::ui

@@ -16,6 +16,7 @@ QString qtNameFilters(std::string_view windowsFilter);
 class QtFileDialogPort : public app::FileDialogPort {
 public:
     std::optional<std::string> askOpenPath(const app::FileDialog& dialog) override;
+    std::vector<std::string> askOpenPaths(const app::FileDialog& dialog) override;
     std::optional<std::string> askSavePath(const app::FileDialog& dialog) override;
 };
 

@@ -175,6 +175,9 @@ TEST_F(ProfileSessionTest, TheQuestionBeforeOpeningAnotherProfile) {
                   (Message{w("Сохранить текущий профиль?"), w("Текущий профиль был изменен.\nСохранить изменения?"),
                            MessageButtons::YesNoCancel, MessageIcon::Question}));
         EXPECT_EQ(dialogs.asked().size(), row.opensOther ? 1u : 0u);
+        if (row.opensOther) {
+            EXPECT_EQ(dialogs.asked()[0].filter, w("XML-файлы (*.xml)|*.xml|все файлы|*.*"));
+        }
         dialogs = test::ScriptedFileDialogPort();
     }
 }
@@ -273,6 +276,8 @@ TEST_F(ProfileSessionTest, SaveAsWarnsOnceAboutAnExternalChange) {
     EXPECT_TRUE(session->saveAs());
     EXPECT_EQ(askedCaptions(), std::vector<std::string>{"Файл изменен внешней программой"});
     EXPECT_EQ(session->path(), copy);
+    // The files made beside the profile (EDS, panel texts) now go beside the copy.
+    EXPECT_EQ(workspace->profile.path, copy);
     EXPECT_EQ(workspace->settings.recentProfiles.front().abs, copy);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "app/messageport.h"
@@ -14,8 +15,12 @@ public:
     explicit ScriptedMessagePort(std::deque<app::MessageAnswer> script = {}, app::MessageAnswer fallback = app::MessageAnswer::Ok)
         : m_script(std::move(script)), m_fallback(fallback) {}
 
+    /// Runs `hook` whenever a message is shown, to look at the window while it waits for the answer.
+    void onAsk(std::function<void()> hook) { m_hook = std::move(hook); }
+
     app::MessageAnswer ask(const app::Message& message) override {
         m_asked.push_back(message);
+        if (m_hook) m_hook();
         if (m_script.empty()) return m_fallback;
         const app::MessageAnswer answer = m_script.front();
         m_script.pop_front();
@@ -28,6 +33,7 @@ private:
     std::deque<app::MessageAnswer> m_script;
     app::MessageAnswer m_fallback;
     std::vector<app::Message> m_asked;
+    std::function<void()> m_hook;
 };
 
 }  // namespace tabrin::test

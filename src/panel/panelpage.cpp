@@ -1,0 +1,62 @@
+// The control-panel page and its profile-selection dialog as data: the choices they offer, the
+// environment of their generations over the workspace, and what the result box shows.
+#include "panel/panelpage.h"
+
+#include "app/cp1251.h"
+#include "app/eventlog.h"
+#include "app/translator.h"
+#include "app/workspace.h"
+
+namespace tabrin::panel {
+namespace {
+
+std::string translated(app::Translator& translator, const char* utf8) {
+    return translator.translateText(cp1251::fromUtf8(utf8));
+}
+
+KindChoice choice(app::Translator& translator, std::initializer_list<const char*> items, std::vector<int> kinds,
+                  int defaultPosition) {
+    KindChoice result{{}, std::move(kinds), defaultPosition};
+    for (const char* item : items) result.items.push_back(translated(translator, item));
+    return result;
+}
+
+}  // namespace
+
+KindChoice textKindChoice(app::Language language, app::Translator& translator) {
+    if (language == app::Language::English) return choice(translator, {"Long", "Short"}, {1, 2}, 1);
+    return choice(translator, {"Длинные русские", "Длинные английские", "Короткие"}, {0, 1, 2}, 2);
+}
+
+KindChoice enumerationKindChoice(app::Language language, app::Translator& translator) {
+    if (language == app::Language::English) return choice(translator, {"Long", "Short"}, {1, 4}, 1);
+    return choice(translator, {"Длинные русские", "Длинные английские", "Короткие русские", "Короткие английские"},
+                  {0, 1, 3, 4}, 2);
+}
+
+PanelEnvironment panelEnvironment(app::Workspace& workspace, app::MessagePort& port, GenerationProgress progress) {
+    return {bases::TextBase::filePath(workspace.programFolder),
+            workspace.sets,
+            workspace.language,
+            workspace.translator,
+            port,
+            workspace.user,
+            app::dateTimeText(app::currentTime()),
+            std::move(progress)};
+}
+
+std::string generationWaitText(app::Translator& translator) {
+    return translated(translator, "Генерация файла, ждите...");
+}
+
+std::optional<std::string> resultBoxText(const GenerationResult& result, app::Translator& translator) {
+    switch (result.status) {
+    case GenerationStatus::Generated:
+    case GenerationStatus::NotWritten: return result.text;
+    case GenerationStatus::NoProfiles: return translated(translator, "Профиль не выбран");
+    case GenerationStatus::Stopped: break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace tabrin::panel

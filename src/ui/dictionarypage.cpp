@@ -1,0 +1,332 @@
+// The page "Словарь" (TabSheetDict): the dictionary table StringGridProf with its filters, display
+// mode and configuration list, and the controller-file box with the generate buttons.
+#include "ui/dictionarypage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/formattext.h"
+#include "app/profilesession.h"
+#include "app/workspace.h"
+#include "editing/gridfilterinput.h"
+#include "ui/dictionarygridview.h"
+#include "ui/dictionarytablemodel.h"
+#include "ui/named.h"
+#include "ui/qtext.h"
+#include "ui/radiogroup.h"
+
+namespace tabrin::ui {
+namespace {
+
+// The begin and end texts of the range filter take hexadecimal digits only, in capitals. Keys
+// without a printable character (Enter, arrows, Delete, shortcuts) go on as usual.
+class RangeKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (text.size() != 1 || (!text[0].isPrint() && text[0] != QLatin1Char(editing::kBackspace))) return false;
+        const char key = text[0].unicode() < 0x80 ? static_cast<char>(text[0].unicode()) : '\0';
+        const std::optional<char> taken = editing::acceptedRangeKey(key);
+        if (!taken) return true;
+        if (*taken == key) return false;
+        static_cast<QLineEdit*>(watched)->insert(QString(QLatin1Char(*taken)));
+        return true;
+    }
+};
+
+QLineEdit* rangeEdit(const char* name, const char* text, QObject* keyFilter) {
+    auto* edit = named(new QLineEdit(QString::fromLatin1(text)), name);
+    edit->setMaxLength(4);
+    edit->setFixedWidth(48);
+    edit->installEventFilter(keyFilter);
+    return edit;
+}
+
+}  // namespace
+
+DictionaryPage::DictionaryPage(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+                               QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_session(session), m_port(port) {
+    setObjectName(QStringLiteral("TabSheetDict"));
+    m_displayMode = named(new RadioGroup(QStringLiteral("Значения по умолчанию (IQ)"),
+                                         {QStringLiteral("без изменений"), QStringLiteral("абс. единицы"),
+                                          QStringLiteral("отн. единицы")}),
+                          "RadioGroupDefaults");
+    m_displayMode->setItemIndex(static_cast<int>(m_grid.displayMode));
+    auto* report = named(new QPushButton(QStringLiteral("Отчёт в Word")), "ButtonWord");
+    report->setToolTip(QStringLiteral("Экспортировать профиль в Microsoft Word"));
+
+    m_view = new DictionaryGridView;
+    m_model = new DictionaryTableModel(m_grid, workspace.translator, this);
+    m_view->setModel(m_model);
+    const app::ProfColumnWidths widths =
+        app::shownProfColumnWidths(workspace.settings.profColumnWidths, workspace.englishInterface());
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column)
+        m_view->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_popup = named(new QMenu(this), "PopupMenuEditing");
+    m_moveTo = named(m_popup->addMenu(QStringLiteral("Переместить в")), "N_MoveTo");
+    m_copyTo = named(m_popup->addMenu(QStringLiteral("Копировать в")), "N_CopyTo");
+
+    auto* view = new QHBoxLayout;
+    view->addWidget(buildFilterBox());
+    view->addWidget(m_displayMode);
+    view->addWidget(buildConfigurationBox());
+    view->addStretch();
+    auto* outputs = new QHBoxLayout;
+    outputs->addWidget(buildControllerFileBox());
+    outputs->addWidget(report, 0, Qt::AlignBottom);
+    outputs->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(view);
+    layout->addLayout(outputs);
+    layout->addWidget(m_view, 1);
+
+    connect(m_displayMode, &RadioGroup::itemClicked, this, &DictionaryPage::chooseDisplayMode);
+    connect(report, &QPushButton::clicked, this, &DictionaryPage::reportClicked);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &DictionaryPage::selectCell);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &DictionaryPage::showContextMenu);
+}
+
+QWidget* DictionaryPage::buildFilterBox() {
+    m_filterBox = named(new QGroupBox(QStringLiteral("Фильтр")), "GroupBoxFilter");
+    auto* keyFilter = new RangeKeyFilter(this);
+    m_rangeCheck = named(new QCheckBox(QStringLiteral("Диапазон")), "CheckBoxRange");
+    m_rangeBegin = rangeEdit("EditRangeBegin", "0000", keyFilter);
+    m_rangeEnd = rangeEdit("EditRangeEnd", "6000", keyFilter);
+    m_groupCheck = named(new QCheckBox(QStringLiteral("Группа")), "CheckBoxGroup");
+    m_groups = named(new QComboBox, "ComboBoxGroup");
+    m_groups->setMinimumContentsLength(16);
+
+    auto* range = new QHBoxLayout;
+    range->addWidget(m_rangeCheck);
+    range->addWidget(m_rangeBegin);
+    range->addWidget(new QLabel(QStringLiteral("-")));
+    range->addWidget(m_rangeEnd);
+    range->addStretch();
+    auto* group = new QHBoxLayout;
+    group->addWidget(m_groupCheck);
+    group->addWidget(m_groups, 1);
+    auto* layout = new QVBoxLayout(m_filterBox);
+    layout->addLayout(range);
+    layout->addLayout(group);
+
+    connect(m_rangeCheck, &QCheckBox::clicked, this,
+            [this] { switchFilter(m_rangeCheck, &editing::DictionaryFilters::rangeOn); });
+    connect(m_groupCheck, &QCheckBox::clicked, this,
+            [this] { switchFilter(m_groupCheck, &editing::DictionaryFilters::groupOn); });
+    connect(m_rangeBegin, &QLineEdit::returnPressed, this, &DictionaryPage::enterRange);
+    connect(m_rangeEnd, &QLineEdit::returnPressed, this, &DictionaryPage::enterRange);
+    connect(m_groups, &QComboBox::activated, this, &DictionaryPage::chooseGroup);
+    return m_filterBox;
+}
+
+QWidget* DictionaryPage::buildConfigurationBox() {
+    auto* box = named(new QGroupBox(QStringLiteral("Конфигурации")), "GroupBoxConfigurations");
+    m_configurations = named(new QListWidget, "ListBoxConfigurations");
+    m_configurations->setMaximumHeight(96);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(m_configurations);
+    connect(m_configurations, &QListWidget::currentRowChanged, this, &DictionaryPage::chooseConfiguration);
+    return box;
+}
+
+QWidget* DictionaryPage::buildControllerFileBox() {
+    m_controllerFileBox = named(new QGroupBox(QStringLiteral("Файл словаря для контроллера")), "GroupBoxVost");
+    m_canModule = named(new RadioGroup(QStringLiteral("Модуль CAN"),
+                                       {QStringLiteral("Процессор с одним модулем CAN"),
+                                        QStringLiteral("1-ый модуль CANopen"), QStringLiteral("2-ой модуль CANopen")}),
+                        "rgCANmoduleNum");
+    m_generate = named(new QPushButton(QStringLiteral("Генерировать")), "ButtonGenerate");
+    m_generateAll = named(new QPushButton(QStringLiteral("Генерировать всё")), "btnGenAll");
+    m_generateAll->setToolTip(
+        QStringLiteral("Генерировать файлы vost.c для обоих модулей CAN1/CAN2 по всем конфигурациям (кроме базовой)"));
+    m_generateAll->hide();
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_generate);
+    buttons->addWidget(m_generateAll);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(m_controllerFileBox);
+    layout->addWidget(m_canModule);
+    layout->addLayout(buttons);
+    connect(m_generate, &QPushButton::clicked, this, &DictionaryPage::generateClicked);
+    return m_controllerFileBox;
+}
+
+editing::GridSources DictionaryPage::sources() const {
+    return {m_workspace.profile, m_workspace.texts, m_workspace.sets, m_workspace.language, m_workspace.translator};
+}
+
+void DictionaryPage::showProfile() {
+    m_grid.filters.rangeOn = false;
+    m_grid.filters.groupOn = false;
+    m_rangeCheck->setChecked(false);
+    m_groupCheck->setChecked(false);
+    m_grid.clear();
+
+    const model::Profile& profile = m_workspace.profile;
+    {
+        const QSignalBlocker blocker(m_groups);
+        m_groups->clear();
+        for (const std::string& item :
+             editing::groupListItems(m_workspace.sets, profile.settings.group_set, m_workspace.language))
+            m_groups->addItem(toQString(item));
+    }
+    {
+        const QSignalBlocker blocker(m_configurations);
+        m_configurations->clear();
+        for (const model::SubProfile& configuration : profile.configurations)
+            m_configurations->addItem(toQString(configuration.name));
+        m_configurations->setCurrentRow(profile.CurrSubProfile);
+    }
+    m_generateAll->setVisible(profile.configurations.size() > 1);
+    fill();
+    m_view->scrollToFirstRow(0);
+}
+
+void DictionaryPage::showNoProfile() {
+    m_grid.clear();
+    m_model->showFill();
+    m_configurations->clear();
+    m_groups->clear();
+}
+
+void DictionaryPage::fill() {
+    int firstRow = m_view->firstVisibleRow();
+    const int firstColumnOffset = m_view->horizontalScrollBar()->value();
+    rememberSelectedColumns();
+    m_grid.filters.rangeBegin = fromQString(m_rangeBegin->text());
+    m_grid.filters.rangeEnd = fromQString(m_rangeEnd->text());
+    m_grid.filters.group = m_groups->currentIndex();
+    m_grid.fill(sources());
+
+    m_showingFill = true;
+    m_model->showFill();
+    showSelection();
+    m_showingFill = false;
+    if (const std::optional<int> selected = m_grid.selectedRow())
+        firstRow = editing::firstVisibleRowShowing(*selected, firstRow, m_view->visibleRowCount());
+    m_view->scrollToFirstRow(firstRow);
+    m_view->horizontalScrollBar()->setValue(firstColumnOffset);
+    m_controllerFileBox->setTitle(
+        toQString(editing::controllerFileBoxCaption(m_grid.viewObjectCount(), m_workspace.translator)));
+    rebuildConfigurationMenus();
+}
+
+void DictionaryPage::rememberSelectedColumns() {
+    const QItemSelection selection = m_view->selectionModel()->selection();
+    if (selection.isEmpty()) return;
+    m_selectedLeft = selection.front().left();
+    m_selectedRight = selection.front().right();
+}
+
+// The kept row is selected over the columns selected before; it becomes the current cell without
+// counting as the user's selection.
+void DictionaryPage::showSelection() {
+    const std::optional<int> row = m_grid.selectedRow();
+    if (!row) return;
+    const QModelIndex left = m_model->index(*row, m_selectedLeft);
+    m_view->selectionModel()->setCurrentIndex(left, QItemSelectionModel::NoUpdate);
+    m_view->selectionModel()->select(QItemSelection(left, m_model->index(*row, m_selectedRight)),
+                                     QItemSelectionModel::ClearAndSelect);
+}
+
+void DictionaryPage::selectCell(const QModelIndex& current) {
+    if (m_showingFill) return;
+    m_grid.select(current.isValid() ? std::optional<int>(current.row()) : std::nullopt);
+    if (!current.isValid() || current.column() != editing::kGroupColumn) return;
+    // The group picker of an object at subindex 00h comes with the editing of object fields.
+    if (const std::optional<app::Message> refusal = m_grid.groupColumnRefusal(current.row(), m_workspace.translator))
+        m_port.ask(*refusal);
+}
+
+void DictionaryPage::switchFilter(QCheckBox* box, bool editing::DictionaryFilters::*filter) {
+    m_grid.filters.*filter = box->isChecked();
+    fill();
+    m_workspace.log.writeLog(
+        editing::filterSwitchLogLine(fromQString(m_filterBox->title()), fromQString(box->text()), box->isChecked()));
+}
+
+void DictionaryPage::enterRange() {
+    if (m_grid.filters.rangeOn) fill();
+    m_workspace.log.writeLog(editing::rangeLogLine(fromQString(m_filterBox->title()), fromQString(m_rangeBegin->text()),
+                                                   fromQString(m_rangeEnd->text())));
+}
+
+void DictionaryPage::chooseGroup(int position) {
+    if (m_grid.filters.groupOn) {
+        fill();
+    } else if (const std::optional<int> row = m_grid.groupRow(position, m_workspace.profile)) {
+        m_view->scrollToFirstRow(*row);
+    }
+    m_workspace.log.writeLog(
+        editing::groupChoiceLogLine(fromQString(m_filterBox->title()), fromQString(m_groups->itemText(position))));
+}
+
+void DictionaryPage::chooseDisplayMode(int mode) {
+    m_grid.displayMode = static_cast<editing::ValueDisplayMode>(mode);
+    m_workspace.log.writeLog(
+        editing::displayModeLogLine(fromQString(m_displayMode->title()), fromQString(m_displayMode->itemText(mode))));
+    fill();
+}
+
+void DictionaryPage::chooseConfiguration(int position) {
+    if (position < 0) return;
+    model::Profile& profile = m_workspace.profile;
+    profile.setCurrent(position);
+    fill();
+    m_session.markModified();
+    m_generateAll->setVisible(profile.configurations.size() > 1);
+    m_workspace.log.writeLog(
+        app::formatText("Current configuration changed to: %s",
+                        {profile.configurations[static_cast<std::size_t>(profile.CurrSubProfile)].name}));
+    emit configurationChosen();
+}
+
+// One entry per configuration, carrying its position; the moves and copies themselves come with
+// the configuration operations.
+void DictionaryPage::rebuildConfigurationMenus() {
+    const auto& configurations = m_workspace.profile.configurations;
+    for (QMenu* menu : {m_moveTo, m_copyTo}) {
+        menu->clear();
+        for (std::size_t position = 0; position < configurations.size(); ++position)
+            menu->addAction(toQString(configurations[position].name))->setData(static_cast<int>(position));
+        menu->menuAction()->setVisible(configurations.size() > 1);
+    }
+}
+
+void DictionaryPage::showContextMenu(const QPoint& position) {
+    if (m_grid.rows().empty() || !m_moveTo->menuAction()->isVisible()) return;
+    m_popup->popup(m_view->viewport()->mapToGlobal(position));
+}
+
+int DictionaryPage::topRow() const { return m_view->firstVisibleRow() + 1; }
+
+void DictionaryPage::scrollToTopRow(int row) { m_view->scrollToFirstRow(row - 1); }
+
+app::ProfColumnWidths DictionaryPage::columnWidths() const {
+    app::ProfColumnWidths widths{};
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column)
+        widths[static_cast<std::size_t>(column)] = m_view->columnWidth(column);
+    return widths;
+}
+
+void DictionaryPage::setGenerating(bool generating) { m_generate->setEnabled(!generating); }
+
+}  // namespace tabrin::ui

@@ -1,0 +1,105 @@
+// The page "Словарь" (TabSheetDict): the dictionary table StringGridProf with its filters, display
+// mode and configuration list, and the controller-file box with the generate buttons.
+#pragma once
+
+#include <QWidget>
+
+#include "app/columnwidths.h"
+#include "editing/dictionarygrid.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace tabrin::app {
+class MessagePort;
+class ProfileSession;
+class Workspace;
+}  // namespace tabrin::app
+
+namespace tabrin::ui {
+
+class DictionaryGridView;
+class DictionaryTableModel;
+class RadioGroup;
+
+class DictionaryPage : public QWidget {
+    Q_OBJECT
+
+public:
+    DictionaryPage(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+                   QWidget* parent = nullptr);
+
+    RadioGroup* canModule() const { return m_canModule; }
+
+    /// A profile was opened: both filters off, the group and configuration lists of the profile,
+    /// the table filled from its first row.
+    void showProfile();
+    /// No profile is open: the table is empty.
+    void showNoProfile();
+    /// fillDictionaryGrid with the current filters, keeping the first visible row and column.
+    void fill();
+
+    /// Table rows count from 1 for the first data row, as the settings keep them.
+    int topRow() const;
+    void scrollToTopRow(int row);
+    /// The widths of the table's columns as shown.
+    app::ProfColumnWidths columnWidths() const;
+
+    /// The generate button stays disabled while a generation runs.
+    void setGenerating(bool generating);
+
+signals:
+    void generateClicked();
+    void reportClicked();
+    /// Another configuration was chosen: the view was rebuilt and the profile marked modified.
+    void configurationChosen();
+
+private:
+    QWidget* buildFilterBox();
+    QWidget* buildConfigurationBox();
+    QWidget* buildControllerFileBox();
+    editing::GridSources sources() const;
+    void rememberSelectedColumns();
+    void showSelection();
+    void selectCell(const QModelIndex& current);
+    void switchFilter(QCheckBox* box, bool editing::DictionaryFilters::*filter);
+    void enterRange();
+    void chooseGroup(int position);
+    void chooseDisplayMode(int mode);
+    void chooseConfiguration(int position);
+    void rebuildConfigurationMenus();
+    void showContextMenu(const QPoint& position);
+
+    app::Workspace& m_workspace;
+    app::ProfileSession& m_session;
+    app::MessagePort& m_port;
+    editing::DictionaryGrid m_grid;
+    int m_selectedLeft = 0;
+    int m_selectedRight = 0;
+    bool m_showingFill = false;
+
+    QGroupBox* m_filterBox = nullptr;
+    QCheckBox* m_rangeCheck = nullptr;
+    QLineEdit* m_rangeBegin = nullptr;
+    QLineEdit* m_rangeEnd = nullptr;
+    QCheckBox* m_groupCheck = nullptr;
+    QComboBox* m_groups = nullptr;
+    RadioGroup* m_displayMode = nullptr;
+    QListWidget* m_configurations = nullptr;
+    QGroupBox* m_controllerFileBox = nullptr;
+    RadioGroup* m_canModule = nullptr;
+    QPushButton* m_generate = nullptr;
+    QPushButton* m_generateAll = nullptr;
+    QMenu* m_popup = nullptr;
+    QMenu* m_moveTo = nullptr;
+    QMenu* m_copyTo = nullptr;
+    DictionaryGridView* m_view = nullptr;
+    DictionaryTableModel* m_model = nullptr;
+};
+
+}  // namespace tabrin::ui

@@ -1,0 +1,210 @@
+// The dictionary page on the demo profile: the coloured table, the configuration list, the filters
+// with their keys and log lines, group jumps, display modes, the kept selection, the group-column
+// refusal, wheel scrolling and what the window keeps of the table when it closes.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "app/cp1251.h"
+#include "support/tempfolder.h"
+#include "ui/dictionarygridview.h"
+#include "ui/openedwindow.h"
+#include "ui/qtext.h"
+#include "ui/radiogroup.h"
+#include "ui/uitestregistry.h"
+
+namespace tabrin::ui {
+namespace {
+
+QString utf8(const char* text) { return QString::fromUtf8(text); }
+
+QColor colour(const QVariant& brush) { return brush.value<QBrush>().color(); }
+
+}  // namespace
+
+class DictionaryPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_run = std::make_unique<test::OpenedWindow>();
+        m_view = m_run->find<DictionaryGridView>("StringGridProf");
+        QVERIFY(m_view);
+    }
+
+    void cleanup() { m_run.reset(); }
+
+    void openedProfileShowsTheColouredTable() {
+        QAbstractItemModel* model = m_view->model();
+        const int objects = static_cast<int>(m_run->window().workspace().profile.view().size());
+        QCOMPARE(model->rowCount(), objects);
+        QCOMPARE(m_run->find<QGroupBox>("GroupBoxVost")->title(),
+                 utf8("Файл словаря для контроллера (%1 объектов)").arg(objects));
+        QCOMPARE(model->headerData(6, Qt::Horizontal).toString(), utf8("Формат"));
+
+        const int root = row("3000h", "00h");
+        QCOMPARE(cell(root, 6), utf8("Корневой"));
+        QVERIFY(model->index(root, 1).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(model->index(root, 3).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!model->index(root, 4).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!model->index(root + 1, 1).data(Qt::FontRole).value<QFont>().bold());
+        QCOMPARE(cell(root + 1, 1), QStringLiteral("    3000h"));
+
+        // The first data row is row 1 of the table: odd, black text.
+        QCOMPARE(colour(model->index(0, 5).data(Qt::BackgroundRole)), QColor(230, 240, 250));
+        QCOMPARE(colour(model->index(0, 5).data(Qt::ForegroundRole)), QColor(Qt::black));
+        QCOMPARE(colour(model->index(1, 5).data(Qt::BackgroundRole)), QColor(250, 250, 255));
+        QVERIFY(!model->index(1, 5).data(Qt::ForegroundRole).isValid());
+        QCOMPARE(colour(model->index(1, 0).data(Qt::BackgroundRole)),
+                 QGuiApplication::palette().color(QPalette::Button));
+        QCOMPARE(colour(model->index(1, 0).data(Qt::ForegroundRole)), QColor(Qt::black));
+    }
+
+    void choosingAConfigurationShowsItsView() {
+        QVERIFY(!m_run->find<QWidget>("btnGenAll")->isHidden());
+        m_run->find<QListWidget>("ListBoxConfigurations")->setCurrentRow(1);
+
+        const int overridden = row("1018h", "02h");
+        QCOMPARE(colour(m_view->model()->index(overridden, 5).data(Qt::BackgroundRole)),
+                 overridden % 2 == 0 ? QColor(255, 156, 135) : QColor(255, 190, 176));
+        QCOMPARE(m_run->window().workspace().profile.CurrSubProfile, 1);
+        QVERIFY(m_run->window().windowTitle().contains(QLatin1Char('*')));
+        QVERIFY(log().find(cp1251::fromUtf8("Current configuration changed to: ПЧ-Демо 2")) != std::string::npos);
+    }
+
+    void rangeFilterTakesHexDigitsAndLogsItsChanges() {
+        auto* begin = m_run->find<QLineEdit>("EditRangeBegin");
+        begin->clear();
+        begin->setFocus();
+        QTest::keyClicks(begin, QStringLiteral("3g0x0-0"));
+        QCOMPARE(begin->text(), QStringLiteral("3000"));
+        auto* end = m_run->find<QLineEdit>("EditRangeEnd");
+        end->clear();
+        QTest::keyClicks(end, QStringLiteral("30ff"));
+        QCOMPARE(end->text(), QStringLiteral("30FF"));
+
+        m_run->find<QCheckBox>("CheckBoxRange")->click();
+        QVERIFY(m_view->model()->rowCount() > 0);
+        for (int r = 0; r < m_view->model()->rowCount(); ++r) QCOMPARE(cell(r, 1).trimmed(), QStringLiteral("3000h"));
+        QVERIFY(log().find(cp1251::fromUtf8("'Фильтр -> Диапазон' changed to: checked")) != std::string::npos);
+
+        QTest::keyClick(end, Qt::Key_Return);
+        QVERIFY(log().find(cp1251::fromUtf8("'Фильтр' range changed to: 3000 - 30FF")) != std::string::npos);
+        m_run->find<QCheckBox>("CheckBoxRange")->click();
+        QCOMPARE(m_view->model()->rowCount(), static_cast<int>(m_run->window().workspace().profile.view().size()));
+    }
+
+    void groupListFiltersOrJumps() {
+        auto* groups = m_run->find<QComboBox>("ComboBoxGroup");
+        const int protections = groups->findText(utf8("Защиты"));
+        QVERIFY(protections >= 0);
+        m_view->scrollToFirstRow(0);
+
+        // With the filter off the table jumps to the first object of the group.
+        groups->setCurrentIndex(protections);
+        emit groups->activated(protections);
+        QCOMPARE(m_view->firstVisibleRow(), row("3200h", "00h"));
+        QVERIFY(log().find(cp1251::fromUtf8("'Фильтр' changed to group: Защиты")) != std::string::npos);
+
+        m_run->find<QCheckBox>("CheckBoxGroup")->click();
+        QVERIFY(m_view->model()->rowCount() > 0);
+        const auto& view = m_run->window().workspace().profile.view();
+        for (int r = 0; r < m_view->model()->rowCount(); ++r)
+            QCOMPARE(view[static_cast<std::size_t>(cell(r, 0).toInt())]->group, std::to_string(protections));
+    }
+
+    void displayModesConvertQValuesAndKeepTheSelection() {
+        const int voltage = row("3000h", "01h");  // Q12 of 540 V, stored as 2882
+        m_view->selectionModel()->setCurrentIndex(m_view->model()->index(voltage, 3),
+                                                  QItemSelectionModel::ClearAndSelect);
+        auto* modes = m_run->find<RadioGroup>("RadioGroupDefaults");
+        const struct {
+            int mode;
+            const char* shown;
+        } rows[] = {{1, "379.951"}, {2, "0.704"}, {0, "2882"}};
+        for (const auto& mode : rows) {
+            modes->findChildren<QRadioButton*>().at(mode.mode)->click();
+            QCOMPARE(cell(voltage, 9), QString::fromLatin1(mode.shown));
+            QCOMPARE(m_view->selectionModel()->selectedIndexes(), QModelIndexList{m_view->model()->index(voltage, 3)});
+        }
+        QVERIFY(log().find(cp1251::fromUtf8("'Значения по умолчанию (IQ)' changed to: отн. единицы")) !=
+                std::string::npos);
+    }
+
+    void groupColumnRefusesSubObjects() {
+        clickCell(row("1018h", "00h"), 8);
+        QVERIFY(m_run->port.asked().empty());
+        clickCell(row("1018h", "01h"), 8);
+        QCOMPARE(m_run->port.asked().size(), std::size_t(1));
+        QCOMPARE(toQString(m_run->port.asked()[0].text),
+                 utf8("Группу можно выбирать только для корневых или единичных элементов (у которых подындекс 00h)."));
+    }
+
+    void wheelScrollsOneRowPerNotchWithoutRefilling() {
+        QSignalSpy refills(m_view->model(), &QAbstractItemModel::modelReset);
+        m_view->scrollToFirstRow(10);
+        turnWheel(-120);
+        QCOMPARE(m_view->firstVisibleRow(), 11);
+        turnWheel(-240);
+        QCOMPARE(m_view->firstVisibleRow(), 13);
+        turnWheel(60);  // half a notch waits for the other half
+        QCOMPARE(m_view->firstVisibleRow(), 13);
+        turnWheel(60);
+        QCOMPARE(m_view->firstVisibleRow(), 12);
+        m_view->verticalScrollBar()->setValue(40);
+        QCOMPARE(refills.count(), 0);
+    }
+
+    void closingKeepsColumnWidthsAndTopRow() {
+        m_view->setColumnWidth(5, 120);
+        m_view->scrollToFirstRow(10);
+        QVERIFY(m_run->window().close());
+        const std::string ini = test::readFile(m_run->home().path() / "Tabrin4.INI");
+        QVERIFY(ini.find("ColWidth5=120") != std::string::npos);
+        QVERIFY(ini.find("ColWidth6=140") != std::string::npos);
+        QVERIFY(ini.find("last_TopRow=11") != std::string::npos);
+    }
+
+private:
+    QString cell(int r, int column) const { return m_view->model()->index(r, column).data().toString(); }
+
+    int row(const char* index, const char* subindex) const {
+        for (int r = 0; r < m_view->model()->rowCount(); ++r) {
+            if (cell(r, 1).trimmed() == QLatin1String(index) && cell(r, 2) == QLatin1String(subindex)) return r;
+        }
+        return -1;
+    }
+
+    void clickCell(int r, int column) {
+        const QModelIndex index = m_view->model()->index(r, column);
+        m_view->scrollTo(index);
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, m_view->visualRect(index).center());
+    }
+
+    void turnWheel(int angle) {
+        const QPointF centre = QPointF(m_view->viewport()->rect().center());
+        QWheelEvent wheel(centre, m_view->viewport()->mapToGlobal(centre), {}, {0, angle}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(m_view->viewport(), &wheel);
+    }
+
+    std::string log() const { return test::readFile(m_run->home().path() / "Log" / "Tabrin4.log"); }
+
+    std::unique_ptr<test::OpenedWindow> m_run;
+    DictionaryGridView* m_view = nullptr;
+};
+
+TABRIN_UI_TEST(DictionaryPageTest)
+
+}  // namespace tabrin::ui
+
+#include "dictionarypage_test.moc"
