@@ -7,7 +7,8 @@
 
 namespace tabrin::app {
 
-/// The value of a whole decimal text with "." as separator (an exponent allowed); nothing otherwise.
+/// The value of a whole decimal text with "." as separator (an optional sign and exponent); nothing
+/// otherwise, and nothing for "inf", "nan" or a value out of range, which no profile means.
 std::optional<double> toFloat(std::string_view text);
 
 /// Fixed notation with `digits` decimals after rounding to `precision` significant digits

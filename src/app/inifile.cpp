@@ -2,6 +2,8 @@
 // with CR LF, keeping the sections, keys and comments that the program does not know.
 #include "app/inifile.h"
 
+#include "app/integertext.h"
+
 // The values are Windows-1251 bytes and must pass through untouched: no Unicode conversion.
 // The Debian header keeps the template's definitions behind SI_IMPLEMENTATION; taking them from
 // the header spares the library and its ICU dependency.
@@ -9,7 +11,6 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -34,14 +35,6 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     std::fclose(file);
     if (failed) return std::nullopt;
     return bytes;
-}
-
-std::optional<int> decimalInteger(std::string_view text) {
-    if (text.starts_with('+')) text.remove_prefix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
 }
 
 std::string withCrLf(std::string_view text) {
@@ -83,7 +76,7 @@ bool IniFile::load(const std::filesystem::path& file) {
 
 void IniFile::get(const std::string& section, const std::string& key, int& value) const {
     if (const char* text = m_document->value(section, key))
-        if (const std::optional<int> number = decimalInteger(text)) value = *number;
+        if (const std::optional<int> number = toInteger(text)) value = *number;
 }
 
 void IniFile::get(const std::string& section, const std::string& key, bool& value) const {

@@ -1,7 +1,8 @@
 // How the report shows numbers: normalised decimal texts and fixed-point raw values.
 #include "report/numberformat.h"
 
-#include <charconv>
+#include "app/floattext.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -36,21 +37,8 @@ int decimalsBelowTen(std::string_view text) {
 
 }  // namespace
 
-std::optional<double> readDecimalNumber(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') return std::nullopt;
-    }
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    // from_chars also reads "inf" and "nan", which no profile means as a number.
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
 std::string normalizeNumberText(std::string_view text) {
-    const std::optional<double> value = readDecimalNumber(text);
+    const std::optional<double> value = app::toFloat(text);
     if (!value) return std::string(text);
     const double magnitude = std::fabs(*value);
     const int decimals = magnitude >= 1000 ? 1 : magnitude >= 10 ? 2 : decimalsBelowTen(text);

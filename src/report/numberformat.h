@@ -8,10 +8,6 @@
 
 namespace tabrin::report {
 
-/// The value of a whole text that reads as a decimal number ("." separator, optional sign and
-/// exponent).
-std::optional<double> readDecimalNumber(std::string_view text);
-
 /// A text that reads as a decimal number, rounded to the digits that matter: one decimal from
 /// 1000 up, two from 10 up, and below 10 one more than the position of the first non-zero digit
 /// after the point in the text (one when there is none); then without trailing zeros and point.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "app/floattext.h"
 #include "app/integertext.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
@@ -146,7 +147,7 @@ QRawValue qRawValue(const std::string& text) {
         return value;
     }
     const std::string_view inner = macro.substr(kIqMacro.size(), macro.size() - kIqMacro.size() - 1);
-    const std::optional<double> number = readDecimalNumber(inner);
+    const std::optional<double> number = app::toFloat(inner);
     if (!number) {
         value.shownAsWritten = (negative ? "-" : "") + std::string(inner);
         return value;

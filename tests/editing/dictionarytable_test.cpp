@@ -28,9 +28,6 @@ TEST(FixedText, RoundsToSignificantDigitsThenDecimals) {
         SCOPED_TRACE(row.text);
         EXPECT_EQ(app::fixedText(row.value, row.precision, row.digits), row.text);
     }
-    EXPECT_EQ(app::toFloat("1.5"), 1.5);
-    EXPECT_EQ(app::toFloat("1,5"), std::nullopt);
-    EXPECT_EQ(app::toFloat(""), std::nullopt);
 }
 
 TEST(FormatDescription, EveryType) {

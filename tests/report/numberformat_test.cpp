@@ -69,14 +69,5 @@ TEST(NumberFormat, ShowsRawValuesOverPowersOfTwo) {
     }
 }
 
-TEST(NumberFormat, ReadsDecimalNumbersOnly) {
-    EXPECT_EQ(readDecimalNumber("0.5"), 0.5);
-    EXPECT_EQ(readDecimalNumber("-2e1"), -20);
-    EXPECT_FALSE(readDecimalNumber("0,5"));
-    EXPECT_FALSE(readDecimalNumber(" 1"));
-    EXPECT_FALSE(readDecimalNumber("nan"));
-    EXPECT_FALSE(readDecimalNumber("1e999"));
-}
-
 }  // namespace
 }  // namespace tabrin::report
