@@ -1,6 +1,8 @@
 // The .docx file: the document and the parts every word processor needs around it, zipped.
 #include "report/docxpackage.h"
 
+#include <chrono>
+#include <ctime>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -8,6 +10,7 @@
 
 #include <zip.h>
 
+#include "app/eventlog.h"
 #include "report/documentxml.h"
 
 namespace tabrin::report {
@@ -67,14 +70,22 @@ struct SourceFreer {
 using Archive = std::unique_ptr<zip_t, ArchiveDiscarder>;
 using Source = std::unique_ptr<zip_source_t, SourceFreer>;
 
-bool addPart(zip_t* archive, const char* name, std::string_view bytes) {
+// A regular file readable by everyone, as a Unix archiver records it.
+constexpr zip_uint32_t kPartAttributes = 0100644u << 16;
+
+// Every part carries the same time and attributes, whoever writes it and when, so that the same
+// document gives the same bytes.
+bool addPart(zip_t* archive, const char* name, std::string_view bytes, std::time_t time) {
     zip_source_t* data = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
     if (data == nullptr) return false;
-    if (zip_file_add(archive, name, data, ZIP_FL_ENC_UTF_8) < 0) {
+    const zip_int64_t index = zip_file_add(archive, name, data, ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
         zip_source_free(data);
         return false;
     }
-    return true;
+    const auto entry = static_cast<zip_uint64_t>(index);
+    return zip_file_set_mtime(archive, entry, time, 0) == 0 &&
+           zip_file_set_external_attributes(archive, entry, 0, ZIP_OPSYS_UNIX, kPartAttributes) == 0;
 }
 
 std::optional<std::string> readWhole(zip_source_t* source) {
@@ -107,8 +118,10 @@ std::optional<std::string> docxPackage(const Document& document) {
         {"word/styles.xml", kStyles},
         {"word/_rels/document.xml.rels", kDocumentRelationships},
     };
+    // The parts' time is the time of writing, or the instant SOURCE_DATE_EPOCH names.
+    const std::time_t time = std::chrono::system_clock::to_time_t(app::currentTime());
     for (const auto& [name, bytes] : parts) {
-        if (!addPart(archive.get(), name, bytes)) return std::nullopt;
+        if (!addPart(archive.get(), name, bytes, time)) return std::nullopt;
     }
     if (zip_close(archive.get()) < 0) return std::nullopt;
     archive.release();

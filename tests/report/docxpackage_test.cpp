@@ -2,9 +2,13 @@
 // WordprocessingML.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+
 #include "report/docxpackage.h"
 #include "report/documentwriter.h"
 #include "support/docxreader.h"
+#include "support/scopedenvironment.h"
 #include "support/tempfolder.h"
 #include "support/utf8.h"
 
@@ -55,6 +59,51 @@ TEST_F(DocxPackageTest, PartsOfAWordDocumentWithTheirTypesAndRelationships) {
                  "styles.xml");
     pugi::xml_document styles;
     EXPECT_STREQ(parsed(styles, test::zipEntry(file(), "word/styles.xml")).name(), "w:styles");
+}
+
+// The time and the Unix attributes every entry of the package records.
+struct EntryStamp {
+    std::time_t time;
+    zip_uint8_t system;
+    zip_uint32_t attributes;
+};
+
+std::vector<EntryStamp> entryStamps(const std::filesystem::path& file) {
+    std::vector<EntryStamp> stamps;
+    zip_t* archive = zip_open(file.c_str(), ZIP_RDONLY, nullptr);
+    if (archive == nullptr) return stamps;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+        const auto index = static_cast<zip_uint64_t>(i);
+        zip_stat_t stat;
+        EntryStamp stamp{};
+        if (zip_stat_index(archive, index, 0, &stat) == 0) stamp.time = stat.mtime;
+        zip_file_get_external_attributes(archive, index, 0, &stamp.system, &stamp.attributes);
+        stamps.push_back(stamp);
+    }
+    zip_discard(archive);
+    return stamps;
+}
+
+TEST_F(DocxPackageTest, EntriesCarryTheTimeOfWritingOrTheInstantOfSourceDateEpoch) {
+    const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    struct Case {
+        const char* name;
+        const char* epoch;  // SOURCE_DATE_EPOCH, unset when null
+        std::time_t expected;
+    };
+    // ZIP archives keep local time in steps of two seconds, so the fixed instant is an even one.
+    for (const Case& c : {Case{"SOURCE_DATE_EPOCH set", "1700000000", 1700000000}, Case{"unset", nullptr, now}}) {
+        SCOPED_TRACE(c.name);
+        const test::ScopedEnvironment epoch("SOURCE_DATE_EPOCH", c.epoch);
+        ASSERT_EQ(writeDocx(DocumentWriter().document(), file()), app::FileWriteStatus::Written);
+        const std::vector<EntryStamp> stamps = entryStamps(file());
+        ASSERT_EQ(stamps.size(), 5u);
+        for (const EntryStamp& stamp : stamps) {
+            EXPECT_LE(std::abs(stamp.time - c.expected), c.epoch ? 0 : 4);
+            EXPECT_EQ(stamp.system, ZIP_OPSYS_UNIX);
+            EXPECT_EQ(stamp.attributes, 0100644u << 16) << "a regular file, rw-r--r--";
+        }
+    }
 }
 
 TEST_F(DocxPackageTest, ColoursBordersPaddingAndAlignmentAsWordprocessingMl) {
