@@ -33,7 +33,8 @@ EventLog::~EventLog() { close(); }
 
 bool EventLog::open(const std::filesystem::path& file) {
     close();
-    m_file = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // Each entry goes to the end of the file as it is then, after what another run wrote.
+    m_file = ::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
     return isOpen();
 }
 

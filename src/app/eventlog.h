@@ -21,8 +21,9 @@ public:
     EventLog(const EventLog&) = delete;
     EventLog& operator=(const EventLog&) = delete;
 
-    /// Creates `file` empty (an existing one loses its contents) and keeps it open until `close`
-    /// or destruction. Returns false, leaving the log closed, when the file cannot be created.
+    /// Opens `file` for adding entries at its end, creating it when it is missing, and keeps it open
+    /// until `close` or destruction; other runs of the program may add to the same file meanwhile.
+    /// Returns false, leaving the log closed, when the file cannot be opened.
     bool open(const std::filesystem::path& file);
     void close();
     bool isOpen() const { return m_file >= 0; }

@@ -61,7 +61,8 @@ Workspace::Workspace(fs::path folder, int localeLanguage)
 void Workspace::start() {
     std::error_code ignored;
     if (fs::is_directory(logFolder(), ignored)) {
-        deleteFilesIn(logFolder());
+        // Another run of the same program folder is writing there: its log and copies stay.
+        m_instanceLock = std::make_unique<InstanceLock>(logFolder(), [this] { deleteFilesIn(logFolder()); });
         log.open(logFolder() / "Tabrin4.log");
     }
     translator.loadDictionary(programFolder / "lang_dict.xml", static_cast<int>(language));

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "app/eventlog.h"
+#include "app/instancelock.h"
 #include "app/language.h"
 #include "app/settings.h"
 #include "app/translator.h"
@@ -23,8 +25,10 @@ public:
     /// names none. The interface language is fixed from then on for the run.
     Workspace(std::filesystem::path programFolder, int localeLanguage);
 
-    /// The start of the run: when the folder "Log" exists, every file in it (but names starting
-    /// with ".") is deleted and the event log is opened there; then the interface dictionary is read.
+    /// The start of the run: when the folder "Log" exists, the run registers there for its length;
+    /// when no other run of the program folder is registered, every file in it (but names starting
+    /// with ".") is deleted. The event log is opened there, a run beside another one adding to the
+    /// shared log. Then the interface dictionary is read.
     void start();
 
     /// The end of the run: writes the settings file (a failure is logged) and the interface
@@ -55,6 +59,9 @@ public:
     bases::SetBase sets;
     model::Profile profile;
     std::string user;  // the name given at the last login; the author of what the user creates
+
+private:
+    std::unique_ptr<InstanceLock> m_instanceLock;
 };
 
 }  // namespace tabrin::app

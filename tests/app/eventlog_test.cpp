@@ -41,13 +41,21 @@ TEST(EventLog, EachEntryReachesTheFileAtOnce) {
                                         test::w("Бит 0") + "\r\n");
 }
 
-TEST(EventLog, OpenEmptiesAnExistingFile) {
+// Another run of the program writes into the same file: neither run's entries overwrite the other's.
+TEST(EventLog, TwoLogsOnOneFileAddTheirEntriesAtItsEnd) {
     test::TempFolder folder;
     const auto path = folder.path() / "Tabrin4.log";
-    test::writeFile(path, "entries of the last run\r\n");
-    EventLog log;
-    ASSERT_TRUE(log.open(path));
-    EXPECT_EQ(test::readFile(path), "");
+    test::writeFile(path, "entry of the first run\r\n");
+    const TimeSource clock = [] { return localTime(2024, 3, 5, 7, 8, 9); };
+    EventLog first(clock);
+    EventLog second(clock);
+    ASSERT_TRUE(first.open(path));
+    ASSERT_TRUE(second.open(path));
+    first.writeLog("a");
+    second.writeLog("b");
+    first.writeLog("c");
+    EXPECT_EQ(test::readFile(path), "entry of the first run\r\n2024-03-05 07:08:09: a\r\n"
+                                    "2024-03-05 07:08:09: b\r\n2024-03-05 07:08:09: c\r\n");
 }
 
 TEST(EventLog, ClosedLogWritesNothing) {

@@ -2,6 +2,8 @@
 // bases loaded at login and the questions about modified bases.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/cp1251.h"
 #include "app/workspace.h"
 #include "support/scriptedmessageport.h"
@@ -37,6 +39,57 @@ TEST(WorkspaceStart, LogFolderIsEmptiedAndTheLogOpened) {
     EXPECT_FALSE(fs::exists(logFolder / "drive_1.xml"));
     EXPECT_TRUE(fs::exists(logFolder / ".keep"));
     EXPECT_TRUE(fs::is_directory(logFolder / "archive"));
+    EXPECT_EQ(test::readFile(logFolder / "Tabrin4.log"), "");
+}
+
+// A second run of the same program folder finds the first one's log and copies in use: it keeps
+// them and adds to the log; only a run started when no other runs empties the folder.
+TEST(WorkspaceStart, ARunBesideAnotherKeepsTheLogFolderAndAddsToTheLog) {
+    const test::TempFolder program;
+    const fs::path logFolder = program.path() / "Log";
+    fs::create_directories(logFolder);
+    const fs::path logFile = logFolder / "Tabrin4.log";
+
+    auto first = std::make_unique<Workspace>(program.path(), progLanguageRussian);
+    first->start();
+    test::writeFile(logFolder / "drive_1.xml", "copy made by the first run");
+    first->log.writeLog("first");
+
+    auto second = std::make_unique<Workspace>(program.path(), progLanguageRussian);
+    second->start();
+    ASSERT_TRUE(second->log.isOpen());
+    second->log.writeLog("second");
+    first->log.writeLog("first again");
+    EXPECT_TRUE(fs::exists(logFolder / "drive_1.xml"));
+    const std::string entries = test::readFile(logFile);
+    const std::size_t firstAt = entries.find(": first\r\n");
+    const std::size_t secondAt = entries.find(": second\r\n");
+    const std::size_t againAt = entries.find(": first again\r\n");
+    ASSERT_NE(againAt, std::string::npos) << entries;
+    EXPECT_LT(firstAt, secondAt);
+    EXPECT_LT(secondAt, againAt);
+
+    // The first run has ended; the second still runs, so a third keeps the folder too.
+    first.reset();
+    Workspace third(program.path(), progLanguageRussian);
+    third.start();
+    EXPECT_TRUE(fs::exists(logFolder / "drive_1.xml"));
+    EXPECT_NE(test::readFile(logFile).find(": second\r\n"), std::string::npos);
+}
+
+TEST(WorkspaceStart, TheFirstRunAfterAllOthersEndedEmptiesTheLogFolder) {
+    const test::TempFolder program;
+    const fs::path logFolder = program.path() / "Log";
+    fs::create_directories(logFolder);
+    {
+        Workspace earlier(program.path(), progLanguageRussian);
+        earlier.start();
+        earlier.log.writeLog("earlier");
+        test::writeFile(logFolder / "drive_1.xml", "copy");
+    }
+    Workspace later(program.path(), progLanguageRussian);
+    later.start();
+    EXPECT_FALSE(fs::exists(logFolder / "drive_1.xml"));
     EXPECT_EQ(test::readFile(logFolder / "Tabrin4.log"), "");
 }
 
