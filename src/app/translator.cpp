@@ -101,7 +101,7 @@ std::string itemPropertyName(int position) { return "Items-Strings_" + std::to_s
 void Translator::loadDictionary(const std::filesystem::path& path, int language) {
     m_english = language != 0;
     m_path = path;
-    m_values.clear();
+    m_entries.clear();
 
     // The entries are top-level elements with no common root, which pugixml reads as children of
     // the document. A file with no entries at all (even without any element) is a valid empty
@@ -115,7 +115,7 @@ void Translator::loadDictionary(const std::filesystem::path& path, int language)
         return;
     }
     for (const pugi::xml_node entry : m_document.children()) {
-        if (entry.type() == pugi::node_element) m_values.emplace(entry.name(), entry.attribute(valueAttribute()).value());
+        if (entry.type() == pugi::node_element) m_entries.emplace(entry.name(), entry);
     }
 }
 
@@ -161,11 +161,13 @@ std::optional<std::string> Translator::lookUpOrRecordText(std::uint32_t hash, co
 
 std::optional<std::string> Translator::lookUpOrRecord(const std::string& key, const std::string& russianUtf8) {
     if (!isXmlName(key)) return std::nullopt;
-    const auto found = m_values.find(key);
-    if (found != m_values.end() && !found->second.empty()) return found->second;
-
-    pugi::xml_node entry = m_document.child(key.c_str());
-    if (!entry) entry = m_document.append_child(key.c_str());
+    auto [found, added] = m_entries.try_emplace(key);
+    pugi::xml_node& entry = found->second;
+    if (added) {
+        entry = m_document.append_child(key.c_str());
+    } else if (const char* value = entry.attribute(valueAttribute()).value(); *value != '\0') {
+        return std::string(value);
+    }
     setAttribute(entry, kRussianAttribute, russianUtf8.c_str());
     setAttribute(entry, valueAttribute(), "");
     return std::nullopt;

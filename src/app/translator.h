@@ -62,7 +62,9 @@ private:
     bool m_mayWrite = false;
     std::filesystem::path m_path;
     pugi::xml_document m_document;
-    std::unordered_map<std::string, std::string> m_values;  // key → UTF-8 value, as loaded
+    // key → the entry of the document that a look-up reads (the first of that name) and a record
+    // writes; recorded entries are added, so no look-up ever scans the document.
+    std::unordered_map<std::string, pugi::xml_node> m_entries;
 };
 
 }  // namespace tabrin::app
