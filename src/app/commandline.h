@@ -6,7 +6,7 @@
 namespace tabrin::app {
 
 /// The arguments after the program's name joined with blanks, each holding a blank in double
-/// quotes, converted from UTF-8 to Windows-1251.
+/// quotes, as given (UTF-8, like the paths they name).
 std::string commandLineText(int argc, const char* const argv[]);
 
 }  // namespace tabrin::app

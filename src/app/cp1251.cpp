@@ -2,6 +2,7 @@
 #include "app/cp1251.h"
 
 #include <array>
+#include <cstdio>
 #include <unordered_map>
 
 namespace tabrin::cp1251 {
@@ -148,6 +149,20 @@ std::string fromUtf16(std::u16string_view utf16) {
         out += (cp >= 0xD800 && cp <= 0xDFFF) ? '?' : fromCodePoint(cp);
     }
     return out;
+}
+
+std::optional<char32_t> firstCharacterOutside(std::string_view utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t cp = decodeUtf8(utf8, pos);
+        if (cp == 0xFFFD || (cp != '?' && fromCodePoint(cp) == '?')) return cp;
+    }
+    return std::nullopt;
+}
+
+std::string codePointName(char32_t codePoint) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(codePoint));
+    return name;
 }
 
 std::string lower(std::string_view text) {

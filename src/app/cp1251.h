@@ -1,6 +1,7 @@
 // Windows-1251 text: exact conversion to and from Unicode, and the byte-level helpers.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,13 @@ std::u16string toUtf16(std::string_view text);
 /// Code points that Windows-1251 cannot hold, and malformed UTF-8, become '?'.
 std::string fromUtf8(std::string_view utf8);
 std::string fromUtf16(std::u16string_view utf16);
+
+/// The first character of UTF-8 text that Windows-1251 cannot hold (U+FFFD for malformed UTF-8),
+/// or nothing when `fromUtf8` converts the whole text exactly.
+std::optional<char32_t> firstCharacterOutside(std::string_view utf8);
+
+/// "U+00F6": how a message names a character.
+std::string codePointName(char32_t codePoint);
 
 /// Lower case of Latin and Cyrillic letters, byte by byte.
 std::string lower(std::string_view text);

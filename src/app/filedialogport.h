@@ -7,8 +7,9 @@
 
 namespace tabrin::app {
 
-/// A file dialog. Texts are Windows-1251 bytes, the title already translated. The filter is given
-/// as Windows writes it: "name|patterns|name|patterns", patterns separated by ";".
+/// A file dialog. The title (already translated) and the filter are Windows-1251 bytes, the paths
+/// path texts (app/paths.h). The filter is given as Windows writes it: "name|patterns|name|patterns",
+/// patterns separated by ";".
 struct FileDialog {
     std::string title;
     std::string filter;
@@ -18,7 +19,7 @@ struct FileDialog {
     bool operator==(const FileDialog&) const = default;
 };
 
-/// Shows file dialogs and returns the chosen path, or nothing when the user cancels. The window
+/// Shows file dialogs and returns the chosen path text, or nothing when the user cancels. The window
 /// layer shows the platform's dialogs; tests answer from a script.
 class FileDialogPort {
 public:

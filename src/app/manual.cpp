@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/cp1251.h"
-#include "app/paths.h"
 
 namespace fs = std::filesystem;
 
@@ -37,7 +36,9 @@ std::optional<fs::path> findManual(const fs::path& programFolder, bool englishIn
     const std::string word = cp1251::fromUtf8(englishInterface ? "manual" : "руководство");
     for (const auto& [extension, oneMoreAllowed] : {std::pair{".pdf", false}, std::pair{".doc", true}}) {
         for (const fs::path& file : files) {
-            if (matches(cp1251::lower(pathText(file.filename())), word, extension, oneMoreAllowed)) return file;
+            // Compared in the code page, where the case of Cyrillic letters is known.
+            if (matches(cp1251::lower(cp1251::fromUtf8(file.filename().native())), word, extension, oneMoreAllowed))
+                return file;
         }
     }
     return std::nullopt;

@@ -12,7 +12,7 @@ namespace tabrin::app {
 class MessagePort;
 class Translator;
 
-/// What the dialog shows and edits; texts are Windows-1251 bytes.
+/// What the dialog shows and edits; texts are Windows-1251 bytes, the XML editor a path text.
 struct OptionsValues {
     int language = progLanguageRussian;
     int textReservCnt = 0;

@@ -1,5 +1,6 @@
-// Path texts: conversion between Windows-1251 path texts and the file system, paths kept both
-// relative and absolute, the names of profile copies in the log folder and the program folder.
+// Path texts: paths as the file system names them (UTF-8 here), their conversion for the
+// Windows-1251 files that store them, paths kept both relative and absolute, the names of profile
+// copies in the log folder and the program folder.
 #include "app/paths.h"
 
 #include <algorithm>
@@ -30,13 +31,22 @@ fs::path expandedFolder(std::string_view folderText) {
 
 }  // namespace
 
-fs::path nativePath(std::string_view cp1251PathText) {
-    std::string utf8 = cp1251::toUtf8(cp1251PathText);
-    std::replace(utf8.begin(), utf8.end(), '\\', '/');
-    return fs::path(utf8);
+fs::path nativePath(std::string_view pathText) {
+    std::string native(pathText);
+    std::replace(native.begin(), native.end(), '\\', '/');
+    return fs::path(native);
 }
 
-std::string pathText(const fs::path& path) { return cp1251::fromUtf8(path.native()); }
+std::string pathText(const fs::path& path) { return path.native(); }
+
+std::string pathFromStored(std::string_view cp1251Text) { return cp1251::toUtf8(cp1251Text); }
+
+std::optional<std::string> storedPath(std::string_view pathText) {
+    if (cp1251::firstCharacterOutside(pathText)) return std::nullopt;
+    return cp1251::fromUtf8(pathText);
+}
+
+std::string shownPath(std::string_view pathText) { return cp1251::fromUtf8(pathText); }
 
 bool isAbsolutePathText(std::string_view path) {
     return (!path.empty() && path.front() == '/') || (path.size() > 1 && path[1] == ':');

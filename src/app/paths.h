@@ -1,15 +1,20 @@
-// Path texts: conversion between Windows-1251 path texts and the file system, paths kept both
-// relative and absolute, the names of profile copies in the log folder and the program folder.
+// Path texts: paths as the file system names them (UTF-8 here), their conversion for the
+// Windows-1251 files that store them, paths kept both relative and absolute, the names of profile
+// copies in the log folder and the program folder.
+//
+// A path text may use '\' as well as '/', since the profiles and settings files made on Windows
+// hold such paths; it is converted to Windows-1251 only where it goes into such a file.
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tabrin::app {
 
 /// A remembered path, kept relative to a base folder and absolute, so that a program folder moved
-/// together with its profiles still finds them. Both are Windows-1251 path texts.
+/// together with its profiles still finds them. Both are path texts.
 struct TPathRelAbs {
     std::string rel;
     std::string abs;
@@ -17,11 +22,22 @@ struct TPathRelAbs {
     bool operator==(const TPathRelAbs&) const = default;
 };
 
-/// The file-system path of a Windows-1251 path text; backslashes become '/'.
-std::filesystem::path nativePath(std::string_view cp1251PathText);
+/// The file-system path of a path text; backslashes become '/'.
+std::filesystem::path nativePath(std::string_view pathText);
 
-/// The Windows-1251 text of a file-system path.
+/// The path text of a file-system path.
 std::string pathText(const std::filesystem::path& path);
+
+/// The path text of a path as a Windows-1251 file (a profile, the settings file) holds it.
+std::string pathFromStored(std::string_view cp1251Text);
+
+/// The Windows-1251 text under which a Windows-1251 file stores a path text, or nothing when the
+/// path holds a character that the code page lacks.
+std::optional<std::string> storedPath(std::string_view pathText);
+
+/// A path text as a message, a log entry or a generated file (Windows-1251) shows it: a character
+/// that the code page lacks becomes '?'.
+std::string shownPath(std::string_view pathText);
 
 /// Whether a path text is absolute: it starts with '/' or has a drive letter ("D:...").
 bool isAbsolutePathText(std::string_view path);

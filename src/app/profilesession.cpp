@@ -61,7 +61,7 @@ private:
 
 // The name proposed after an external change: "drive.xml" becomes "drive (ред.).xml".
 std::string editedCopyName(const std::string& path) {
-    return path.substr(0, path.size() - std::min<std::size_t>(path.size(), 4)) + cp1251::fromUtf8(kEditedCopySuffix);
+    return path.substr(0, path.size() - std::min<std::size_t>(path.size(), 4)) + std::string(kEditedCopySuffix);
 }
 
 // The backup beside the profile: its file name cut before the first ".xml", then ".back". The cut
@@ -148,11 +148,11 @@ bool ProfileSession::open(const std::string& path) {
         const bool notAProfile = loaded.code == kParseFailure;
         m_port.ask({translated(notAProfile ? kNotAProfileCaption : kErrorCaption), message, MessageButtons::Ok,
                     MessageIcon::Error});
-        m_workspace.log.writeLog(formatText(
-            notAProfile ? "Error parsing profile '%s': %s" : "Error opening profile '%s': %s", {path, message}));
+        const char* pattern = notAProfile ? "Error parsing profile '%s': %s" : "Error opening profile '%s': %s";
+        m_workspace.log.writeLog(formatText(pattern, {shownPath(path), message}));
         return false;
     }
-    const std::string fileName = pathText(nativePath(path).filename());
+    const std::string fileName = shownPath(nativePath(path).filename().native());
     Settings& settings = m_workspace.settings;
     if (!model::checkProfileOrigin(fileName, settings.vendorToken, profile.vendorToken, m_port, m_workspace.translator))
         return false;
@@ -169,10 +169,11 @@ bool ProfileSession::open(const std::string& path) {
 void ProfileSession::copyIntoLogFolder() {
     if (!m_workspace.log.isOpen()) return;
     const fs::path source = nativePath(m_path);
-    const std::string copyName = logCopyName(m_workspace.logFolder(), pathText(source.filename()));
+    const std::string copyName = logCopyName(m_workspace.logFolder(), source.filename().native());
     std::error_code ignored;
-    fs::copy_file(source, m_workspace.logFolder() / nativePath(copyName), ignored);
-    m_workspace.log.writeLog(formatText("Open profile: %s (copy saved under the name '%s')", {m_path, copyName}));
+    fs::copy_file(source, m_workspace.logFolder() / copyName, ignored);
+    m_workspace.log.writeLog(
+        formatText("Open profile: %s (copy saved under the name '%s')", {shownPath(m_path), shownPath(copyName)}));
 }
 
 bool ProfileSession::save() {
@@ -202,7 +203,7 @@ bool ProfileSession::write() {
                     MessageButtons::Ok, MessageIcon::Error});
         return false;
     }
-    workspace.log.writeLog(formatText("Profile saved to file: %s", {m_path}));
+    workspace.log.writeLog(formatText("Profile saved to file: %s", {shownPath(m_path)}));
     // What is generated beside the profile follows it to its new name.
     workspace.profile.path = m_path;
     putRecentProfileFirst(workspace.settings.recentProfiles, m_path, workspace.programFolder,
@@ -239,7 +240,7 @@ bool ProfileSession::askNewName() {
 }
 
 void ProfileSession::warnExternalChange() {
-    m_port.ask({translated(kChangedCaption), translated(kChangedBefore) + m_path + translated(kChangedAfter),
+    m_port.ask({translated(kChangedCaption), translated(kChangedBefore) + shownPath(m_path) + translated(kChangedAfter),
                 MessageButtons::Ok, MessageIcon::Warning});
 }
 

@@ -26,7 +26,7 @@ public:
     /// Receives the short texts meant for the status bar ("Сохранение"), translated.
     void setStatusListener(std::function<void(const std::string&)> listener) { m_showStatus = std::move(listener); }
 
-    /// The path of the profile file (Windows-1251); after a failed open, the file that failed.
+    /// The path text of the profile file; after a failed open, the file that failed.
     const std::string& path() const { return m_path; }
     /// Whether a profile was opened successfully and is being edited.
     bool isOpen() const { return m_open; }
@@ -35,7 +35,7 @@ public:
     void markModified() {
         if (m_open) m_modified = true;
     }
-    /// The main window's caption for the present state.
+    /// The main window's caption for the present state (UTF-8, see `windowTitle`).
     std::string caption();
 
     /// Asks whether to save a modified profile: false when the user cancels or the save did not

@@ -8,6 +8,7 @@
 #include <system_error>
 #include <variant>
 
+#include "app/cp1251.h"
 #include "app/inifile.h"
 
 namespace fs = std::filesystem;
@@ -33,7 +34,6 @@ constexpr SettingsKey settingsKeys[] = {
     {optionsSection, "VendorToken", &Settings::vendorToken},
     {optionsSection, "Last_prof_open", &Settings::lastProfOpen},
     {optionsSection, "RememberLastNum", &Settings::rememberLastNum},
-    {optionsSection, "XMLProgPath", &Settings::xmlProgPath},
     {optionsSection, "text_reserv_cnt", &Settings::textReservCnt},
     {optionsSection, "set_reserv_cnt", &Settings::setReservCnt},
     {optionsSection, "prof_auto_save", &Settings::profAutoSave},
@@ -41,15 +41,40 @@ constexpr SettingsKey settingsKeys[] = {
     {optionsSection, "auto_save_backup", &Settings::autoSaveBackup},
     {optionsSection, "save_at_generation", &Settings::saveAtGeneration},
     {optionsSection, "promptSyncOnClose", &Settings::promptSyncOnClose},
-    {optionsSection, "KelvoParamsPath", &Settings::kelvoParamsPath},
     {mainSection, "User", &Settings::user},
-    {mainSection, "Kelvo_path", &Settings::kelvoPath},
     {mainSection, "last_TopRow", &Settings::lastTopRow},
+};
+
+struct PathKey {
+    const char* section;
+    const char* key;
+    std::string Settings::*member;
+};
+
+// The keys holding a path: converted between the file's code page and path texts.
+constexpr PathKey pathKeys[] = {
+    {optionsSection, "XMLProgPath", &Settings::xmlProgPath},
+    {optionsSection, "KelvoParamsPath", &Settings::kelvoParamsPath},
+    {mainSection, "Kelvo_path", &Settings::kelvoPath},
 };
 
 std::string columnWidthKey(std::size_t column) { return "ColWidth" + std::to_string(column); }
 std::string profileKey(std::size_t position) { return "Profile" + std::to_string(position); }
 std::string profileRelKey(std::size_t position) { return "ProfileRel" + std::to_string(position); }
+
+void getPath(const IniFile& ini, const std::string& section, const std::string& key, std::string& path) {
+    std::string stored = cp1251::fromUtf8(path);  // an absent key keeps the default, an ASCII text
+    ini.get(section, key, stored);
+    path = pathFromStored(stored);
+}
+
+// A path the file's code page cannot hold is not written: the key keeps what the file had, rather
+// than a path that names another file.
+bool setPath(IniFile& ini, const std::string& section, const std::string& key, const std::string& path) {
+    const std::optional<std::string> stored = storedPath(path);
+    if (stored) ini.set(section, key, *stored);
+    return stored.has_value();
+}
 
 void getColumnWidths(const IniFile& ini, const std::string& section, std::span<int> widths) {
     for (std::size_t column = 0; column < widths.size(); ++column) ini.get(section, columnWidthKey(column), widths[column]);
@@ -63,8 +88,8 @@ std::vector<TPathRelAbs> readRecentProfiles(const IniFile& ini, int count, const
     std::vector<TPathRelAbs> profiles;
     for (int position = 0; position < std::min(count, maxRememberLastNum); ++position) {
         TPathRelAbs profile;
-        ini.get(recentProfilesSection, profileRelKey(position), profile.rel);
-        ini.get(recentProfilesSection, profileKey(position), profile.abs);
+        getPath(ini, recentProfilesSection, profileRelKey(position), profile.rel);
+        getPath(ini, recentProfilesSection, profileKey(position), profile.abs);
         const std::string resolved = resolvePair(programFolder, profile);
         std::error_code ignored;
         if (!resolved.empty() && fs::is_regular_file(nativePath(resolved), ignored)) profiles.push_back(std::move(profile));
@@ -92,6 +117,7 @@ Settings readSettings(const fs::path& iniFile, int defaultLanguage) {
     if (!ini.load(iniFile)) return settings;
     for (const SettingsKey& entry : settingsKeys)
         std::visit([&](auto member) { ini.get(entry.section, entry.key, settings.*member); }, entry.member);
+    for (const PathKey& entry : pathKeys) getPath(ini, entry.section, entry.key, settings.*entry.member);
     if (settings.progLanguage != progLanguageRussian && settings.progLanguage != progLanguageEnglish)
         settings.progLanguage = defaultLanguage;
     getColumnWidths(ini, vostSection, settings.profColumnWidths);
@@ -105,10 +131,16 @@ std::string writeSettings(const fs::path& iniFile, const Settings& settings) {
     return rewrite(iniFile, [&](IniFile& ini) {
         for (const SettingsKey& entry : settingsKeys)
             std::visit([&](auto member) { ini.set(entry.section, entry.key, settings.*member); }, entry.member);
+        for (const PathKey& entry : pathKeys) setPath(ini, entry.section, entry.key, settings.*entry.member);
         setColumnWidths(ini, vostSection, settings.profColumnWidths);
-        for (std::size_t position = 0; position < settings.recentProfiles.size(); ++position) {
-            ini.set(recentProfilesSection, profileKey(position), settings.recentProfiles[position].abs);
-            ini.set(recentProfilesSection, profileRelKey(position), settings.recentProfiles[position].rel);
+        // An entry is found again by either of its paths; one that neither can name is left out.
+        std::size_t position = 0;
+        for (const TPathRelAbs& profile : settings.recentProfiles) {
+            const bool relStored = setPath(ini, recentProfilesSection, profileRelKey(position), profile.rel);
+            const bool absStored = setPath(ini, recentProfilesSection, profileKey(position), profile.abs);
+            if (!absStored && relStored) ini.set(recentProfilesSection, profileKey(position), std::string());
+            if (!relStored && absStored) ini.set(recentProfilesSection, profileRelKey(position), std::string());
+            if (relStored || absStored) ++position;
         }
     });
 }

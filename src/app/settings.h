@@ -20,7 +20,8 @@ inline constexpr int progLanguageEnglish = 1;
 inline constexpr int maxRememberLastNum = 50;
 
 /// Every key of the settings file, with the value a fresh installation starts with. Texts are
-/// Windows-1251 bytes; the grid widths are stored ones (see columnwidths.h for those shown).
+/// Windows-1251 bytes, but paths are path texts (see paths.h); the grid widths are stored ones (see
+/// columnwidths.h for those shown).
 struct Settings {
     // [Options]
     int progLanguage = progLanguageRussian;  // the reader sets the locale's language when the file has none
@@ -63,7 +64,9 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& programFolde
 Settings readSettings(const std::filesystem::path& iniFile, int defaultLanguage);
 
 /// Writes every key except the ChooseText section into `iniFile`, keeping whatever else the file
-/// holds, among it the recent-profile keys of a formerly longer list. Returns an empty text on
+/// holds, among it the recent-profile keys of a formerly longer list. A path that Windows-1251
+/// cannot hold is not written: its key keeps the file's value, and a recent profile keeps only
+/// the path (relative or absolute) that can be written, or is left out. Returns an empty text on
 /// success, otherwise why nothing was written.
 [[nodiscard]] std::string writeSettings(const std::filesystem::path& iniFile, const Settings& settings);
 

@@ -18,9 +18,9 @@ std::string versionText(std::string_view fileVersion);
 std::string programTitle();
 
 /// The main window's caption: the program title; then, when a profile is open, the translated
-/// " - Профиль: ", its path (Windows-1251) and "*" when it is modified; then " [DEBUG]" when
-/// the event log is open. The translator is not const: a text it cannot translate is recorded
-/// in its dictionary.
+/// " - Профиль: ", its path (a path text) and "*" when it is modified; then " [DEBUG]" when the
+/// event log is open. The caption is UTF-8, so that it shows the path as the file system names it.
+/// The translator is not const: a text it cannot translate is recorded in its dictionary.
 std::string windowTitle(Translator& translator, std::string_view profilePath, bool modified, bool logOpen);
 
 }  // namespace tabrin::app

@@ -77,10 +77,13 @@ std::string normaliseFolderArgument(std::string_view argument, bool emptyMeansPr
 
 std::optional<std::string> exportTextsArgument(std::string_view commandLine) {
     static constexpr std::string_view kSwitch = "-export-texts";
-    const std::string lowered = cp1251::lower(commandLine);
+    // Only the switch is compared without case: the folder after it keeps its own.
+    std::string lowered(commandLine);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     const std::size_t at = lowered.find(kSwitch);
     if (at == std::string::npos) return std::nullopt;
-    return lowered.substr(at + kSwitch.size());
+    return std::string(commandLine.substr(at + kSwitch.size()));
 }
 
 int runExportTexts(std::string_view folderArgument, const std::filesystem::path& programFolder,
@@ -91,7 +94,8 @@ int runExportTexts(std::string_view folderArgument, const std::filesystem::path&
     if (!texts.load(TextBase::filePath(programFolder), port) || !texts.readCleanly()) return 1;
     if (!sets.load(SetBase::filePath(programFolder), port) || !sets.readCleanly()) return 1;
     const app::Settings settings = app::readSettings(app::settingsFilePath(programFolder), 0);
-    const std::filesystem::path file = app::nativePath(folder + exportFileName(settings.vendorToken));
+    const std::string fileName = app::pathFromStored(exportFileName(settings.vendorToken));
+    const std::filesystem::path file = app::nativePath(folder + fileName);
     return writeExportFile(file, texts, sets, app::currentTime()) ? 0 : 1;
 }
 

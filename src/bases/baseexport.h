@@ -34,12 +34,12 @@ bool writeExportFile(const std::filesystem::path& file, const TextBase& texts, c
 /// The folder named by a command-line argument, ending in '/': without quotes and blanks,
 /// relative to `programFolder` unless it starts with '/' or a drive ("D:"). Backslashes count
 /// as separators. An empty argument gives `programFolder` when `emptyMeansProgramFolder`, else "".
-/// Texts are Windows-1251 bytes.
+/// Texts are path texts (app/paths.h).
 std::string normaliseFolderArgument(std::string_view argument, bool emptyMeansProgramFolder,
                                     std::string_view programFolder);
 
-/// The text after "-export-texts" in a command line (compared and returned in lower case), or
-/// nothing when the command line does not ask for the export.
+/// The text after "-export-texts" in a command line, the switch written in any case, the text
+/// returned as given; nothing when the command line does not ask for the export.
 std::optional<std::string> exportTextsArgument(std::string_view commandLine);
 
 /// Loads both bases of `programFolder`, and writes the export file named after the vendor token

@@ -4,7 +4,9 @@
 #include <ostream>
 
 #include "app/cp1251.h"
+#include "app/paths.h"
 #include "app/profileopening.h"
+#include "cli/commandarguments.h"
 #include "editing/viewfill.h"
 
 namespace tabrin::cli {
@@ -28,18 +30,22 @@ bool CliSession::loadBases() {
     return true;
 }
 
-bool CliSession::loadProfile(const std::filesystem::path& file) {
-    const model::TOperationResult result = m_profile.load(std::filesystem::absolute(file));
+bool CliSession::loadProfile(const std::string& file) {
+    // The profile reader takes the path "stdin" for standard input; a file of that name is named
+    // by its absolute path.
+    const std::filesystem::path path =
+        file == kStandardInput ? std::filesystem::path("stdin") : std::filesystem::absolute(file);
+    const model::TOperationResult result = m_profile.load(path);
     if (result.ok()) return true;
     m_context.err << "cannot load " << file << ": code " << result.code << ": "
                   << cp1251::toUtf8(cp1251::fromUtf16(result.message)) << '\n';
     return false;
 }
 
-bool CliSession::openProfile(const std::filesystem::path& file, std::optional<int> configuration) {
+bool CliSession::openProfile(const std::string& file, std::optional<int> configuration) {
     if (!loadProfile(file)) return false;
-    model::checkProfileOrigin(cp1251::fromUtf8(file.filename().string()), m_context.settings.vendorToken,
-                              m_profile.vendorToken, m_port, m_translator);
+    const std::string fileName = app::shownPath(app::nativePath(m_profile.path).filename().native());
+    model::checkProfileOrigin(fileName, m_context.settings.vendorToken, m_profile.vendorToken, m_port, m_translator);
     app::prepareOpenedProfile(m_profile, m_texts, m_context.settings.vendorToken, m_context.user, m_port,
                               m_translator);
     // Choosing another configuration afterwards shows, and so fills, its view.

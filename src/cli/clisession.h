@@ -24,10 +24,12 @@ public:
     /// Loads the profile (false, told with the outcome's code and message, when that fails),
     /// accepts its origin, prepares it as opening it in the window does, and selects
     /// `configuration` (default: the profile's own current one).
-    bool openProfile(const std::filesystem::path& file, std::optional<int> configuration);
+    bool openProfile(const std::string& file, std::optional<int> configuration);
 
-    /// Loads the profile without anything opening would change.
-    bool loadProfile(const std::filesystem::path& file);
+    /// Loads the profile without anything opening would change. The file is a path text, or "-"
+    /// for standard input: the profile's path is then "stdin", and its relative folders are taken
+    /// from the working folder.
+    bool loadProfile(const std::string& file);
 
     model::Profile& profile() { return m_profile; }
     bases::TextBase& texts() { return m_texts; }

@@ -22,7 +22,7 @@ std::optional<FileArguments> parseFileArguments(std::string_view command, const 
                 err << command << ": " << argument << " is given twice\n";
                 return std::nullopt;
             }
-        } else if (argument.starts_with('-')) {
+        } else if (argument.starts_with('-') && argument != kStandardInput) {
             err << command << ": unknown option " << argument << '\n';
             return std::nullopt;
         } else if (haveFile) {

@@ -19,6 +19,11 @@ int edsCommand(CliContext& context, const std::vector<std::string>& arguments) {
     const std::optional<FileArguments> parsed =
         parseFileArguments(kCommand, arguments, {kConfigOption, kOutputOption}, context.err);
     if (!parsed) return kExitUsage;
+    if (parsed->file == kStandardInput && !optionValue(*parsed, kOutputOption)) {
+        context.err << kCommand << ": a profile read from standard input has no folder: name the file with "
+                    << kOutputOption << '\n';
+        return kExitUsage;
+    }
 
     CliSession session(context);
     if (const int opened = openForGeneration(context, kCommand, *parsed, session); opened != kExitDone) return opened;
@@ -32,7 +37,7 @@ int edsCommand(CliContext& context, const std::vector<std::string>& arguments) {
     const std::string file =
         optionValue(*parsed, kOutputOption).value_or(app::nativePath(generators::edsFilePath(profile)).string());
     if (!writeOutput(context, kCommand, file, eds.text)) return kExitFailed;
-    const std::string written = app::pathText(std::filesystem::absolute(file));
+    const std::string written = app::shownPath(std::filesystem::absolute(file).native());
     session.port().ask(generators::edsFileDoneMessage(written, session.translator()));
     return kExitDone;
 }

@@ -43,8 +43,7 @@ int generateCommand(CliContext& context, const std::vector<std::string>& argumen
     case generators::GenerationStatus::Generated: break;
     }
     if (file.writtenToFolder()) {
-        context.err << kCommand << ": the profile's folder copy was saved to " << cp1251::toUtf8(file.folderCopy)
-                    << '\n';
+        context.err << kCommand << ": the profile's folder copy was saved to " << file.folderCopy << '\n';
     }
     if (profile.settings.proc_series == model::ProcessorSeries::Assembler) {
         context.err << kCommand << ": the assembler file was saved to "

@@ -1,7 +1,6 @@
 // panel-texts: the operator-panel text file of one or more profiles, as the control-panel page makes it.
 #include <ostream>
 
-#include "app/cp1251.h"
 #include "cli/clicontext.h"
 #include "cli/clisession.h"
 #include "cli/panelcommandoptions.h"
@@ -34,7 +33,7 @@ std::optional<panel::PanelTextsRequest> requestFrom(const PanelArguments& argume
         return std::nullopt;
     }
     panel::PanelTextsRequest request;
-    for (const std::string& file : arguments.words) request.profileFiles.push_back(cp1251::fromUtf8(file));
+    for (const std::string& file : arguments.words) request.profileFiles.push_back(file);
     request.type = *panel::panelTypeFromNumber(*type);
     request.choice = {*texts, *enums, !arguments.flags.contains(kNoUseOtherFlag)};
     request.include = arguments.textValue(kIncludeOption);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/formattext.h"
+#include "app/paths.h"
 #include "generators/canmodule.h"
 #include "generators/dictionarynames.h"
 #include "generators/formatword.h"
@@ -56,7 +57,7 @@ private:
         add("* CAN-Open Object Dictionary Declaration File ______________ *");
         add(tr("* Файл определения объектного словаря CAN-Open _____________ *"));
         add(kSeparator);
-        add(tr("; Создано на основе профиля ") + m_profile.path);
+        add(tr("; Создано на основе профиля ") + app::shownPath(m_profile.path));
         add(tr("; Конфигурация: ") + currentConfigurationName(m_profile));
         add(tr("; для микроконроллеров TMS320x24xx"));
         add(kSeparator);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/formattext.h"
+#include "app/paths.h"
 #include "app/version.h"
 #include "generators/callbacktable.h"
 #include "generators/canmodule.h"
@@ -92,7 +93,7 @@ private:
 
     void writeHeader(std::string_view fileName) {
         addTranslated("// Файл: ", fileName);
-        addTranslated("// Профиль: ", m_profile.path);
+        addTranslated("// Профиль: ", app::shownPath(m_profile.path));
         addTranslated("// Конфигурация: ", currentConfigurationName(m_profile));
         addTranslated("// Дата создания: ", creationTimeText());
         addTranslated("// Пользователь: ", m_context.user);

@@ -22,7 +22,7 @@ ControllerFile failure(std::string error) { return {GenerationStatus::Failed, {}
 
 ControllerFile generateC(const model::Profile& profile, const GenerationContext& context) {
     const std::string copyPath = controllerFileName(profile);
-    CFile file = writeCFile(profile, context, app::pathText(app::nativePath(copyPath).filename()));
+    CFile file = writeCFile(profile, context, app::shownPath(app::nativePath(copyPath).filename().native()));
     if (!file.error.empty()) return failure(std::move(file.error));
     ControllerFile result{GenerationStatus::Generated, joinLines(file.lines), {}, {}};
     if (profile.settings.GenVostCToFolder && !copyPath.empty()) {

@@ -47,11 +47,11 @@ std::string listEntry(std::size_t position, std::uint32_t index) {
 std::vector<std::string> edsLines(const model::Profile& profile, const GenerationContext& context,
                                   std::string_view headerText, const ProgressReport& progress) {
     const std::vector<model::DictObject*>& view = profile.view();
-    const std::string edsName = app::pathText(app::nativePath(edsFilePath(profile)).filename());
+    const std::string edsName = app::shownPath(app::nativePath(edsFilePath(profile)).filename().native());
     std::vector<std::string> lines = {
         kStarLine,
         context.translated(";Файл: ") + edsName,
-        context.translated(";Профиль: ") + profile.path,
+        context.translated(";Профиль: ") + app::shownPath(profile.path),
         context.translated(";Конфигурация: ") + currentConfigurationName(profile),
         context.translated(";Дата созданиЯ: ") + creationTimeText(),
         context.translated(";Пользователь: ") + context.user,

@@ -61,11 +61,11 @@ std::string controllerFileBaseName(const model::Profile& profile) {
 std::string controllerFileName(const model::Profile& profile) {
     const std::string& folderText = profile.settings.VostCFolder;
     if (folderText.empty()) return {};
-    const std::filesystem::path folder = app::nativePath(app::resolve(profile.path, folderText));
+    const std::filesystem::path folder = app::nativePath(app::resolve(profile.path, app::pathFromStored(folderText)));
     std::error_code error;
     // A drive-letter path of a Windows profile names no folder here.
     if (!folder.is_absolute() || !std::filesystem::is_directory(folder, error)) return {};
-    return app::pathText((folder / app::nativePath(controllerFileBaseName(profile))).lexically_normal());
+    return app::pathText((folder / app::pathFromStored(controllerFileBaseName(profile))).lexically_normal());
 }
 
 }  // namespace tabrin::generators

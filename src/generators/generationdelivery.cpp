@@ -40,7 +40,7 @@ app::Message controllerFileDoneMessage(const ControllerFile& file, app::Translat
         file.writtenToFolder()
             ? app::formatText(translated(translator, "Словарь сгенерирован и сохранён в файл:\r\n%s\r\nСодержимое "
                                                      "файла также скопировано в буфер обмена."),
-                              {file.folderCopy})
+                              {app::shownPath(file.folderCopy)})
             : translated(translator, "Файл сгенерирован. Содержимое файла скопировано в буфер обмена.");
     return {translated(translator, "Готово"), text, app::MessageButtons::Ok, app::MessageIcon::None};
 }

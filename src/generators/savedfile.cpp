@@ -15,10 +15,10 @@ std::string saveGeneratedFile(const std::filesystem::path& file, std::string_vie
     switch (status) {
     case app::FileWriteStatus::Written: return {};
     case app::FileWriteStatus::CannotOpen:
-        return "Cannot create file \"" + app::pathText(file) + "\". " + std::strerror(error);
+        return "Cannot create file \"" + app::shownPath(file.native()) + "\". " + std::strerror(error);
     case app::FileWriteStatus::CannotWrite: break;
     }
-    return "Cannot write file \"" + app::pathText(file) + "\"";
+    return "Cannot write file \"" + app::shownPath(file.native()) + "\"";
 }
 
 }  // namespace tabrin::generators

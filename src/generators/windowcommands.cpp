@@ -60,7 +60,8 @@ bool runEdsCommand(app::Workspace& workspace, std::string_view headerText, app::
     }
     if (progress) progress(100);
     std::error_code ignored;
-    port.ask(edsFileDoneMessage(app::pathText(std::filesystem::absolute(file, ignored)), workspace.translator));
+    const std::string shown = app::shownPath(std::filesystem::absolute(file, ignored).native());
+    port.ask(edsFileDoneMessage(shown, workspace.translator));
     if (workspace.settings.saveAtGeneration) services.saveProfile();
     return true;
 }

@@ -39,7 +39,7 @@ public:
     Profile(app::Translator& translator, app::Language language);
 
     TOperationResult outcome;
-    std::string path;
+    std::string path;  // a path text (app/paths.h)
     std::string text;  // the whole file as read
     ProfileSettings settings;
     std::string header_text;  // EDS header

@@ -49,7 +49,7 @@ TOperationResult Profile::load(const std::filesystem::path& file) {
 
 TOperationResult Profile::readFile(const std::filesystem::path& file) {
     text.clear();
-    path = cp1251::fromUtf8(file.string());
+    path = file.string();
     if (file == "stdin") return outcome = readStandardInput(text);
 
     std::error_code ec;
@@ -85,7 +85,8 @@ TOperationResult Profile::parse() {
     if (root.isEmpty()) return outcome = {5, u"'root' node not found"};
     // A truncated file still gives a tree; opening it would silently lose what was cut off.
     if (results.error != XMLError::None) {
-        return outcome = TOperationResult::fromText(5, XMLNode::parseErrorMessage(path, results, "root"));
+        return outcome =
+                   TOperationResult::fromText(5, XMLNode::parseErrorMessage(cp1251::fromUtf8(path), results, "root"));
     }
     const XMLNode settingsNode = root.child("dictionary_settings");
     if (settingsNode.isEmpty()) return outcome = {5, u"'dictionary_settings' node not found"};

@@ -7,7 +7,9 @@
 #include "app/cp1251.h"
 #include "app/eventlog.h"
 #include "app/formattext.h"
+#include "app/messageport.h"
 #include "app/paths.h"
+#include "app/translator.h"
 #include "bases/setbase.h"
 #include "model/profile.h"
 
@@ -18,6 +20,9 @@ constexpr std::string_view kGroupSetIndex = "2534h";
 constexpr std::string_view kGroupSetSubindex = "01h";
 constexpr std::string_view kModule1Start = "CO1_SPI_START_ADDR";
 constexpr std::string_view kModule2Start = "CO2_SPI_START_ADDR";
+constexpr std::string_view kErrorCaption = "Ошибка";
+constexpr std::string_view kPathNotStorable =
+    "Путь \"%s\" нельзя сохранить в профиле: в кодировке профиля (Windows-1251) нет символа %s.";
 
 std::string_view entryNumber(std::string_view entryText) { return entryText.substr(0, entryText.find(':')); }
 
@@ -74,9 +79,21 @@ bool storeAddress(ProfileSettings& settings, AddressField field, std::string_vie
     return true;
 }
 
-std::string storedPathText(std::string_view profilePath, std::string_view text) {
-    if (!app::isAbsolutePathText(text)) return std::string(text);
-    return app::relativePathText(app::nativePath(profilePath).parent_path(), text);
+bool storePathText(std::string& setting, std::string_view profilePath, std::string_view text,
+                   app::MessagePort& port, app::Translator& translator) {
+    const std::string path = app::isAbsolutePathText(text)
+                                 ? app::relativePathText(app::nativePath(profilePath).parent_path(), text)
+                                 : std::string(text);
+    if (const std::optional<std::string> stored = app::storedPath(path)) {
+        setting = *stored;
+        return true;
+    }
+    const std::string pattern = translator.translateText(cp1251::fromUtf8(kPathNotStorable));
+    const std::string character = cp1251::codePointName(*cp1251::firstCharacterOutside(path));
+    port.ask({translator.translateText(cp1251::fromUtf8(kErrorCaption)),
+              app::formatText(pattern, {app::shownPath(text), character}), app::MessageButtons::Ok,
+              app::MessageIcon::Warning});
+    return false;
 }
 
 }  // namespace tabrin::model

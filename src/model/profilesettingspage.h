@@ -11,7 +11,9 @@
 
 namespace tabrin::app {
 class EventLog;
-}
+class MessagePort;
+class Translator;
+}  // namespace tabrin::app
 namespace tabrin::bases {
 class SetBase;
 }
@@ -53,8 +55,12 @@ AddressFieldsView addressFieldsView(const ProfileSettings& settings);
 /// nothing, for a single-module processor.
 bool storeAddress(ProfileSettings& settings, AddressField field, std::string_view text);
 
-/// What a path field stores for the text typed or chosen: an absolute path becomes relative to the
-/// folder of the profile file at `profilePath`; any other text is kept as it is.
-std::string storedPathText(std::string_view profilePath, std::string_view text);
+/// A path field's text typed or chosen (a path text, app/paths.h) stored in `setting` as the profile
+/// file holds it: an absolute path becomes relative to the folder of the profile file at
+/// `profilePath`, any other text is kept as it is, and the result is Windows-1251. A path holding a
+/// character that the code page lacks would name another file: it is not stored, the user is told
+/// why, and the result is false.
+bool storePathText(std::string& setting, std::string_view profilePath, std::string_view text,
+                   app::MessagePort& port, app::Translator& translator);
 
 }  // namespace tabrin::model

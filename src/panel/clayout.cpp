@@ -2,6 +2,7 @@
 #include "panel/clayout.h"
 
 #include "app/cp1251.h"
+#include "app/paths.h"
 #include "panel/ctextforms.h"
 
 namespace tabrin::panel {
@@ -156,7 +157,7 @@ Lines typeHiwinLines(const PanelWorkingSets& working, const LayoutContext& conte
     lines.emplace_back(kCCommentOpen);
     std::string title = context.tr("* Файл описания текстов для ПУ") + "\r\n* [" + context.panelTypeName + "] " +
                         context.tr("для профиля(й):");
-    for (const std::string& file : context.profileFiles) title += "\r\n* " + file;
+    for (const std::string& file : context.profileFiles) title += "\r\n* " + app::shownPath(file);
     lines.push_back(std::move(title));
     lines.push_back(context.dateLine(""));
     lines.push_back(context.userLine(""));

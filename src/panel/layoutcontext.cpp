@@ -3,6 +3,7 @@
 #include "panel/layoutcontext.h"
 
 #include "app/cp1251.h"
+#include "app/paths.h"
 #include "app/translator.h"
 
 namespace tabrin::panel {
@@ -11,7 +12,7 @@ std::string LayoutContext::tr(std::string_view utf8) const { return translator.t
 
 std::string LayoutContext::profilesLine() const {
     std::string line = tr("* для профиля(й) *");
-    for (const std::string& file : profileFiles) line += "\n* " + file + " *";
+    for (const std::string& file : profileFiles) line += "\n* " + app::shownPath(file) + " *";
     return line;
 }
 

@@ -20,7 +20,7 @@ inline constexpr std::string_view kCCommentClose = "****************************
 
 struct LayoutContext {
     app::Translator& translator;
-    std::vector<std::string> profileFiles;  // Windows-1251 path texts, in the order given
+    std::vector<std::string> profileFiles;  // path texts (app/paths.h), in the order given
     std::string panelTypeName;
     std::string include;   // the text after "#include"; empty: the layout's default
     std::string dateTime;  // when the file is made

@@ -43,7 +43,7 @@ GenerationResult delivered(const std::vector<std::string>& lines, const std::fil
     const std::string pattern =
         environment.translator.translateText(cp1251::fromUtf8("Не удалось записать файл '%s'."));
     tellGenerationStopped(environment.port, environment.translator,
-                          app::formatText(pattern, {app::pathText(outputFile)}));
+                          app::formatText(pattern, {app::shownPath(outputFile.native())}));
     result.status = GenerationStatus::NotWritten;
     return result;
 }

@@ -35,7 +35,7 @@ struct PanelEnvironment {
 };
 
 struct PanelTextsRequest {
-    std::vector<std::string> profileFiles;  // Windows-1251 path texts, in the order given
+    std::vector<std::string> profileFiles;  // path texts (app/paths.h), in the order given
     PanelType type = PanelType::C28x;
     PanelTextChoice choice;
     std::string include;               // the text after "#include" in C files; empty: the default

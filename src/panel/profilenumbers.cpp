@@ -24,7 +24,8 @@ bool readTextNumbers(const model::XMLNode& root, const std::string& file, std::v
         const model::XMLNode object = baseProfile.child(i);
         const std::optional<int> number =
             readNumberAttribute(object.child("text").attributeText("textID"),
-                                {file, std::string(object.name()) + "/text", "textID"}, port, translator);
+                                {app::shownPath(file), std::string(object.name()) + "/text", "textID"}, port,
+                                translator);
         if (!number) return false;
         numbers.push_back(*number);
     }
@@ -43,7 +44,7 @@ std::optional<ProfileNumbers> readProfileNumbers(const std::vector<std::string>&
         if (withGroupSets) {
             const std::optional<int> groupSet =
                 readNumberAttribute(root.child("dictionary_settings").attributeText("group_set"),
-                                    {file, "dictionary_settings", "group_set"}, port, translator);
+                                    {app::shownPath(file), "dictionary_settings", "group_set"}, port, translator);
             if (!groupSet) return std::nullopt;
             numbers.groupSets.push_back(*groupSet);
         }

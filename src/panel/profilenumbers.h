@@ -20,7 +20,7 @@ struct ProfileNumbers {
     std::vector<int> groupSets;    // one per file, when they were asked for
 };
 
-/// Reads the files (Windows-1251 path texts) in order. A file that cannot be parsed is told
+/// Reads the files (path texts, app/paths.h) in order. A file that cannot be parsed is told
 /// through `port` and gives no text numbers, and no group enumeration either, which then does not
 /// read. A number that does not read is told through `port` and stops the reading: nothing.
 std::optional<ProfileNumbers> readProfileNumbers(const std::vector<std::string>& files, bool withGroupSets,

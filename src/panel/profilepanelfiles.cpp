@@ -17,7 +17,7 @@ constexpr int kFirstCodeType = static_cast<int>(PanelType::C28x);
 // The file a path setting names, or an empty path (the user told) when it is not set.
 std::filesystem::path settingFile(const std::string& pathSetting, std::string_view settingName,
                                   const std::string& profileFile, const PanelEnvironment& environment) {
-    if (!pathSetting.empty()) return app::nativePath(app::resolve(profileFile, pathSetting));
+    if (!pathSetting.empty()) return app::nativePath(app::resolve(profileFile, app::pathFromStored(pathSetting)));
     const std::string pattern = environment.translator.translateText(
         cp1251::fromUtf8("В настройках профиля не задан путь файла текстов для ПУ (%s)."));
     tellGenerationStopped(environment.port, environment.translator, app::formatText(pattern, {settingName}));

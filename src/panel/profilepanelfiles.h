@@ -16,7 +16,7 @@ namespace tabrin::panel {
 bool panelFilesAskedFor(const model::ProfileSettings& settings);
 
 /// When `settings` ask for it (GenPUTextsToFolder in the C-code series), writes the panel header
-/// and then the panel text file of the profile `profileFile` (Windows-1251 path text), for panel
+/// and then the panel text file of the profile `profileFile` (a path text, app/paths.h), for panel
 /// type PUCodeType + 2 and with the kinds, includes and paths of the settings; a relative path is
 /// taken in the profile's folder. A path that is not set, an unknown code type or a file that
 /// could not be made is told through the environment's port. Returns false when a file asked for

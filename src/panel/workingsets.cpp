@@ -92,7 +92,7 @@ std::optional<PanelWorkingSets> buildWorkingSets(const std::vector<std::string>&
     bases::TextBase savedTexts;
     savedTexts.load(textBaseFile, port);  // a missing file leaves every text missing
     const TextsByNumber byNumber = indexByNumber(savedTexts);
-    const std::string baseFileText = app::pathText(textBaseFile);
+    const std::string baseFileText = app::shownPath(textBaseFile.native());
 
     PanelWorkingSets working;
     std::set<int> setNumbers;

@@ -2,6 +2,7 @@
 #include "report/reportcontent.h"
 
 #include "app/cp1251.h"
+#include "app/paths.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "model/numbertext.h"
@@ -54,7 +55,7 @@ int ReportContent::rowCount() const {
 ReportContent prepareReport(const model::Profile& profile, const bases::TextBase& texts, const bases::SetBase& sets,
                             const ReportOptions& options, app::Language language, app::Translator& translator) {
     ReportContent content;
-    content.heading = translated(translator, "Параметры профиля ") + profile.path;
+    content.heading = translated(translator, "Параметры профиля ") + app::shownPath(profile.path);
     if (options.numberColumn) {
         content.note = translated(translator,
                                   "Примечание: номер параметра в столбце '№' указан в формате NN.MM, где:\n"

@@ -1,8 +1,9 @@
 // Entry point of the program: the base export command, else the interactive editor.
-#include <QFileInfo>
-
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
+#include <system_error>
 
 #include "app/commandline.h"
 #include "app/consolemessageport.h"
@@ -10,11 +11,34 @@
 #include "app/paths.h"
 #include "bases/baseexport.h"
 #include "ui/mainwindow.h"
-#include "ui/qtext.h"
 #include "ui/qtfiledialogport.h"
 #include "ui/qtmessageport.h"
 #include "ui/tabrinapplication.h"
 #include "ui/textstatswindow.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tabrin4 [PROFILE]             the editor, opening PROFILE after the login\n"
+    "       tabrin4 -export-texts [FOLDER] write the base export file into FOLDER (default: the home)\n";
+
+// A switch other than -export-texts is no profile to open: the usage is printed instead, on
+// standard output when it was asked for.
+std::optional<int> answerSwitches(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] != '-') continue;
+        const bool asked = std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
+        if (asked) {
+            std::cout << kUsage;
+            return 0;
+        }
+        std::cerr << "tabrin4: unknown option " << argv[i] << '\n' << kUsage;
+        return 2;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     using namespace tabrin;
@@ -23,6 +47,7 @@ int main(int argc, char* argv[]) {
         app::ConsoleMessagePort port(std::cerr);
         return bases::runExportTexts(*exportFolder, app::programFolder(argv[0]), port);
     }
+    if (const std::optional<int> exitCode = answerSwitches(argc, argv)) return *exitCode;
 
     ui::TabrinApplication application(argc, argv);
     ui::QtMessagePort port;
@@ -32,8 +57,10 @@ int main(int argc, char* argv[]) {
         ui::MainWindow mainWindow(app::programFolder(argv[0]), app::localeDefaultLanguage(), port, dialogs);
         application.setExceptionHandling(&port, &mainWindow.workspace().log);
         // A profile named on the command line (a new instance started for it) opens after login.
-        if (argc > 1)
-            mainWindow.setStartProfile(ui::fromQPath(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath()));
+        if (argc > 1) {
+            std::error_code ignored;
+            mainWindow.setStartProfile(app::pathText(std::filesystem::absolute(argv[1], ignored).lexically_normal()));
+        }
         ui::TextStatsWindow textStats(mainWindow.workspace().translator, &mainWindow);
         mainWindow.show();
         application.exec();

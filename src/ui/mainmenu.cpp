@@ -36,6 +36,7 @@ MainMenu buildMainMenu(QMainWindow* window) {
     menus.openInXmlEditor = item(menus.file, window, QStringLiteral("Открыть профиль XML-редактором"), "N_OpenXML");
     menus.save = item(menus.file, window, QStringLiteral("Сохранить профиль"), "N_Save");
     menus.saveAs = item(menus.file, window, QStringLiteral("Сохранить профиль как"), "N_SaveAs");
+    menus.openInXmlEditor->setEnabled(false);  // until a profile is open
     menus.file->menuAction()->setEnabled(false);
 
     QMenu* service = menu(window, QStringLiteral("Сервис"), "N_Service");

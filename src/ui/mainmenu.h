@@ -21,8 +21,8 @@ struct MainMenu {
     QAction* help;
 };
 
-/// Builds the menu bar of `window`. The file menu, the import, the default values and the new
-/// instance start disabled: login and a successful open enable them.
+/// Builds the menu bar of `window`. The file menu, the XML editor, the import, the default values
+/// and the new instance start disabled: login and a successful open enable them.
 MainMenu buildMainMenu(QMainWindow* window);
 
 }  // namespace tabrin::ui

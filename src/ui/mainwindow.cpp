@@ -62,6 +62,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, int localeLanguage, 
       m_port(port),
       m_dialogs(dialogs),
       m_workspace(std::move(programFolder), localeLanguage),
+      m_qtTranslation(m_workspace.language),
       m_session(m_workspace, port, dialogs),
       m_timerMain(named(new QTimer(this), "TimerMain")),
       m_timerCheckChange(named(new QTimer(this), "TimerCheckChange")) {
@@ -206,11 +207,13 @@ bool MainWindow::openProfile(const std::function<bool()>& open) {
     runProfileFlow([&] { opened = open(); });
     if (opened) {
         m_profilePages->showProfile();
+        m_menu.openInXmlEditor->setEnabled(true);
         m_menu.importObjects->setEnabled(true);
         m_menu.loadDefaults->setEnabled(true);
         m_menu.newInstance->setEnabled(true);
     } else if (!m_session.isOpen()) {
         m_profilePages->showNoProfile();
+        m_menu.openInXmlEditor->setEnabled(false);
         m_menu.importObjects->setEnabled(false);
         m_menu.newInstance->setEnabled(false);
     }
@@ -226,7 +229,7 @@ void MainWindow::runProfileFlow(const std::function<void()>& flow) {
 }
 
 void MainWindow::refreshProfileState() {
-    setWindowTitle(toQString(m_session.caption()));
+    setWindowTitle(QString::fromStdString(m_session.caption()));
     if (m_workspace.settings.recentProfiles != m_shownRecent) rebuildRecentMenu();
 }
 
@@ -234,7 +237,7 @@ void MainWindow::rebuildRecentMenu() {
     m_shownRecent = m_workspace.settings.recentProfiles;
     m_menu.recent->clear();
     for (std::size_t position = 0; position < m_shownRecent.size(); ++position) {
-        const QString caption = toQString(app::recentProfilePath(m_workspace.programFolder, m_shownRecent[position]));
+        const QString caption = toQPath(app::recentProfilePath(m_workspace.programFolder, m_shownRecent[position]));
         connect(m_menu.recent->addAction(caption), &QAction::triggered, this,
                 [this, position] { openProfile([this, position] { return m_session.openRecent(position); }); });
     }

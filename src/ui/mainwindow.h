@@ -14,6 +14,7 @@
 #include "app/workspace.h"
 #include "bases/loginpage.h"
 #include "ui/mainmenu.h"
+#include "ui/qttranslation.h"
 
 class QLabel;
 class QTabWidget;
@@ -81,6 +82,7 @@ private:
     app::MessagePort& m_port;
     app::FileDialogPort& m_dialogs;
     app::Workspace m_workspace;
+    QtTranslation m_qtTranslation;  // before the first dialog: Qt's standard texts in the interface language
     app::ProfileSession m_session;
     bases::LoginPage m_login;
     std::string m_startProfile;

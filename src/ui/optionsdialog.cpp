@@ -139,7 +139,7 @@ void OptionsDialog::showValues(const app::OptionsValues& values) {
     m_backup->setChecked(values.autoSaveBackup);
     m_saveAtGeneration->setChecked(values.saveAtGeneration);
     m_vendorToken->setText(toQString(values.vendorToken));
-    m_xmlProgPath->setText(toQString(values.xmlProgPath));
+    m_xmlProgPath->setText(toQPath(values.xmlProgPath));
     m_lastOpen->setChecked(values.lastProfOpen);
     m_lastNum->setValue(values.rememberLastNum);
     m_promptSync->setChecked(values.promptSyncOnClose);
@@ -154,7 +154,7 @@ app::OptionsValues OptionsDialog::shownValues() const {
             m_backup->isChecked(),
             m_saveAtGeneration->isChecked(),
             fromQString(m_vendorToken->text()),
-            fromQString(m_xmlProgPath->text()),
+            fromQPath(m_xmlProgPath->text()),
             m_lastOpen->isChecked(),
             m_lastNum->value(),
             m_promptSync->isChecked()};

@@ -21,7 +21,7 @@ ProfilePages::ProfilePages(app::Workspace& workspace, app::ProfileSession& sessi
       m_pages(named(new QTabWidget, "PageControl2")),
       m_dictionary(new DictionaryPage(workspace, session, port)),
       m_canModule(m_dictionary->canModule()),
-      m_settings(new ProfileSettingsWidget(workspace, session)),
+      m_settings(new ProfileSettingsWidget(workspace, session, port)),
       m_eds(new EdsPage(workspace, session, port)) {
     setObjectName(QStringLiteral("TabSheetProfile"));
     m_pages->addTab(m_dictionary, QStringLiteral("Словарь"));

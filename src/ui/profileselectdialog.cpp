@@ -107,7 +107,7 @@ void ProfileSelectDialog::addProfiles() {
         m_dialogs.askOpenPaths({fromQString(windowTitle()), cp1251::fromUtf8(kProfileFilter), {}, "xml"});
     for (const std::string& path : paths) {
         m_listed.push_back(path);
-        m_profiles->appendPlainText(toQString(path));
+        m_profiles->appendPlainText(toQPath(path));
     }
 }
 

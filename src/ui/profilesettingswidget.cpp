@@ -61,8 +61,9 @@ QPushButton* pickerButton(const char* name) { return named(new QPushButton(QStri
 
 }  // namespace
 
-ProfileSettingsWidget::ProfileSettingsWidget(app::Workspace& workspace, app::ProfileSession& session, QWidget* parent)
-    : QWidget(parent), m_workspace(workspace), m_session(session) {
+ProfileSettingsWidget::ProfileSettingsWidget(app::Workspace& workspace, app::ProfileSession& session,
+                                             app::MessagePort& port, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_session(session), m_port(port) {
     setObjectName(QStringLiteral("TabSheet5"));
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
@@ -190,20 +191,25 @@ QGroupBox* ProfileSettingsWidget::buildAssemblerGroup() {
 
 QLineEdit* ProfileSettingsWidget::pathField(const char* name, std::string ProfileSettings::*member) {
     auto* field = named(new QLineEdit, name);
-    connect(field, &QLineEdit::textEdited, this,
-            [this, member](const QString& text) { storePath(member, fromQString(text)); });
+    // A character the profile cannot hold is taken back out of the field.
+    connect(field, &QLineEdit::textEdited, this, [this, field, member](const QString& text) {
+        if (!storePath(member, fromQPath(text))) field->setText(toQString(m_workspace.profile.settings.*member));
+    });
     return field;
 }
 
-void ProfileSettingsWidget::storePath(std::string ProfileSettings::*member, const std::string& text) {
-    m_workspace.profile.settings.*member = model::storedPathText(m_session.path(), text);
+bool ProfileSettingsWidget::storePath(std::string ProfileSettings::*member, const std::string& text) {
+    if (!model::storePathText(m_workspace.profile.settings.*member, m_session.path(), text, m_port,
+                              m_workspace.translator))
+        return false;
     showPathLabels();
     markChanged();
+    return true;
 }
 
 QString ProfileSettingsWidget::pickerFolder(const std::string& stored, bool storedIsFile) const {
     if (stored.empty()) return QFileInfo(toQPath(m_session.path())).path();
-    const QString resolved = toQPath(app::resolve(m_session.path(), stored));
+    const QString resolved = toQPath(app::resolve(m_session.path(), app::pathFromStored(stored)));
     return storedIsFile ? QFileInfo(resolved).path() : resolved;
 }
 
@@ -376,9 +382,9 @@ void ProfileSettingsWidget::showAddresses() {
 
 void ProfileSettingsWidget::showPathLabels() {
     const ProfileSettings& settings = m_workspace.profile.settings;
-    m_vostCAbsPath->setText(toQString(generators::controllerFileName(m_workspace.profile)));
-    m_hAbsPath->setText(toQString(app::resolve(m_session.path(), settings.PUTextsHPath)));
-    m_cAbsPath->setText(toQString(app::resolve(m_session.path(), settings.PUTextsCPath)));
+    m_vostCAbsPath->setText(toQPath(generators::controllerFileName(m_workspace.profile)));
+    m_hAbsPath->setText(toQPath(app::resolve(m_session.path(), app::pathFromStored(settings.PUTextsHPath))));
+    m_cAbsPath->setText(toQPath(app::resolve(m_session.path(), app::pathFromStored(settings.PUTextsCPath))));
 }
 
 void ProfileSettingsWidget::chooseControllerFolder() {
@@ -386,8 +392,8 @@ void ProfileSettingsWidget::chooseControllerFolder() {
         selectFolder(pickerFolder(m_workspace.profile.settings.VostCFolder, false), this,
                      translatedText(m_workspace.translator, "Выберите целевую папку для генерации файла 'vost.c'"));
     if (chosen.isEmpty()) return;
-    storePath(&ProfileSettings::VostCFolder, fromQPath(chosen));
-    m_vostCFolder->setText(toQString(m_workspace.profile.settings.VostCFolder));
+    if (storePath(&ProfileSettings::VostCFolder, fromQPath(chosen)))
+        m_vostCFolder->setText(toQString(m_workspace.profile.settings.VostCFolder));
 }
 
 void ProfileSettingsWidget::choosePanelFile(QLineEdit* field, std::string ProfileSettings::*member,
@@ -395,8 +401,7 @@ void ProfileSettingsWidget::choosePanelFile(QLineEdit* field, std::string Profil
     const QString chosen = QFileDialog::getSaveFileName(
         this, QString(), pickerFolder(m_workspace.profile.settings.*member, true), qtNameFilters(filter));
     if (chosen.isEmpty()) return;
-    storePath(member, fromQPath(chosen));
-    field->setText(toQString(m_workspace.profile.settings.*member));
+    if (storePath(member, fromQPath(chosen))) field->setText(toQString(m_workspace.profile.settings.*member));
 }
 
 }  // namespace tabrin::ui

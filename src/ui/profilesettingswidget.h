@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 
 namespace tabrin::app {
+class MessagePort;
 class ProfileSession;
 class Workspace;
 }  // namespace tabrin::app
@@ -28,7 +29,9 @@ class ProfileSettingsWidget : public QWidget {
     Q_OBJECT
 
 public:
-    ProfileSettingsWidget(app::Workspace& workspace, app::ProfileSession& session, QWidget* parent = nullptr);
+    /// A path the profile cannot hold is refused through `port`.
+    ProfileSettingsWidget(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+                          QWidget* parent = nullptr);
 
     /// The items of the CAN-module box, for the dictionary page's choice of the same.
     QStringList canModuleItems() const;
@@ -59,7 +62,8 @@ private:
     void showSeries();
     void showAddresses();
     void showPathLabels();
-    void storePath(std::string model::ProfileSettings::*member, const std::string& text);
+    /// Stores a path text typed or chosen; false when the profile cannot hold it.
+    bool storePath(std::string model::ProfileSettings::*member, const std::string& text);
     /// Where a picker starts: the folder of the stored path, resolved against the profile's folder.
     QString pickerFolder(const std::string& stored, bool storedIsFile) const;
     void chooseControllerFolder();
@@ -67,6 +71,7 @@ private:
 
     app::Workspace& m_workspace;
     app::ProfileSession& m_session;
+    app::MessagePort& m_port;
     std::vector<std::string> m_groupSetEntries;
 
     QComboBox* m_groupSet = nullptr;

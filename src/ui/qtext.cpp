@@ -17,11 +17,9 @@ std::string fromQString(const QString& text) {
         std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
 }
 
-QString toQPath(std::string_view cp1251PathText) {
-    return QString::fromStdString(app::nativePath(cp1251PathText).string());
-}
+QString toQPath(std::string_view pathText) { return QString::fromStdString(app::nativePath(pathText).native()); }
 
-std::string fromQPath(const QString& path) { return app::pathText(std::filesystem::path(path.toStdString())); }
+std::string fromQPath(const QString& path) { return path.toStdString(); }
 
 QString translatedText(app::Translator& translator, std::string_view utf8) {
     return toQString(translator.translateText(cp1251::fromUtf8(utf8)));

@@ -15,8 +15,8 @@ namespace tabrin::ui {
 QString toQString(std::string_view cp1251Text);
 std::string fromQString(const QString& text);
 
-/// A Windows-1251 path text as a file-system path for Qt, and back.
-QString toQPath(std::string_view cp1251PathText);
+/// A path text (app/paths.h) as a file-system path for Qt, and back.
+QString toQPath(std::string_view pathText);
 std::string fromQPath(const QString& path);
 
 /// A Russian text of the program (UTF-8 in the source) as the interface shows it: through the

@@ -117,7 +117,7 @@ QCheckBox* ReportWindow::checkBox(const char* name, const char* caption, bool ch
 }
 
 void ReportWindow::prepare(const std::string& profilePath) {
-    setWindowTitle(translatedText(m_workspace.translator, "Отчет в Word по профилю: ") + toQString(profilePath));
+    setWindowTitle(translatedText(m_workspace.translator, "Отчет в Word по профилю: ") + toQPath(profilePath));
     m_progress->setValue(0);
     m_percent->setText(QStringLiteral("0 %"));
     m_timeLeft->setText(translatedText(m_workspace.translator, kNoTimeLeft));

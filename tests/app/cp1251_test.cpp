@@ -1,6 +1,8 @@
 // Windows-1251 conversions and byte helpers.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "app/cp1251.h"
 
 namespace tabrin::cp1251 {
@@ -39,6 +41,23 @@ TEST(Cp1251, MalformedUtf8BecomesQuestionMarks) {
     EXPECT_EQ(fromUtf8("a\xC3"), "a?");
     EXPECT_EQ(fromUtf8("\xC0\x80"), "??");  // overlong NUL
     EXPECT_EQ(fromUtf8("\xED\xA0\x80"), "???");  // encoded surrogate
+}
+
+TEST(Cp1251, FirstCharacterOutsideTheCodePage) {
+    struct Row { const char* name; std::string utf8; std::optional<char32_t> outside; };
+    const Row rows[] = {
+        {"Russian and a question mark", "Пуск? №1 €", std::nullopt},
+        {"empty", "", std::nullopt},
+        {"Latin letter with diaeresis", "/home/Jörg/Ü", U'ö'},
+        {"outside the first plane", "a😀", U'😀'},
+        {"malformed", "a\xC3", U'\uFFFD'},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(firstCharacterOutside(row.utf8), row.outside);
+    }
+    EXPECT_EQ(codePointName(U'ö'), "U+00F6");
+    EXPECT_EQ(codePointName(U'😀'), "U+1F600");
 }
 
 TEST(Cp1251, RussianTextBothWays) {

@@ -12,10 +12,20 @@ namespace {
 namespace fs = std::filesystem;
 using test::w;
 
-TEST(Paths, NativePathAndPathTextConvertTheCodePageAndSeparators) {
-    EXPECT_EQ(nativePath(w("Профили\\Привод 1.xml")), fs::path("Профили/Привод 1.xml"));
-    EXPECT_EQ(nativePath("/home/a/b.xml"), fs::path("/home/a/b.xml"));
-    EXPECT_EQ(pathText(fs::path("/home/Иван/ПЧ.xml")), w("/home/Иван/ПЧ.xml"));
+TEST(Paths, NativePathAndPathTextKeepTheNamesAndTakeBothSeparators) {
+    EXPECT_EQ(nativePath("Профили\\Привод 1.xml"), fs::path("Профили/Привод 1.xml"));
+    EXPECT_EQ(nativePath("/home/Jörg/b.xml"), fs::path("/home/Jörg/b.xml"));
+    EXPECT_EQ(pathText(fs::path("/home/Jörg/ПЧ.xml")), "/home/Jörg/ПЧ.xml");
+}
+
+// Only a path that goes into a Windows-1251 file is converted.
+TEST(Paths, StoredAndShownForms) {
+    EXPECT_EQ(pathFromStored(w("..\\Вывод\\")), "..\\Вывод\\");
+    EXPECT_EQ(storedPath("../Вывод/"), w("../Вывод/"));
+    EXPECT_EQ(storedPath("D:\\Out"), "D:\\Out");
+    EXPECT_EQ(storedPath("/home/Jörg"), std::nullopt);
+    EXPECT_EQ(storedPath("\xFF"), std::nullopt);  // no UTF-8 at all
+    EXPECT_EQ(shownPath("/home/Jörg/Вывод"), w("/home/J?rg/Вывод"));
 }
 
 TEST(Paths, AbsolutePathTexts) {

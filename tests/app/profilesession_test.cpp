@@ -83,7 +83,7 @@ TEST_F(ProfileSessionTest, OpenShowsThePathCopiesIntoTheLogFolderAndPutsItFirst)
 
     EXPECT_TRUE(session->isOpen());
     EXPECT_FALSE(session->isModified());
-    EXPECT_EQ(session->caption(), programTitle() + w(" - Профиль: ") + other + " [DEBUG]");
+    EXPECT_EQ(session->caption(), programTitle() + " - Профиль: " + other + " [DEBUG]");
     for (const char* copy : {"drive_1.xml", "drive_2.xml", "drive_3.xml", "other_1.xml"})
         EXPECT_TRUE(fs::exists(home.path() / "Log" / copy)) << copy;
     EXPECT_NE(log().find("Open profile: " + drive + " (copy saved under the name 'drive_3.xml')"), std::string::npos);
@@ -234,7 +234,7 @@ TEST_F(ProfileSessionTest, FileChangedByAnotherProgramIsSavedUnderANewName) {
                   w(" был изменен внешним приложением.\nЕсли сохранить файл под тем же именем, изменения, внесенные "
                     "внешним приложением, могут быть потеряны.\nВыберите другое имя файла, для сохранения профиля."));
     ASSERT_EQ(dialogs.asked().size(), 2u);
-    EXPECT_EQ(dialogs.asked()[0].startPath, pathText(home.path() / "profiles" / "drive") + w(" (ред.).xml"));
+    EXPECT_EQ(dialogs.asked()[0].startPath, pathText(home.path() / "profiles" / "drive") + " (ред.).xml");
     // The new file is the one watched from now on.
     EXPECT_FALSE(session->changedExternally());
 }

@@ -36,7 +36,7 @@ TEST_F(SettingsFile, MissingOrUnreadableFileGivesTheDefaults) {
 }
 
 TEST_F(SettingsFile, ReadsAHandWrittenWindowsFile) {
-    profile(w("Профили\\Привод.xml"));
+    profile("Профили\\Привод.xml");
     test::writeFile(iniFile,
                     "[Options]\r\nProgLanguage=0\r\nVendorToken=5C3E91D7\r\nLast_prof_open=2\r\nRememberLastNum=5\r\n"
                     "XMLProgPath=/usr/bin/xmlmarker\r\ntext_reserv_cnt=20\r\nset_reserv_cnt=3\r\nprof_auto_save=1\r\n"
@@ -62,13 +62,13 @@ TEST_F(SettingsFile, ReadsAHandWrittenWindowsFile) {
     expected.promptSyncOnClose = false;
     expected.kelvoParamsPath = "/srv/kelvo/";
     expected.user = w("Иванов И.И.");
-    expected.kelvoPath = w("/srv/Экспорт");
+    expected.kelvoPath = "/srv/Экспорт";  // paths as the file system names them
     expected.lastTopRow = 42;
     expected.profColumnWidths[0] = 10;
     expected.profColumnWidths[3] = 300;
     expected.chooseTextColumnWidths[1] = 111;
     expected.chooseTextColumnWidths[5] = 55;
-    expected.recentProfiles = {{w("Профили\\Привод.xml"), pathText(program.path() / "Профили" / "Привод.xml")}};
+    expected.recentProfiles = {{"Профили\\Привод.xml", pathText(program.path() / "Профили" / "Привод.xml")}};
     EXPECT_EQ(readSettings(iniFile, progLanguageEnglish), expected);
 }
 
@@ -87,7 +87,7 @@ TEST_F(SettingsFile, WrittenSettingsReadBackTheSame) {
     settings.vendorToken = "0000ABCD";
     settings.lastProfOpen = true;
     settings.rememberLastNum = 3;
-    settings.xmlProgPath = w("/opt/Редактор/xml");
+    settings.xmlProgPath = "/opt/Редактор/xml";
     settings.textReservCnt = 100;
     settings.setReservCnt = 5;
     settings.profAutoSave = true;
@@ -101,8 +101,8 @@ TEST_F(SettingsFile, WrittenSettingsReadBackTheSame) {
     settings.lastTopRow = 250;
     settings.profColumnWidths = {1, 2, 3, 0, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
     profile("a.xml");
-    profile(w("Профили/б.xml"));
-    settings.recentProfiles = {{w("Профили/б.xml"), pathText(program.path() / "Профили" / "б.xml")},
+    profile("Профили/б.xml");
+    settings.recentProfiles = {{"Профили/б.xml", pathText(program.path() / "Профили" / "б.xml")},
                                {"a.xml", pathText(program.path() / "a.xml")}};
 
     ASSERT_EQ(writeSettings(iniFile, settings), "");
@@ -110,6 +110,7 @@ TEST_F(SettingsFile, WrittenSettingsReadBackTheSame) {
 
     const std::string bytes = test::readFile(iniFile);
     EXPECT_NE(bytes.find("User=" + w("Пётр Ёлкин") + "\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("XMLProgPath=" + w("/opt/Редактор/xml") + "\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("ProgLanguage=1\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("Last_prof_open=1\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("save_at_generation=0\r\n"), std::string::npos);
@@ -154,6 +155,35 @@ TEST_F(SettingsFile, WritingKeepsUnknownKeysLeftoverProfilesAndTheTextPickerWidt
         EXPECT_NE(bytes.find(line + "\r\n"), std::string::npos);
     }
     EXPECT_EQ(bytes.find("/old/0.xml"), std::string::npos);
+}
+
+// The file is Windows-1251: a path it cannot hold is not written in a form that names another file.
+TEST_F(SettingsFile, PathsTheCodePageCannotHoldAreNotWritten) {
+    test::writeFile(iniFile, "[Options]\r\nXMLProgPath=/usr/bin/xmlmarker\r\n");
+    const fs::path jorg = program.path() / "Jörg";
+    profile("a.xml");
+    profile("Профили/б.xml");
+    Settings settings;
+    settings.xmlProgPath = pathText(jorg / "editor");
+    settings.kelvoPath = pathText(jorg);
+    settings.recentProfiles = {
+        {"Jörg/c.xml", pathText(jorg / "c.xml")},                        // left out
+        {"a.xml", pathText(program.path() / "a.xml")},                    // both paths written
+        {"Профили/б.xml", pathText(jorg / ".." / "Профили" / "б.xml")},  // the relative path only
+    };
+    ASSERT_EQ(writeSettings(iniFile, settings), "");
+
+    const std::string bytes = test::readFile(iniFile);
+    EXPECT_EQ(bytes.find('?'), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("XMLProgPath=/usr/bin/xmlmarker\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.find("Kelvo_path"), std::string::npos);
+    EXPECT_NE(bytes.find("Profile1=\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.find("Profile2"), std::string::npos);
+    const std::vector<TPathRelAbs> expected = {
+        {"a.xml", pathText(program.path() / "a.xml")},
+        {"Профили/б.xml", pathText(program.path() / "Профили" / "б.xml")},
+    };
+    EXPECT_EQ(readSettings(iniFile, progLanguageRussian).recentProfiles, expected);
 }
 
 TEST_F(SettingsFile, TextPickerWidthsAreWrittenOnTheirOwn) {

@@ -75,6 +75,7 @@ TEST(BaseExport, FolderArgument) {
         {"one character", "x", true, "/opt/tabrin/x/"},
         {"Linux absolute", "/tmp/out", true, "/tmp/out/"},
         {"nested relative", "a\\b", true, "/opt/tabrin/a/b/"},
+        {"case and characters outside Windows-1251 kept", "\"/home/Jörg/Out\"", true, "/home/Jörg/Out/"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -82,10 +83,13 @@ TEST(BaseExport, FolderArgument) {
     }
 }
 
+// The switch is found in any case; the folder after it is taken as given.
 TEST(BaseExport, SwitchOnTheCommandLine) {
-    EXPECT_EQ(exportTextsArgument("-EXPORT-TEXTS \"D:\\Out\""), " \"d:\\out\"");
+    EXPECT_EQ(exportTextsArgument("-EXPORT-TEXTS \"D:\\Out\""), " \"D:\\Out\"");
+    EXPECT_EQ(exportTextsArgument("-Export-Texts /home/Jörg/Out"), " /home/Jörg/Out");
     EXPECT_EQ(exportTextsArgument("-export-texts"), "");
     EXPECT_EQ(exportTextsArgument("profile.xml"), std::nullopt);
+    EXPECT_EQ(exportTextsArgument("-export-text"), std::nullopt);
 }
 
 class ExportCommand : public ::testing::Test {
@@ -112,6 +116,16 @@ TEST_F(ExportCommand, WritesIntoTheFolderWithTheTokenOfTheSettings) {
     EXPECT_NE(written.find("<param name=\"a\" ShortText=\"\" EngText=\"\" textid=\"1\" sets=\"-1\"/>"), std::string::npos);
     EXPECT_NE(written.find("<enum id=\"5\"/>"), std::string::npos);
     EXPECT_TRUE(m_port.asked().empty());
+}
+
+TEST_F(ExportCommand, HomeAndFolderOutsideWindows1251) {
+    const std::filesystem::path home = m_home.path() / "Jörg";
+    std::filesystem::create_directories(home / "xml_DB");
+    std::filesystem::copy(TextBase::filePath(m_home.path()), TextBase::filePath(home));
+    std::filesystem::copy(SetBase::filePath(m_home.path()), SetBase::filePath(home));
+    std::filesystem::create_directory(home / "Ausgabe für Jörg");
+    EXPECT_EQ(runExportTexts(" \"Ausgabe für Jörg\"", home, m_port), 0);
+    EXPECT_TRUE(std::filesystem::exists(home / "Ausgabe für Jörg" / "coTextBase.xml"));
 }
 
 TEST_F(ExportCommand, FailsWithoutABaseOrWithAnUnreadableOne) {

@@ -39,6 +39,20 @@ TEST_F(ExportTextsProgram, BothProgramsWriteTheSameFile) {
     EXPECT_EQ(test::readFile(exported()), byProgram);
 }
 
+// The switch in any case; the folder keeps its case and its characters outside Windows-1251, and
+// so does the home.
+TEST_F(ExportTextsProgram, FolderAndHomeAsTheFileSystemNamesThem) {
+    const std::filesystem::path home = m_out.path() / "Jörg" / "Tabrin";
+    std::filesystem::create_directories(home);
+    std::filesystem::copy(DEMO_HOME_DIR, home, std::filesystem::copy_options::recursive);
+    const std::filesystem::path folder = m_out.path() / "Jörg" / "Out";
+    std::filesystem::create_directory(folder);
+    const std::string env = "TABRIN_HOME='" + home.string() + "' SOURCE_DATE_EPOCH=0 ";
+    ASSERT_EQ(run(env + TABRIN_GUI_PATH " -Export-Texts '" + folder.string() + "'"), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder / "coTextBase.xml"));
+    EXPECT_FALSE(std::filesystem::exists(m_out.path() / "jörg"));
+}
+
 TEST_F(ExportTextsProgram, EmptyFolderMeansTheHome) {
     ASSERT_EQ(run(env() + TABRIN_GUI_PATH " -export-texts"), 0);
     EXPECT_TRUE(std::filesystem::exists(m_home.path() / "coTextBase.xml"));

@@ -7,6 +7,7 @@
 #include "bases/setbase.h"
 #include "model/profile.h"
 #include "model/profilesettingspage.h"
+#include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
 #include "support/utf8.h"
 
@@ -113,11 +114,13 @@ TEST(AddressFields, EnterStoresIntoTheChosenModule) {
     }
 }
 
+// Typed and chosen paths are path texts (UTF-8); the profile stores them in Windows-1251.
 TEST(PathFields, AbsolutePathsBecomeRelativeToTheProfile) {
     struct Row {
         const char* name;
         std::string typed;
         std::string stored;
+        std::string profile = "/work/project/profiles/drive.xml";
     };
     const Row rows[] = {
         {"folder beside the profile's", "/work/project/out", "../out"},
@@ -125,11 +128,32 @@ TEST(PathFields, AbsolutePathsBecomeRelativeToTheProfile) {
         {"relative as typed", "..\\out\\", "..\\out\\"},
         {"empty", "", ""},
         {"another system's drive path stays", "D:\\out", "D:\\out"},
-        {"Cyrillic", w("/work/project/Вывод"), w("../Вывод")},
+        {"Cyrillic", "/work/project/Вывод", w("../Вывод")},
+        {"a folder the code page lacks, left by the relative form", "/work/Jörg/gen", "gen", "/work/Jörg/drive.xml"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(storedPathText("/work/project/profiles/drive.xml", row.typed), row.stored);
+        app::Translator translator;
+        test::ScriptedMessagePort port;
+        std::string setting = "before";
+        EXPECT_TRUE(storePathText(setting, row.profile, row.typed, port, translator));
+        EXPECT_EQ(setting, row.stored);
+        EXPECT_TRUE(port.asked().empty());
+    }
+}
+
+TEST(PathFields, APathTheProfileCannotHoldIsRefusedAndToldNotStoredWrong) {
+    const std::string rows[] = {"/work/Jörg/out", "../Jörg", "D:\\Jörg"};
+    for (const std::string& typed : rows) {
+        SCOPED_TRACE(typed);
+        app::Translator translator;
+        test::ScriptedMessagePort port;
+        std::string setting = "../out";
+        EXPECT_FALSE(storePathText(setting, "/work/project/profiles/drive.xml", typed, port, translator));
+        EXPECT_EQ(setting, "../out");
+        ASSERT_EQ(port.asked().size(), 1u);
+        EXPECT_EQ(port.asked()[0].caption, w("Ошибка"));
+        EXPECT_NE(port.asked()[0].text.find("U+00F6"), std::string::npos);
     }
 }
 

@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(cp1251::toUtf8(run.port.asked()[0].caption), std::string("Файл изменен внешней программой"));
         QCOMPARE(run.dialogs.asked().size(), std::size_t(2));
         QCOMPARE(run.dialogs.asked()[1].startPath,
-                 app::pathText(run.home.path() / "profiles" / "demo_drive") + cp1251::fromUtf8(" (ред.).xml"));
+                 app::pathText(run.home.path() / "profiles" / "demo_drive") + " (ред.).xml");
         QVERIFY(run.find<QTimer>("TimerCheckChange")->isActive());
     }
 

@@ -2,6 +2,8 @@
 // address fields with Enter and Escape, paths kept relative, the group enumeration and the boxes
 // whose changes reach the profile.
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,15 +87,32 @@ private slots:
         QVERIFY(folder->isEnabled());
         std::filesystem::create_directories(m_home->path() / "out");
         folder->clear();
-        QTest::keyClicks(folder, toQString(app::pathText(m_home->path() / "out")));
+        QTest::keyClicks(folder, toQPath(app::pathText(m_home->path() / "out")));
 
         QCOMPARE(QString::fromStdString(settings().VostCFolder), QStringLiteral("../out"));
         QVERIFY(modified());
         // Beside the field: the controller file that generation will write into the folder.
         bool shown = false;
         for (const QLabel* label : m_window->findChildren<QLabel*>())
-            shown = shown || label->text() == toQString(app::pathText(m_home->path() / "out" / "vost.c"));
+            shown = shown || label->text() == toQPath(app::pathText(m_home->path() / "out" / "vost.c"));
         QVERIFY(shown);
+    }
+
+    // The profile file is Windows-1251: a typed character it cannot hold is refused, not stored as "?".
+    void aTypedCharacterTheProfileCannotHoldIsRefused() {
+        auto* folder = find<QLineEdit>("editVostCFolder");
+        find<QCheckBox>("cbGenVostCToFolder")->click();
+        folder->clear();
+        QTest::keyClicks(folder, QStringLiteral("../out"));
+        QVERIFY(m_port->asked().empty());
+        folder->setFocus();
+        QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("ö"));
+        QCoreApplication::sendEvent(folder, &typed);
+
+        QCOMPARE(m_port->asked().size(), std::size_t(1));
+        QVERIFY(m_port->asked()[0].text.find("U+00F6") != std::string::npos);
+        QCOMPARE(folder->text(), QStringLiteral("../out"));
+        QCOMPARE(settings().VostCFolder, std::string("../out"));
     }
 
     void groupEnumerationChoiceStoresItsNumber() {

@@ -11,17 +11,20 @@ namespace tabrin::test {
 
 class TestHome {
 public:
-    /// `ini` is the settings file's text.
-    explicit TestHome(const std::string& ini = "[Options]\r\nProgLanguage=0\r\n") {
+    /// `ini` is the settings file's text; `below` the home's path inside the temporary folder.
+    explicit TestHome(const std::string& ini = "[Options]\r\nProgLanguage=0\r\n",
+                      const std::filesystem::path& below = {})
+        : m_path(below.empty() ? m_folder.path() : m_folder.path() / below) {
         namespace fs = std::filesystem;
         const fs::path demo = DEMO_HOME_DIR;
+        fs::create_directories(path());
         fs::copy(demo / "xml_DB", path() / "xml_DB", fs::copy_options::recursive);
         fs::copy(demo / "profiles", path() / "profiles", fs::copy_options::recursive);
         fs::create_directories(path() / "Log");
         writeFile(path() / "Tabrin4.INI", ini);
     }
 
-    const std::filesystem::path& path() const { return m_folder.path(); }
+    const std::filesystem::path& path() const { return m_path; }
 
     /// The path text of a profile in the folder "profiles", copied from the demo profile under `name`.
     std::string profile(const std::string& name = "demo_drive.xml") const {
@@ -32,6 +35,7 @@ public:
 
 private:
     TempFolder m_folder;
+    std::filesystem::path m_path;
 };
 
 }  // namespace tabrin::test
