@@ -2,6 +2,7 @@
 // options change, its failures, and a word processor opening the result.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/consolemessageport.h"
@@ -169,6 +170,25 @@ TEST_F(ReportCommand, OptionsShapeTheTables) {
             EXPECT_EQ(idsOf(document, c.idColumn), c.ids);
         }
     }
+}
+
+// The demo's group enumeration keeps position 2 for the parameters outside groups, so its default
+// report shows every group that has parameters, the ones before position 2 without a number.
+TEST_F(ReportCommand, DemoDefaultReportShowsEveryGroup) {
+    const test::ProgramRun run = reportOfTheDemo("");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const DocxDocument document = written();
+    std::vector<std::string> titles;
+    for (const pugi::xml_node table : document.tables())
+        titles.push_back(DocxDocument::paragraphText(DocxDocument::paragraphBefore(table)));
+    EXPECT_EQ(titles, (std::vector<std::string>{"Общие", "Связь", "1. Двигатель", "2. Регуляторы", "3. Защиты"}));
+
+    const std::vector<ExpectedGroup> groups = expectedGroups(m_home.path(), profile());
+    const auto outside = std::find_if(groups.begin(), groups.end(),
+                                      [](const ExpectedGroup& group) { return group.position == kOutsideGroups; });
+    ASSERT_NE(outside, groups.end());
+    EXPECT_EQ(outside->name, "Вне групп");
+    EXPECT_EQ(outside->idSubIds, (std::vector<std::string>{"2600.01"})) << "the vendor token only";
 }
 
 TEST_F(ReportCommand, OneGroupNumberedFromZero) {
