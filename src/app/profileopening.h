@@ -11,10 +11,10 @@ namespace tabrin::app {
 class MessagePort;
 class Translator;
 
-/// Format words of C-code profiles are always encrypted; the dictionary table's filling copies
-/// the texts of the text base into the objects and gives roots their counts and groups; and the
-/// vendor-token object is brought in line with `programToken`. Reports what changed beyond the
-/// profile's own objects.
+/// Format words of C-code profiles are always encrypted; the vendor-token object is brought in
+/// line with `programToken`; then the dictionary table's filling copies the texts of the text base
+/// into the objects and gives roots their counts and groups. Reports what the alignment changed:
+/// a changed or created vendor-token object is a change the profile's file does not hold yet.
 model::VendorTokenChanges prepareOpenedProfile(model::Profile& profile, bases::TextBase& texts,
                                                std::string_view programToken, std::string_view user,
                                                MessagePort& port, Translator& translator);

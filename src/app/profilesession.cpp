@@ -159,10 +159,10 @@ bool ProfileSession::open(const std::string& path) {
     copyIntoLogFolder();
     putRecentProfileFirst(settings.recentProfiles, path, m_workspace.programFolder, settings.rememberLastNum);
     m_stamp = readFileStamp(nativePath(path));
-    prepareOpenedProfile(profile, m_workspace.texts, settings.vendorToken, m_workspace.user, m_port,
-                         m_workspace.translator);
+    const model::VendorTokenChanges changes = prepareOpenedProfile(profile, m_workspace.texts, settings.vendorToken,
+                                                                   m_workspace.user, m_port, m_workspace.translator);
     m_open = true;
-    m_modified = false;
+    m_modified = changes.profileModified;
     return true;
 }
 

@@ -50,7 +50,8 @@ public:
     /// saved top row of 0 becomes the row after the first object of the user part (index above 2FFFh).
     bool openAtLogin();
     /// Loads the profile, asks about its vendor token, copies it into the log folder, puts it first
-    /// in the recent list, prepares it for editing and clears the modified flag.
+    /// in the recent list and prepares it for editing. The profile counts as modified only when the
+    /// preparation changed its vendor-token objects.
     bool open(const std::string& path);
 
     /// "Сохранить профиль": under a new name when another program changed the file.

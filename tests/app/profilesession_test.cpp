@@ -140,6 +140,40 @@ TEST_F(ProfileSessionTest, DecliningTheVendorTokenQuestionFailsTheOpen) {
     EXPECT_FALSE(fs::exists(home.path() / "Log" / "drive_1.xml"));
 }
 
+TEST_F(ProfileSessionTest, OpeningThatAlignsTheVendorTokenLeavesTheProfileModified) {
+    struct Row {
+        const char* name;
+        const char* programToken;
+        std::string profileToken;  // the default of 2600h.01h; empty: the profile has no 2600h objects
+        bool modified;
+    };
+    const Row rows[] = {
+        {"no token anywhere", "", "", false},
+        {"tokens equal but for case", "5c3e91d7", "0x5C3E91D7", false},
+        {"token objects created", "5C3E91D7", "", true},
+        {"token replaced", "5C3E91D7", "0x11111111", true},
+        {"token cleared", "", "0x11111111", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string objects = kObjects;
+        if (!row.profileToken.empty())
+            objects += test::objectElement("2600h.00h", "Root", "2", "0") +
+                       test::objectElement("2600h.01h", "StandartNum", "2", row.profileToken);
+        const std::string path = writeProfile("token.xml", objects);
+        start("[Options]\r\nVendorToken=" + std::string(row.programToken) + "\r\n");
+        port = test::ScriptedMessagePort({}, MessageAnswer::Yes);
+
+        ASSERT_TRUE(session->open(path));
+        EXPECT_EQ(session->isModified(), row.modified);
+        EXPECT_EQ(session->caption().find('*') != std::string::npos, row.modified);
+        // Closing asks to save the change the opening made, and only then.
+        port = test::ScriptedMessagePort({MessageAnswer::Cancel});
+        EXPECT_EQ(session->askToSaveModified(SaveQuestion::BeforeExit), !row.modified);
+        EXPECT_EQ(port.asked().size(), row.modified ? 1u : 0u);
+    }
+}
+
 TEST_F(ProfileSessionTest, TheQuestionBeforeOpeningAnotherProfile) {
     struct Row {
         const char* name;

@@ -1,16 +1,18 @@
 // The generate and EDS buttons on the demo profile: the controller text on the clipboard and in
-// the log folder, the messages, the caption, the save at generation and the EDS file beside the
-// profile.
+// the log folder, the same bytes as the command-line tool's, the messages, the caption, the save
+// at generation and the EDS file beside the profile.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
 #include "app/cp1251.h"
+#include "support/scopedenvironment.h"
 #include "support/tempfolder.h"
 #include "ui/openedwindow.h"
 #include "ui/qtext.h"
@@ -22,6 +24,15 @@ namespace {
 namespace fs = std::filesystem;
 
 QString utf8(const char* text) { return QString::fromUtf8(text); }
+
+// The demo profile as a profile made where no vendor token was set: without the objects 2600h.
+std::string withoutVendorObjects(std::string profile) {
+    const std::size_t begin = profile.find("<obj_2600h.00h");
+    const std::string end = "</obj_2600h.01h>";
+    const std::size_t endAt = profile.find(end);
+    if (begin == std::string::npos || endAt == std::string::npos) return profile;
+    return profile.erase(begin, endAt + end.size() - begin);
+}
 
 }  // namespace
 
@@ -73,6 +84,36 @@ private slots:
 
         QTest::mouseClick(run.find<QPushButton>("ButtonGenerate"), Qt::LeftButton);
         QVERIFY(fs::exists(run.home().path() / "Log" / "vost_2.c"));
+    }
+
+    // Opening creates 2600h.00h and 2600h.01h for the program's token; the command-line tool opens
+    // the profile the same way, so both write the same file.
+    void generateGivesTheBytesOfTheCommandLineTool() {
+        const test::ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1700000000");
+        test::TestHome home("[Options]\r\nProgLanguage=0\r\nVendorToken=5C3E91D7\r\n[Main]\r\nUser=" +
+                            cp1251::fromUtf8("Иванов") + "\r\n");
+        const fs::path profile = home.path() / "profiles" / "notoken.xml";
+        test::writeFile(profile, withoutVendorObjects(test::readFile(home.path() / "profiles" / "demo_drive.xml")));
+        QVERIFY(test::readFile(profile).find("2600h") == std::string::npos);
+        const fs::path cliOutput = home.path() / "cli-vost.c";
+        QProcess cli;
+        cli.start(QStringLiteral(TABRIN_CLI_PATH),
+                  {QStringLiteral("--home"), toQPath(app::pathText(home.path())), QStringLiteral("generate"),
+                   toQPath(app::pathText(profile)), QStringLiteral("-o"), toQPath(app::pathText(cliOutput))});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitCode(), 0);
+
+        test::ScriptedMessagePort port({}, app::MessageAnswer::Yes);  // opens despite the token question
+        test::ScriptedFileDialogPort dialogs({app::pathText(profile)});
+        MainWindow window(home.path(), app::progLanguageRussian, port, dialogs);
+        window.show();
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("ButtonLogin")), Qt::LeftButton);
+        window.findChild<QAction*>(QStringLiteral("N_Open"))->trigger();
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("ButtonGenerate")), Qt::LeftButton);
+
+        const std::string copy = test::readFile(home.path() / "Log" / "vost_1.c");
+        QVERIFY(copy.find("0x5C3E91D7") != std::string::npos);
+        QCOMPARE(copy, test::readFile(cliOutput) + "\r\n");  // the log copy ends with one more line break
     }
 
     void generateAllStaysWithoutAction() {
