@@ -181,13 +181,7 @@ void DictionaryPage::showProfile() {
     m_grid.clear();
 
     const model::Profile& profile = m_workspace.profile;
-    {
-        const QSignalBlocker blocker(m_groups);
-        m_groups->clear();
-        for (const std::string& item :
-             editing::groupListItems(m_workspace.sets, profile.settings.group_set, m_workspace.language))
-            m_groups->addItem(toQString(item));
-    }
+    fillGroupList(0);
     {
         const QSignalBlocker blocker(m_configurations);
         m_configurations->clear();
@@ -198,6 +192,21 @@ void DictionaryPage::showProfile() {
     m_generateAll->setVisible(profile.configurations.size() > 1);
     fill();
     m_view->scrollToFirstRow(0);
+}
+
+void DictionaryPage::fillGroupList(int position) {
+    const QSignalBlocker blocker(m_groups);
+    m_groups->clear();
+    for (const std::string& item :
+         editing::groupListItems(m_workspace.sets, m_workspace.profile.settings.group_set, m_workspace.language))
+        m_groups->addItem(toQString(item));
+    m_groups->setCurrentIndex(position >= 0 && position < m_groups->count() ? position : 0);
+}
+
+void DictionaryPage::showGroupSet() {
+    // A position is a group value, so the filter keeps its group where the new enumeration has one.
+    fillGroupList(m_groups->currentIndex());
+    fill();
 }
 
 void DictionaryPage::showNoProfile() {

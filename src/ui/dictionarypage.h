@@ -43,6 +43,8 @@ public:
     void showNoProfile();
     /// fillDictionaryGrid with the current filters, keeping the first visible row and column.
     void fill();
+    /// The profile's group enumeration changed: the group list and the group column show the new one.
+    void showGroupSet();
 
     /// Table rows count from 1 for the first data row, as the settings keep them.
     int topRow() const;
@@ -63,6 +65,8 @@ private:
     QWidget* buildFilterBox();
     QWidget* buildConfigurationBox();
     QWidget* buildControllerFileBox();
+    /// The items of the profile's group enumeration, `position` chosen (the first when it has none such).
+    void fillGroupList(int position);
     editing::GridSources sources() const;
     void rememberSelectedColumns();
     void showSelection();

@@ -260,7 +260,8 @@ void MainWindow::showOptions() {
     dialog.exec();
     if (!dialog.tokenChanged() || !m_session.isOpen()) return;
     runProfileFlow([this] { m_session.alignVendorToken(); });
-    m_profilePages->showProfile();
+    // Only the vendor-token objects changed: the table keeps its filters and scroll position.
+    m_profilePages->dictionaryPage()->fill();
 }
 
 void MainWindow::openInXmlEditor() {

@@ -34,6 +34,7 @@ ProfilePages::ProfilePages(app::Workspace& workspace, app::ProfileSession& sessi
 
     connect(m_settings, &ProfileSettingsWidget::profileChanged, this, &ProfilePages::profileChanged);
     connect(m_settings, &ProfileSettingsWidget::canModuleShown, m_canModule, &RadioGroup::setItemIndex);
+    connect(m_settings, &ProfileSettingsWidget::groupSetChosen, m_dictionary, &DictionaryPage::showGroupSet);
     connect(m_canModule, &RadioGroup::itemClicked, m_settings, &ProfileSettingsWidget::chooseCanModule);
     connect(m_eds, &EdsPage::profileChanged, this, &ProfilePages::profileChanged);
     // The settings page shows the controller file of the chosen configuration.

@@ -132,6 +132,7 @@ QWidget* ProfileSettingsWidget::buildGroupSetRow() {
     connect(m_groupSet, &QComboBox::activated, this, [this](int position) {
         model::chooseGroupSet(m_workspace.profile, m_groupSetEntries[static_cast<std::size_t>(position)]);
         markChanged();
+        emit groupSetChosen();
     });
     return row;
 }

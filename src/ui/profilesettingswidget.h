@@ -50,6 +50,8 @@ signals:
     void profileChanged();
     /// The CAN module shown here changed; the dictionary page shows the same.
     void canModuleShown(int position);
+    /// Another group enumeration was chosen; the dictionary page shows its groups.
+    void groupSetChosen();
 
 private:
     QWidget* buildGroupSetRow();

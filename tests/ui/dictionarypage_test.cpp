@@ -17,6 +17,7 @@
 #include "app/cp1251.h"
 #include "support/tempfolder.h"
 #include "ui/dictionarygridview.h"
+#include "ui/modalhelper.h"
 #include "ui/openedwindow.h"
 #include "ui/qtext.h"
 #include "ui/radiogroup.h"
@@ -120,6 +121,50 @@ private slots:
         const auto& view = m_run->window().workspace().profile.view();
         for (int r = 0; r < m_view->model()->rowCount(); ++r)
             QCOMPARE(view[static_cast<std::size_t>(cell(r, 0).toInt())]->group, std::to_string(protections));
+    }
+
+    void anotherGroupEnumerationIsShownAtOnce() {
+        m_run->find<QCheckBox>("CheckBoxGroup")->click();
+        auto* groupSet = m_run->find<QComboBox>("CBGroupSet");
+        const int modes = groupSet->findText(QStringLiteral("13:"), Qt::MatchStartsWith);
+        QVERIFY(modes >= 0);
+        groupSet->setCurrentIndex(modes);
+        emit groupSet->activated(modes);
+
+        auto* groups = m_run->find<QComboBox>("ComboBoxGroup");
+        QStringList items;
+        for (int position = 0; position < groups->count(); ++position) items << groups->itemText(position);
+        QCOMPARE(items, (QStringList{utf8("Скалярный"), utf8("Векторный"), utf8("Момент")}));
+        QCOMPARE(groups->currentIndex(), 0);
+        QVERIFY(m_view->model()->rowCount() > 0);
+        for (int r = 0; r < m_view->model()->rowCount(); ++r) {
+            const QString group = cell(r, 8);
+            QVERIFY2(group.isEmpty() || group == utf8("Скалярный"), qPrintable(group));
+        }
+        m_run->find<QCheckBox>("CheckBoxGroup")->click();
+        QCOMPARE(cell(row("1018h", "00h"), 8), utf8("Векторный"));  // group 1
+    }
+
+    void newVendorTokenKeepsTheFiltersAndTheFirstVisibleRow() {
+        auto* begin = m_run->find<QLineEdit>("EditRangeBegin");
+        begin->setText(QStringLiteral("2000"));
+        m_run->find<QCheckBox>("CheckBoxRange")->click();
+        const int filteredRows = m_view->model()->rowCount();
+        QVERIFY(filteredRows < static_cast<int>(m_run->window().workspace().profile.view().size()));
+        m_view->scrollToFirstRow(10);
+        QCOMPARE(m_view->firstVisibleRow(), 10);
+
+        test::whenShown("FormOptions", [](QWidget*) { return true; }, [](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("eVendorToken"))->setText(QStringLiteral("5C3E91D7"));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonOK")), Qt::LeftButton);
+        });
+        m_run->find<QAction>("N_Options")->trigger();
+
+        QCOMPARE(cell(row("2600h", "01h"), 9), QStringLiteral("0x5C3E91D7"));
+        QVERIFY(m_run->find<QCheckBox>("CheckBoxRange")->isChecked());
+        QCOMPARE(m_view->model()->rowCount(), filteredRows);
+        QCOMPARE(m_view->firstVisibleRow(), 10);
+        QVERIFY(m_run->window().windowTitle().contains(QLatin1Char('*')));
     }
 
     void displayModesConvertQValuesAndKeepTheSelection() {
