@@ -6,7 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
+
+#include "app/cp1251.h"
 
 namespace tabrin::app {
 namespace {
@@ -43,8 +46,15 @@ FileWriteStatus writeFileAtomically(const std::filesystem::path& path, std::stri
     const bool ok = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (ok && closed && ::rename(pattern.c_str(), path.c_str()) == 0) return FileWriteStatus::Written;
+    const int error = errno;
     ::unlink(pattern.c_str());
+    errno = error;
     return FileWriteStatus::CannotWrite;
+}
+
+std::string systemErrorText(int error) {
+    // The system describes its errors in the text of the user's locale, UTF-8 on this platform.
+    return cp1251::fromUtf8(std::strerror(error));
 }
 
 }  // namespace tabrin::app

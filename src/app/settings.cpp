@@ -56,6 +56,7 @@ constexpr PathKey pathKeys[] = {
     {optionsSection, "XMLProgPath", &Settings::xmlProgPath},
     {optionsSection, "KelvoParamsPath", &Settings::kelvoParamsPath},
     {mainSection, "Kelvo_path", &Settings::kelvoPath},
+    {mainSection, "ReportFolder", &Settings::reportFolder},
 };
 
 std::string columnWidthKey(std::size_t column) { return "ColWidth" + std::to_string(column); }

@@ -41,6 +41,7 @@ struct Settings {
     std::string user;
     std::string kelvoPath;
     int lastTopRow = 0;
+    std::string reportFolder;  // where the last parameter report was saved
     // [Vost]
     ProfColumnWidths profColumnWidths = {34, 58, 31, 236, 140, 86, 140, 194, 78, 83, 55, 53, 270, 242};
     // [ChooseText], written only by the text picker

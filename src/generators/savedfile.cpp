@@ -2,7 +2,6 @@
 #include "generators/savedfile.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include "app/filewrite.h"
 #include "app/paths.h"
@@ -11,14 +10,14 @@ namespace tabrin::generators {
 
 std::string saveGeneratedFile(const std::filesystem::path& file, std::string_view bytes) {
     const app::FileWriteStatus status = app::writeFileAtomically(file, bytes);
-    const int error = errno;
+    const std::string reason = app::systemErrorText(errno);
     switch (status) {
     case app::FileWriteStatus::Written: return {};
     case app::FileWriteStatus::CannotOpen:
-        return "Cannot create file \"" + app::shownPath(file.native()) + "\". " + std::strerror(error);
+        return "Cannot create file \"" + app::shownPath(file.native()) + "\". " + reason;
     case app::FileWriteStatus::CannotWrite: break;
     }
-    return "Cannot write file \"" + app::shownPath(file.native()) + "\"";
+    return "Cannot write file \"" + app::shownPath(file.native()) + "\". " + reason;
 }
 
 }  // namespace tabrin::generators

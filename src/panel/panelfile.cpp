@@ -2,6 +2,7 @@
 // text shown and the file written.
 #include "panel/panelfile.h"
 
+#include <cerrno>
 #include <exception>
 
 #include "app/cp1251.h"
@@ -40,10 +41,11 @@ GenerationResult delivered(const std::vector<std::string>& lines, const std::fil
     if (outputFile.empty() || app::writeFileAtomically(outputFile, result.text) == app::FileWriteStatus::Written) {
         return result;
     }
+    const std::string reason = app::systemErrorText(errno);
     const std::string pattern =
         environment.translator.translateText(cp1251::fromUtf8("Не удалось записать файл '%s'."));
     tellGenerationStopped(environment.port, environment.translator,
-                          app::formatText(pattern, {app::shownPath(outputFile.native())}));
+                          app::formatText(pattern, {app::shownPath(outputFile.native())}) + " " + reason);
     result.status = GenerationStatus::NotWritten;
     return result;
 }

@@ -14,13 +14,20 @@ namespace {
 // The C panel types follow the three code-type choices of the profile settings.
 constexpr int kFirstCodeType = static_cast<int>(PanelType::C28x);
 
-// The file a path setting names, or an empty path (the user told) when it is not set.
-std::filesystem::path settingFile(const std::string& pathSetting, std::string_view settingName,
+// The labels under which the settings page shows the two paths.
+constexpr std::string_view kHeaderFileLabel = "Заголовочный файл";
+constexpr std::string_view kTextsFileLabel = "Си-файл";
+
+// The file a path setting names, or an empty path (the user told, by the label of its field on the
+// settings page) when it is not set.
+std::filesystem::path settingFile(const std::string& pathSetting, std::string_view fieldLabel,
                                   const std::string& profileFile, const PanelEnvironment& environment) {
     if (!pathSetting.empty()) return app::nativePath(app::resolve(profileFile, app::pathFromStored(pathSetting)));
-    const std::string pattern = environment.translator.translateText(
-        cp1251::fromUtf8("В настройках профиля не задан путь файла текстов для ПУ (%s)."));
-    tellGenerationStopped(environment.port, environment.translator, app::formatText(pattern, {settingName}));
+    app::Translator& translator = environment.translator;
+    const std::string pattern = translator.translateText(
+        cp1251::fromUtf8("В настройках профиля не задан путь файла текстов для ПУ (\"%s\")."));
+    tellGenerationStopped(environment.port, translator,
+                          app::formatText(pattern, {translator.translateText(cp1251::fromUtf8(fieldLabel))}));
     return {};
 }
 
@@ -43,13 +50,13 @@ bool writeProfilePanelFiles(const model::ProfileSettings& settings, const std::s
     }
 
     const std::filesystem::path headerFile =
-        settingFile(settings.PUTextsHPath, "PUTextsHPath", profileFile, environment);
+        settingFile(settings.PUTextsHPath, kHeaderFileLabel, profileFile, environment);
     const bool headerWritten =
         !headerFile.empty() &&
         generatePanelHeader(*type, settings.PUTextsHInc, headerFile, environment).status == GenerationStatus::Generated;
 
     const std::filesystem::path textsFile =
-        settingFile(settings.PUTextsCPath, "PUTextsCPath", profileFile, environment);
+        settingFile(settings.PUTextsCPath, kTextsFileLabel, profileFile, environment);
     if (textsFile.empty()) return false;
     const PanelTextsRequest request{{profileFile},
                                     *type,

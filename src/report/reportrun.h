@@ -20,8 +20,8 @@ enum class ReportStatus { Written, Stopped, CannotWrite };
 bool fillReportDocument(const ReportContent& content, DocumentWriter& writer, std::stop_token stop,
                         const ProgressCallback& progress);
 
-/// Fills a document and writes it to `file`. A stopped run writes nothing, so an existing file
-/// stays as it was.
+/// Fills a document and writes it to `file`. A stopped run writes nothing, and a file that cannot
+/// be written is not replaced, so an existing file stays as it was; errno then tells why.
 ReportStatus writeReport(const ReportContent& content, const std::filesystem::path& file, std::stop_token stop,
                          const ProgressCallback& progress);
 

@@ -41,6 +41,10 @@ EdsPage::EdsPage(app::Workspace& workspace, app::ProfileSession& session, app::M
     headerLayout->addWidget(m_header);
     auto* generateButton = named(new QPushButton(QStringLiteral("Генерировать файл .eds")), "ButtonEdsGenerate");
     m_progress->setRange(0, 100);
+    // The bar keeps its place while hidden, so that the button above it stays where it is.
+    QSizePolicy keepPlace = m_progress->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_progress->setSizePolicy(keepPlace);
     m_progress->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(headerBox, 1);
@@ -60,11 +64,13 @@ void EdsPage::showProfile() {
     m_header->setPlainText(memoText(m_workspace.profile.header_text));
 }
 
+// The bar appears with the first progress, once the header and the profile passed their checks.
 void EdsPage::generate(const generators::WindowServices& services) {
     m_progress->setValue(0);
-    m_progress->show();
-    generators::runEdsCommand(m_workspace, headerText(m_header->toPlainText()), m_port, services,
-                              [this](int percent) { m_progress->setValue(percent); });
+    generators::runEdsCommand(m_workspace, headerText(m_header->toPlainText()), m_port, services, [this](int percent) {
+        m_progress->setValue(percent);
+        m_progress->show();
+    });
     m_progress->hide();
 }
 

@@ -26,7 +26,7 @@ public:
 
     /// Shows the EDS header of the open profile.
     void showProfile();
-    /// Generates the EDS file from the memo's text, with the progress bar shown meanwhile.
+    /// Generates the EDS file from the memo's text, with the progress bar shown while it is written.
     void generate(const generators::WindowServices& services);
 
 signals:

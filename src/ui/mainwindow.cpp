@@ -73,7 +73,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, int localeLanguage, 
     buildPages();
     buildStatusBar();
     connectMenu();
-    m_reportWindow = std::make_unique<ReportWindow>(m_workspace, m_port);
+    m_reportWindow = std::make_unique<ReportWindow>(m_workspace, m_port, m_dialogs);
 
     QCoreApplication::setApplicationName(toQString(app::programTitle()));
     translateWindow(this, m_workspace.translator);
@@ -229,7 +229,7 @@ void MainWindow::runProfileFlow(const std::function<void()>& flow) {
 }
 
 void MainWindow::refreshProfileState() {
-    setWindowTitle(QString::fromStdString(m_session.caption()));
+    setWindowTitle(m_busyCaption.isEmpty() ? QString::fromStdString(m_session.caption()) : m_busyCaption);
     if (m_workspace.settings.recentProfiles != m_shownRecent) rebuildRecentMenu();
 }
 
@@ -283,7 +283,10 @@ generators::WindowServices MainWindow::windowServices() {
 }
 
 void MainWindow::generateControllerFile() {
-    setWindowTitle(translatedText(m_workspace.translator, "Генерируется файл для контроллера..."));
+    // The caption stays while the check's questions and the final message wait for the user,
+    // whatever the main timer refreshes meanwhile.
+    m_busyCaption = translatedText(m_workspace.translator, "Генерируется файл для контроллера...");
+    setWindowTitle(m_busyCaption);
     m_profilePages->setGenerating(true);
     runProfileFlow([this] {
         generators::runGenerateCommand(m_workspace, m_session.path(), m_port, windowServices(),
@@ -292,6 +295,7 @@ void MainWindow::generateControllerFile() {
     m_profilePages->setGenerating(false);
     // The generation gave the scale-coefficient objects their defaults.
     m_profilePages->dictionaryPage()->fill();
+    m_busyCaption.clear();
     refreshProfileState();
 }
 

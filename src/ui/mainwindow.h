@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 
 #include <filesystem>
 #include <functional>
@@ -87,6 +88,7 @@ private:
     bases::LoginPage m_login;
     std::string m_startProfile;
     std::vector<app::TPathRelAbs> m_shownRecent;
+    QString m_busyCaption;  // shown instead of the profile's caption while a generation runs
 
     MainMenu m_menu;
     QTabWidget* m_pages = nullptr;

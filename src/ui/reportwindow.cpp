@@ -1,25 +1,27 @@
 // The report window TFormWord: the choices of the parameter report, and its worker thread writing
-// the .docx file with progress and time left shown here, opened at the end in the desktop's
-// word processor.
+// the .docx file the user chose, with progress and time left shown here, opened at the end in the
+// desktop's word processor.
 #include "ui/reportwindow.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryFile>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <cerrno>
+
+#include "app/filewrite.h"
 #include "app/messageport.h"
+#include "app/paths.h"
 #include "app/workspace.h"
 #include "report/reportcontent.h"
+#include "report/reportfile.h"
 #include "report/reportranges.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
@@ -30,21 +32,14 @@ namespace {
 
 constexpr const char* kNoTimeLeft = "00 ч 00 мин 00 сек";
 
-// The report goes to a file of its own in the temporary folder, named after the profile, which the
-// word processor then opens; nothing is written over an earlier report that may still be open.
-QString reportFile(const std::string& profilePath) {
-    const QString stem = QFileInfo(toQPath(profilePath)).completeBaseName();
-    QTemporaryFile file(QDir::temp().filePath(stem + QStringLiteral(" - report-XXXXXX.docx")));
-    file.setAutoRemove(false);
-    return file.open() ? file.fileName() : QString();
-}
-
 }  // namespace
 
-ReportWindow::ReportWindow(app::Workspace& workspace, app::MessagePort& port, QWidget* parent)
+ReportWindow::ReportWindow(app::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
+                           QWidget* parent)
     : QDialog(parent),
       m_workspace(workspace),
       m_port(port),
+      m_dialogs(dialogs),
       m_startIndex(rangeEdit("StartIndexEdit", "2500")),
       m_endIndex(rangeEdit("EndIndexEdit", "FFFF")),
       m_startGroup(rangeEdit("StartGroupEdit", "-2")),
@@ -145,25 +140,25 @@ void ReportWindow::start() {
         m_port.ask(*refusal);
         return;
     }
-    const QString file = reportFile(m_workspace.profile.path);
-    if (file.isEmpty()) {
-        tellNotWritten(QDir::tempPath());
-        return;
-    }
+    const std::optional<std::string> file = report::askReportFile(m_dialogs, m_workspace.profile.path,
+                                                                  m_workspace.settings.reportFolder,
+                                                                  m_workspace.translator);
+    if (!file) return;
     setRangesEditable(false);
     m_start->setEnabled(false);
     m_running = true;
     // The content is read from the profile and the bases here; the thread only builds and writes.
     report::ReportContent content = report::prepareReport(m_workspace.profile, m_workspace.texts, m_workspace.sets,
                                                           options, m_workspace.language, m_workspace.translator);
-    m_worker = std::jthread([this, content = std::move(content), file](std::stop_token stop) {
+    m_worker = std::jthread([this, content = std::move(content), file = *file](std::stop_token stop) {
         const report::ReportStatus status =
-            report::writeReport(content, file.toStdString(), stop, [this](const report::ReportProgress& progress) {
+            report::writeReport(content, app::nativePath(file), stop, [this](const report::ReportProgress& progress) {
                 QMetaObject::invokeMethod(
                     this, [this, progress] { showProgress(progress); }, Qt::QueuedConnection);
             });
+        const int error = errno;  // why the file was not written; errno belongs to this thread
         QMetaObject::invokeMethod(
-            this, [this, status, file] { finish(status, file); }, Qt::QueuedConnection);
+            this, [this, status, file, error] { finish(status, file, error); }, Qt::QueuedConnection);
     });
 }
 
@@ -175,7 +170,7 @@ void ReportWindow::showProgress(const report::ReportProgress& progress) {
     m_timeLeft->setText(toQString(shown->timeLeft));
 }
 
-void ReportWindow::finish(report::ReportStatus status, const QString& file) {
+void ReportWindow::finish(report::ReportStatus status, const std::string& file, int error) {
     m_running = false;
     m_start->setEnabled(true);
     setRangesEditable(true);
@@ -183,23 +178,23 @@ void ReportWindow::finish(report::ReportStatus status, const QString& file) {
     case report::ReportStatus::Written:
         close();
         // Without an application for .docx files the user must still learn where the report is.
-        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file))) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(toQPath(file)))) {
             m_port.ask({fromQString(translatedText(m_workspace.translator, "Готово")),
-                        fromQString(translatedText(m_workspace.translator, "Отчёт сохранён в файл ") + file),
+                        fromQString(translatedText(m_workspace.translator, "Отчёт сохранён в файл ")) +
+                            app::shownPath(file),
                         app::MessageButtons::Ok, app::MessageIcon::Information});
         }
         break;
-    case report::ReportStatus::CannotWrite:
-        QFile::remove(file);
-        tellNotWritten(file);
-        break;
-    case report::ReportStatus::Stopped: QFile::remove(file); break;
+    // A file that was not written, or a stopped report, left an earlier file of the name as it was.
+    case report::ReportStatus::CannotWrite: tellNotWritten(file, error); break;
+    case report::ReportStatus::Stopped: break;
     }
 }
 
-void ReportWindow::tellNotWritten(const QString& file) {
+void ReportWindow::tellNotWritten(const std::string& file, int error) {
     m_port.ask({fromQString(translatedText(m_workspace.translator, "Ошибка")),
-                fromQString(translatedText(m_workspace.translator, "Не удалось записать отчёт в файл ") + file),
+                fromQString(translatedText(m_workspace.translator, "Не удалось записать отчёт в файл ")) +
+                    app::shownPath(file) + ". " + app::systemErrorText(error),
                 app::MessageButtons::Ok, app::MessageIcon::Error});
 }
 

@@ -1,11 +1,11 @@
 // The report window TFormWord: the choices of the parameter report, and its worker thread writing
-// the .docx file with progress and time left shown here, opened at the end in the desktop's
-// word processor.
+// the .docx file the user chose, with progress and time left shown here, opened at the end in the
+// desktop's word processor.
 #pragma once
 
 #include <QDialog>
-#include <QString>
 
+#include <string>
 #include <thread>
 
 #include "report/reportprogress.h"
@@ -18,6 +18,7 @@ class QProgressBar;
 class QPushButton;
 
 namespace tabrin::app {
+class FileDialogPort;
 class MessagePort;
 class Workspace;
 }  // namespace tabrin::app
@@ -28,7 +29,9 @@ class ReportWindow : public QDialog {
     Q_OBJECT
 
 public:
-    ReportWindow(app::Workspace& workspace, app::MessagePort& port, QWidget* parent = nullptr);
+    /// Asks where to save each report through `dialogs`.
+    ReportWindow(app::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
+                 QWidget* parent = nullptr);
     ~ReportWindow() override;
 
     /// Before each showing: the caption names the profile at `profilePath`, the progress is reset
@@ -47,12 +50,14 @@ private:
     report::ReportOptions chosenOptions() const;
     void start();
     void showProgress(const report::ReportProgress& progress);
-    void finish(report::ReportStatus status, const QString& file);
-    void tellNotWritten(const QString& file);
+    /// `file` is the chosen path text (app/paths.h); `error` the errno of a file that was not written.
+    void finish(report::ReportStatus status, const std::string& file, int error);
+    void tellNotWritten(const std::string& file, int error);
     void setRangesEditable(bool editable);
 
     app::Workspace& m_workspace;
     app::MessagePort& m_port;
+    app::FileDialogPort& m_dialogs;
     QLineEdit* m_startIndex;
     QLineEdit* m_endIndex;
     QLineEdit* m_startGroup;

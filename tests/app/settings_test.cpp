@@ -43,6 +43,7 @@ TEST_F(SettingsFile, ReadsAHandWrittenWindowsFile) {
                     "auto_save_period=60\r\nauto_save_backup=1\r\nsave_at_generation=0\r\npromptSyncOnClose=0\r\n"
                     "KelvoParamsPath=/srv/kelvo/\r\n"
                     "[Main]\r\nUser=" + w("Иванов И.И.") + "\r\nKelvo_path=" + w("/srv/Экспорт") + "\r\nlast_TopRow=42\r\n"
+                    "ReportFolder=" + w("/srv/Отчёты") + "\r\n"
                     "[Vost]\r\nColWidth0=10\r\nColWidth3=300\r\nColWidth13=wide\r\n"
                     "[ChooseText]\r\nColWidth1=111\r\nColWidth5=55\r\n"
                     "[RecentProfiles]\r\nProfile0=/nowhere/a.xml\r\nProfileRel0=" + w("Профили\\Привод.xml") + "\r\n");
@@ -64,6 +65,7 @@ TEST_F(SettingsFile, ReadsAHandWrittenWindowsFile) {
     expected.user = w("Иванов И.И.");
     expected.kelvoPath = "/srv/Экспорт";  // paths as the file system names them
     expected.lastTopRow = 42;
+    expected.reportFolder = "/srv/Отчёты";
     expected.profColumnWidths[0] = 10;
     expected.profColumnWidths[3] = 300;
     expected.chooseTextColumnWidths[1] = 111;
@@ -99,6 +101,7 @@ TEST_F(SettingsFile, WrittenSettingsReadBackTheSame) {
     settings.user = w("Пётр Ёлкин");
     settings.kelvoPath = "/srv/export";
     settings.lastTopRow = 250;
+    settings.reportFolder = "/home/me/Отчёты";
     settings.profColumnWidths = {1, 2, 3, 0, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
     profile("a.xml");
     profile("Профили/б.xml");

@@ -2,6 +2,8 @@
 // the clipboard, the messages, the log copy, the saved profile, the panel files and the EDS file.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "app/cp1251.h"
@@ -139,18 +141,26 @@ TEST_F(WindowCommands, EdsFileIsWrittenBesideTheProfile) {
 }
 
 TEST_F(WindowCommands, EdsFileRefusedOrNotWritableIsNotReportedAsDone) {
-    struct Row { const char* name; std::string header; std::string profilePath; const char* caption; };
+    struct Row { const char* name; std::string header; std::string profilePath; std::string told; };
+    const std::string missing = app::pathText(home.path() / "missing" / "drive.eds");
+    const std::string folder = app::pathText(home.path() / "folder" / "drive.eds");
+    fs::create_directories(app::nativePath(folder));  // a folder where the file would go
     const Row rows[] = {
-        {"brackets in the header", "<b>", profilePath(), "Ошибка"},
-        {"folder that does not exist", "", app::pathText(home.path() / "missing" / "drive.xml"), "Ошибка"},
+        {"brackets in the header", "<b>", profilePath(), w("В шапке EDS-файла есть кавычки <>.")},
+        {"folder that does not exist", "", app::pathText(home.path() / "missing" / "drive.xml"),
+         "Cannot create file \"" + missing + "\". " + std::strerror(ENOENT)},
+        {"folder of the file's name", "", app::pathText(home.path() / "folder" / "drive.xml"),
+         "Cannot write file \"" + folder + "\". " + std::strerror(EISDIR)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         port = test::ScriptedMessagePort();
         workspace->profile.path = row.profilePath;
         EXPECT_FALSE(runEdsCommand(*workspace, row.header, port, services(), {}));
-        EXPECT_EQ(askedCaptions(), std::vector<std::string>{row.caption});
-        EXPECT_FALSE(fs::exists(app::nativePath(row.profilePath).replace_extension(".eds")));
+        EXPECT_EQ(askedCaptions(), std::vector<std::string>{"Ошибка"});
+        ASSERT_FALSE(port.asked().empty());
+        EXPECT_NE(port.asked()[0].text.find(row.told), std::string::npos) << port.asked()[0].text;
+        EXPECT_FALSE(fs::is_regular_file(app::nativePath(row.profilePath).replace_extension(".eds")));
     }
     EXPECT_EQ(saves, 0);
 }

@@ -1,6 +1,10 @@
 // The panel files written along with a profile's controller file, as its settings ask.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
+#include "app/paths.h"
 #include "model/profilesettings.h"
 #include "panel/profilepanelfiles.h"
 #include "panelhome.h"
@@ -64,12 +68,52 @@ TEST_F(ProfilePanelFiles, NothingWhenNotAsked) {
     }
 }
 
-TEST_F(ProfilePanelFiles, PathNotSetIsToldAndTheOtherFileStillWritten) {
-    m_settings.PUTextsHPath.clear();
-    EXPECT_FALSE(write());
-    ASSERT_EQ(m_home.port().asked().size(), 1u);
-    EXPECT_NE(m_home.port().asked().front().text.find("PUTextsHPath"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::exists(textsFile()));
+TEST_F(ProfilePanelFiles, PathNotSetIsToldByItsLabelAndTheOtherFileStillWritten) {
+    const struct {
+        const char* name;
+        std::string model::ProfileSettings::*path;
+        const char* label;
+    } rows[] = {{"header file", &model::ProfileSettings::PUTextsHPath, "(\"Заголовочный файл\")"},
+                {"C file", &model::ProfileSettings::PUTextsCPath, "(\"Си-файл\")"}};
+    std::filesystem::create_directory(m_home.folder() / "include");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string kept = m_settings.*row.path;
+        m_settings.*row.path = "";
+        EXPECT_FALSE(write());
+        ASSERT_EQ(m_home.port().asked().size(), 1u);
+        const std::string text = m_home.port().asked().front().text;
+        EXPECT_NE(text.find(w("В настройках профиля не задан путь файла текстов для ПУ ") + w(row.label)),
+                  std::string::npos) << text;
+        EXPECT_EQ(text.find("PUTexts"), std::string::npos) << "no internal names";
+        EXPECT_EQ(std::filesystem::exists(headerFile()), row.path != &model::ProfileSettings::PUTextsHPath);
+        EXPECT_EQ(std::filesystem::exists(textsFile()), row.path != &model::ProfileSettings::PUTextsCPath);
+        m_settings.*row.path = kept;
+        std::filesystem::remove(headerFile());
+        std::filesystem::remove(textsFile());
+        m_home.port() = test::ScriptedMessagePort();
+    }
+}
+
+TEST_F(ProfilePanelFiles, FileThatCannotBeWrittenIsToldWithTheSystemsReason) {
+    const struct {
+        const char* name;
+        std::filesystem::path file;
+        int error;
+    } rows[] = {{"folder of the file's name", textsFile(), EISDIR},
+                {"missing folder", headerFile(), ENOENT}};
+    std::filesystem::create_directory(textsFile());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        m_home.port() = test::ScriptedMessagePort();
+        EXPECT_FALSE(write());
+        bool told = false;
+        for (const app::Message& message : m_home.port().asked()) {
+            told = told || (message.text.find(w("Не удалось записать файл '") + app::pathText(row.file) + "'. " +
+                                              std::strerror(row.error)) != std::string::npos);
+        }
+        EXPECT_TRUE(told);
+    }
 }
 
 TEST_F(ProfilePanelFiles, UnknownCodeTypeWritesNothing) {

@@ -9,7 +9,9 @@
 #include <QProgressBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "app/cp1251.h"
 #include "support/scopedenvironment.h"
@@ -56,6 +58,8 @@ private slots:
         QString captionWhileGenerating;
         bool editableWhileGenerating = true;
         run.port.onAsk([&] {
+            // The main timer ticks while a message waits for its answer.
+            QMetaObject::invokeMethod(run.find<QTimer>("TimerMain"), "timeout");
             captionWhileGenerating = run.window().windowTitle();
             editableWhileGenerating = !run.find<QLineEdit>("EditAddrComm")->isReadOnly();
         });
@@ -130,7 +134,18 @@ private slots:
         test::OpenedWindow run;
         auto* header = run.find<QPlainTextEdit>("MemoEdsHeader");
         header->setPlainText(QStringLiteral("Demo drive\nsecond line"));
-        QTest::mouseClick(run.find<QPushButton>("ButtonEdsGenerate"), Qt::LeftButton);
+        auto* button = run.find<QPushButton>("ButtonEdsGenerate");
+        const QPoint buttonBefore = showEdsPage(run, button);
+        bool barShown = false;
+        QPoint buttonWhileShown;
+        run.port.onAsk([&] {
+            QCoreApplication::processEvents();  // lays the page out again
+            barShown = !run.find<QProgressBar>("ProgressBarEdsGen")->isHidden();
+            buttonWhileShown = button->pos();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(barShown);
+        QCOMPARE(buttonWhileShown, buttonBefore);
 
         const fs::path eds = app::nativePath(run.profile()).replace_extension(".eds");
         const std::string text = test::readFile(eds);
@@ -148,10 +163,22 @@ private slots:
     void edsHeaderWithBracketsIsRefused() {
         test::OpenedWindow run;
         run.find<QPlainTextEdit>("MemoEdsHeader")->setPlainText(QStringLiteral("<b>"));
+        bool barShown = true;
+        run.port.onAsk([&] { barShown = !run.find<QProgressBar>("ProgressBarEdsGen")->isHidden(); });
         QTest::mouseClick(run.find<QPushButton>("ButtonEdsGenerate"), Qt::LeftButton);
+        QVERIFY(!barShown);  // nothing is written, so no progress is shown with the refusal
         QVERIFY(!fs::exists(app::nativePath(run.profile()).replace_extension(".eds")));
         QCOMPARE(run.port.asked().size(), std::size_t(1));
         QVERIFY(toQString(run.port.asked()[0].text).startsWith(utf8("В шапке EDS-файла есть кавычки <>.")));
+    }
+
+private:
+    // The page "EDS-файл" on the screen; where its generate button stands there.
+    static QPoint showEdsPage(test::OpenedWindow& run, QWidget* button) {
+        run.find<QTabWidget>("PageControl1")->setCurrentWidget(run.find<QWidget>("TabSheetProfile"));
+        run.find<QTabWidget>("PageControl2")->setCurrentWidget(run.find<QWidget>("TabSheetEDS"));
+        QCoreApplication::processEvents();
+        return button->pos();
     }
 };
 

@@ -1,15 +1,20 @@
-// The report window from ButtonWord: its defaults, a report written on the worker thread and
-// handed to the desktop, ranges that do not read, and a report stopped by closing the window.
+// The report window from ButtonWord: its defaults, the file asked for, a report written on the
+// worker thread and handed to the desktop, a file that cannot be written, ranges that do not read,
+// and a report stopped by closing the window.
 #include <QCheckBox>
 #include <QDesktopServices>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
 #include "app/cp1251.h"
+#include "app/paths.h"
 #include "model/numbertext.h"
 #include "support/tempfolder.h"
 #include "ui/modalhelper.h"
@@ -21,13 +26,13 @@
 namespace tabrin::ui {
 namespace {
 
+namespace fs = std::filesystem;
+
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 bool always(QWidget*) { return true; }
 
-QStringList reportFiles() {
-    return QDir::temp().entryList({QStringLiteral("demo_drive - report-*.docx")}, QDir::Files);
-}
+void start(QWidget* reportWindow) { QTest::mouseClick(reportWindow->findChild<QPushButton*>("ButtonStart"), Qt::LeftButton); }
 
 }  // namespace
 
@@ -52,11 +57,15 @@ private slots:
     void init() { m_run = std::make_unique<test::OpenedWindow>(); }
     void cleanup() { m_run.reset(); }
 
-    void reportIsWrittenAndOpened() {
+    void reportIsWrittenWhereTheUserChoseAndOpened() {
         DesktopStub desktop;
         bool minimised = false;
         QString caption;
         QStringList defaults;
+        const fs::path folder = m_run->home().path() / "Отчёты";
+        fs::create_directory(folder);
+        const std::string chosen = app::pathText(folder / "привод.docx");
+        m_run->dialogs.answer(chosen);
         test::whenShown("FormWord", always, [&](QWidget* window) {
             minimised = m_run->window().isMinimized();
             caption = window->windowTitle();
@@ -64,7 +73,7 @@ private slots:
                 defaults << window->findChild<QLineEdit*>(name)->text();
             for (const char* name : {"CheckBoxWriteSecret", "CheckBoxGenerateIndexes", "CheckBoxLongTexts"})
                 defaults << (window->findChild<QCheckBox*>(name)->isChecked() ? "on" : "off");
-            QTest::mouseClick(window->findChild<QPushButton*>("ButtonStart"), Qt::LeftButton);
+            start(window);
         });
         QTest::mouseClick(m_run->find<QPushButton>("ButtonWord"), Qt::LeftButton);
 
@@ -72,13 +81,50 @@ private slots:
         QVERIFY(!m_run->window().isMinimized());
         QCOMPARE(caption, utf8("Отчет в Word по профилю: ") + toQString(m_run->profile()));
         QCOMPARE(defaults, (QStringList{"2500", "FFFF", "-2", "255", "on", "on", "off"}));
-        QCOMPARE(desktop.opened.size(), 1);
-        const QString file = desktop.opened.front().toLocalFile();
-        QVERIFY(test::readFile(file.toStdString()).starts_with("PK"));
-        QFile::remove(file);
+        QCOMPARE(m_run->dialogs.asked().size(), std::size_t(1));
+        const fs::path profile = app::nativePath(m_run->profile());
+        QCOMPARE(toQPath(m_run->dialogs.asked()[0].startPath),
+                 toQPath(app::pathText(profile.parent_path() / "demo_drive - report.docx")));
+        QCOMPARE(desktop.opened, (QList<QUrl>{QUrl::fromLocalFile(toQPath(chosen))}));
+        QVERIFY(test::readFile(folder / "привод.docx").starts_with("PK"));
         auto* report = m_run->window().findChild<ReportWindow*>();
         QVERIFY(!report || !report->isRunning());
         QVERIFY(m_run->port.asked().empty());
+
+        // The next report is proposed in the folder of the last one.
+        QCOMPARE(toQPath(m_run->window().workspace().settings.reportFolder), toQPath(app::pathText(folder)));
+        test::whenShown("FormWord", always, [](QWidget* window) {
+            start(window);  // the dialog is cancelled
+            window->close();
+        });
+        QTest::mouseClick(m_run->find<QPushButton>("ButtonWord"), Qt::LeftButton);
+        QCOMPARE(m_run->dialogs.asked().size(), std::size_t(2));
+        QCOMPARE(toQPath(m_run->dialogs.asked()[1].startPath), toQPath(app::pathText(folder / "demo_drive - report.docx")));
+        QCOMPARE(desktop.opened.size(), 1);
+        QVERIFY(m_run->port.asked().empty());
+    }
+
+    void fileThatCannotBeWrittenIsToldWithTheSystemsReason() {
+        DesktopStub desktop;
+        const fs::path folder = m_run->home().path() / "report.docx";  // a folder where the file would go
+        fs::create_directory(folder);
+        m_run->dialogs.answer(app::pathText(folder));
+        bool startEnabledAfter = false;
+        test::whenShown("FormWord", always, [&](QWidget* window) {
+            start(window);
+            auto* report = static_cast<ReportWindow*>(window);
+            QTRY_VERIFY_WITH_TIMEOUT(!report->isRunning(), 30000);
+            startEnabledAfter = window->findChild<QPushButton*>("ButtonStart")->isEnabled();
+            window->close();
+        });
+        QTest::mouseClick(m_run->find<QPushButton>("ButtonWord"), Qt::LeftButton);
+        QVERIFY(startEnabledAfter);
+        QVERIFY(desktop.opened.isEmpty());
+        QVERIFY(fs::is_directory(folder));
+        QCOMPARE(m_run->port.asked().size(), std::size_t(1));
+        QCOMPARE(toQString(m_run->port.asked()[0].text), utf8("Не удалось записать отчёт в файл ") +
+                                                                toQPath(app::pathText(folder)) + QStringLiteral(". ") +
+                                                                QString::fromLocal8Bit(std::strerror(EISDIR)));
     }
 
     void rangeThatDoesNotReadIsRefused() {
@@ -98,11 +144,12 @@ private slots:
     void closingStopsTheReport() {
         DesktopStub desktop;
         addParameters(5000);
-        const QStringList before = reportFiles();
+        const fs::path file = m_run->home().path() / "stopped.docx";
+        m_run->dialogs.answer(app::pathText(file));
         ReportWindow* report = nullptr;
         test::whenShown("FormWord", always, [&](QWidget* window) {
             report = static_cast<ReportWindow*>(window);
-            QTest::mouseClick(window->findChild<QPushButton*>("ButtonStart"), Qt::LeftButton);
+            start(window);
             QVERIFY(report->isRunning());
             window->close();
         });
@@ -110,7 +157,7 @@ private slots:
         QVERIFY(report);
         QTRY_VERIFY_WITH_TIMEOUT(!report->isRunning(), 30000);
         QVERIFY(desktop.opened.isEmpty());
-        QCOMPARE(reportFiles(), before);
+        QVERIFY(!fs::exists(file));
     }
 
 private:
