@@ -38,6 +38,8 @@ DictionaryGridView::DictionaryGridView(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     horizontalHeader()->setHighlightSections(false);
+    // Headers start at the left edge like the cells, so a narrow column shows the start of its name.
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 int DictionaryGridView::firstVisibleRow() const { return std::max(0, rowAt(0)); }

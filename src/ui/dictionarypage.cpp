@@ -23,12 +23,17 @@
 #include "editing/gridfilterinput.h"
 #include "ui/dictionarygridview.h"
 #include "ui/dictionarytablemodel.h"
+#include "ui/flowlayout.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/radiogroup.h"
 
 namespace tabrin::ui {
 namespace {
+
+constexpr int kControlSpacing = 6;
+constexpr int kConfigurationListWidth = 150;
+constexpr int kConfigurationListHeight = 72;
 
 // The begin and end texts of the range filter take hexadecimal digits only, in capitals. Keys
 // without a printable character (Enter, arrows, Delete, shortcuts) go on as usual.
@@ -84,18 +89,15 @@ DictionaryPage::DictionaryPage(app::Workspace& workspace, app::ProfileSession& s
     m_moveTo = named(m_popup->addMenu(QStringLiteral("Переместить в")), "N_MoveTo");
     m_copyTo = named(m_popup->addMenu(QStringLiteral("Копировать в")), "N_CopyTo");
 
-    auto* view = new QHBoxLayout;
-    view->addWidget(buildFilterBox());
-    view->addWidget(m_displayMode);
-    view->addWidget(buildConfigurationBox());
-    view->addStretch();
-    auto* outputs = new QHBoxLayout;
-    outputs->addWidget(buildControllerFileBox());
-    outputs->addWidget(report, 0, Qt::AlignBottom);
-    outputs->addStretch();
+    // The controls keep their natural sizes, side by side as far as the width allows; the table
+    // takes all the rest.
+    auto* controls = new FlowLayout(kControlSpacing);
+    controls->addWidget(buildFilterBox());
+    controls->addWidget(m_displayMode);
+    controls->addWidget(buildConfigurationColumn(report));
+    controls->addWidget(buildControllerFileBox());
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(view);
-    layout->addLayout(outputs);
+    layout->addLayout(controls);
     layout->addWidget(m_view, 1);
 
     connect(m_displayMode, &RadioGroup::itemClicked, this, &DictionaryPage::chooseDisplayMode);
@@ -112,7 +114,7 @@ QWidget* DictionaryPage::buildFilterBox() {
     m_rangeEnd = rangeEdit("EditRangeEnd", "6000", keyFilter);
     m_groupCheck = named(new QCheckBox(QStringLiteral("Группа")), "CheckBoxGroup");
     m_groups = named(new QComboBox, "ComboBoxGroup");
-    m_groups->setMinimumContentsLength(16);
+    m_groups->setMinimumContentsLength(12);
 
     auto* range = new QHBoxLayout;
     range->addWidget(m_rangeCheck);
@@ -137,14 +139,21 @@ QWidget* DictionaryPage::buildFilterBox() {
     return m_filterBox;
 }
 
-QWidget* DictionaryPage::buildConfigurationBox() {
+// The configuration list, with the report button below it.
+QWidget* DictionaryPage::buildConfigurationColumn(QWidget* reportButton) {
     auto* box = named(new QGroupBox(QStringLiteral("Конфигурации")), "GroupBoxConfigurations");
     m_configurations = named(new QListWidget, "ListBoxConfigurations");
-    m_configurations->setMaximumHeight(96);
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(m_configurations);
+    m_configurations->setMaximumSize(kConfigurationListWidth, kConfigurationListHeight);
+    auto* boxLayout = new QVBoxLayout(box);
+    boxLayout->addWidget(m_configurations);
     connect(m_configurations, &QListWidget::currentRowChanged, this, &DictionaryPage::chooseConfiguration);
-    return box;
+
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(box);
+    layout->addWidget(reportButton);
+    return column;
 }
 
 QWidget* DictionaryPage::buildControllerFileBox() {

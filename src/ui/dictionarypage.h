@@ -63,7 +63,7 @@ signals:
 
 private:
     QWidget* buildFilterBox();
-    QWidget* buildConfigurationBox();
+    QWidget* buildConfigurationColumn(QWidget* reportButton);
     QWidget* buildControllerFileBox();
     /// The items of the profile's group enumeration, `position` chosen (the first when it has none such).
     void fillGroupList(int position);

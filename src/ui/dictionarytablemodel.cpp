@@ -66,8 +66,10 @@ QVariant DictionaryTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+// A header cut by a narrow column shows its whole text as a tooltip.
 QVariant DictionaryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= m_headers.size())
+    const bool text = role == Qt::DisplayRole || role == Qt::ToolTipRole;
+    if (orientation != Qt::Horizontal || !text || section < 0 || section >= m_headers.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     return m_headers[section];
 }

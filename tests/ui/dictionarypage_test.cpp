@@ -1,6 +1,7 @@
-// The dictionary page on the demo profile: the coloured table, the configuration list, the filters
-// with their keys and log lines, group jumps, display modes, the kept selection, the group-column
-// refusal, wheel scrolling and what the window keeps of the table when it closes.
+// The dictionary page on the demo profile: the coloured table taking the page's free space, the
+// configuration list, the filters with their keys and log lines, group jumps, another group
+// enumeration, display modes, the kept filters and selection, the group-column refusal, wheel
+// scrolling and what the window keeps of the table when it closes.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QPalette>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -68,6 +70,41 @@ private slots:
         QCOMPARE(colour(model->index(1, 0).data(Qt::BackgroundRole)),
                  QGuiApplication::palette().color(QPalette::Button));
         QCOMPARE(colour(model->index(1, 0).data(Qt::ForegroundRole)), QColor(Qt::black));
+    }
+
+    void tableTakesTheFreeSpaceAndHeadersShowTheirTextsInFull() {
+        m_run->find<QTabWidget>("PageControl1")->setCurrentWidget(m_run->find<QWidget>("TabSheetProfile"));
+        m_run->find<QTabWidget>("PageControl2")->setCurrentWidget(m_run->find<QWidget>("TabSheetDict"));
+        QCoreApplication::processEvents();
+        const QWidget* page = m_run->find<QWidget>("TabSheetDict");
+        // At the window's first size the controls above the table stay within a third of the page.
+        QVERIFY2(m_view->height() * 3 >= page->height() * 2,
+                 qPrintable(QStringLiteral("table %1 of %2").arg(m_view->height()).arg(page->height())));
+
+        const int before = m_view->height();
+        const QSize size = m_run->window().size();
+        m_run->window().resize(size.width() + 300, size.height() + 200);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_view->height(), before + 200);
+
+        // A narrow window puts the controls on more lines, all of them above the table.
+        m_run->window().resize(900, size.height());
+        QCoreApplication::processEvents();
+        QVERIFY(m_run->window().width() <= 900);
+        for (const char* name : {"GroupBoxFilter", "RadioGroupDefaults", "GroupBoxConfigurations", "ButtonWord",
+                                 "GroupBoxVost"}) {
+            const QWidget* control = m_run->find<QWidget>(name);
+            const QRect shown(control->mapTo(page, QPoint(0, 0)), control->size());
+            QVERIFY2(shown.bottom() < m_view->mapTo(page, QPoint(0, 0)).y() && shown.right() < page->width(), name);
+        }
+
+        const QAbstractItemModel* model = m_view->model();
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QString header = model->headerData(column, Qt::Horizontal).toString();
+            QVERIFY(!header.isEmpty());
+            QCOMPARE(model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString(), header);
+        }
+        QCOMPARE(model->headerData(2, Qt::Horizontal, Qt::ToolTipRole).toString(), utf8("Подындекс"));
     }
 
     void choosingAConfigurationShowsItsView() {
