@@ -11,6 +11,7 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -20,6 +21,8 @@
 
 namespace tabrin::app {
 namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The whole file; empty text for a file that does not exist, nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
@@ -47,6 +50,40 @@ std::string withCrLf(std::string_view text) {
     return result;
 }
 
+// The text the library is given. A UTF-8 byte-order mark, which it would skip, goes first (the
+// file is written without one). A line that opens a section without closing it is no section, and
+// the library would file the keys after it under a name that runs on into those lines; like any
+// other malformed line, it is left out.
+std::string loadableText(std::string_view text) {
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+    std::string kept;
+    kept.reserve(text.size());
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        const std::size_t first = line.find_first_not_of(" \t");
+        const bool unclosed = first != std::string_view::npos && line[first] == '[' && line.find(']', first) == std::string_view::npos;
+        if (!unclosed) kept += line;
+        if (end < text.size()) kept += text[end];
+        start = end + 1;
+    }
+    return kept;
+}
+
+// Reading gives the first bytes of a file a meaning of their own: a UTF-8 byte-order mark is
+// skipped, and the comment lines there are the file's comment. The library's text can start with
+// either meaning something else (a key named with those bytes; the comment of the first section
+// of a file without a comment of its own): a blank line before them keeps that meaning.
+void keepFirstLineMeaning(std::string& text) {
+    std::size_t line = 0;
+    while (line < text.size() && (text[line] == ';' || text[line] == '#')) {
+        line = std::min(text.find('\n', line), text.size() - 1) + 1;
+    }
+    const bool sectionComment = line > 0 && line < text.size() && text[line] != '\n';
+    if (sectionComment || text.starts_with(kUtf8ByteOrderMark)) text.insert(0, "\n");
+}
+
 }  // namespace
 
 struct IniFile::Document {
@@ -67,10 +104,12 @@ bool IniFile::load(const std::filesystem::path& file) {
     m_document = std::make_unique<Document>();
     const std::optional<std::string> bytes = readWholeFile(file);
     if (!bytes) return false;
-    if (m_document->ini.LoadData(*bytes) < 0) {
+    if (m_document->ini.LoadData(loadableText(*bytes)) < 0) {
         m_document = std::make_unique<Document>();
         return false;
     }
+    // A line "[]" without keys after it would come back as blank lines at the top of the file.
+    if (m_document->ini.GetSectionSize("") == 0) m_document->ini.Delete("", nullptr);
     return true;
 }
 
@@ -104,6 +143,7 @@ void IniFile::set(const std::string& section, const std::string& key, const std:
 std::string IniFile::save(const std::filesystem::path& file) const {
     std::string text;
     if (m_document->ini.Save(text) < 0) return "cannot format the file";
+    keepFirstLineMeaning(text);
     // The library ends lines the way of the system it runs on; the file is a Windows file.
     const FileWriteStatus status = writeFileAtomically(file, withCrLf(text));
     if (status == FileWriteStatus::Written) return {};

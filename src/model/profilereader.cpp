@@ -125,10 +125,10 @@ void Profile::readSettings(const XMLNode& node) {
     } else if (series == "28") {
         settings.proc_series = ProcessorSeries::CCode;
         settings.prefix = integerAttribute(readText(node, "prefix"));
-        settings.AddrComm1 = readWithDefault(node, "AddrComm1", "CO1_SPI_START_ADDR");
-        settings.AddrUser1 = readWithDefault(node, "AddrUser1", "CO1_SPI_START_ADDR");
-        settings.AddrComm2 = readWithDefault(node, "AddrComm2", "CO2_SPI_START_ADDR");
-        settings.AddrUser2 = readWithDefault(node, "AddrUser2", "CO1_SPI_START_ADDR");
+        settings.AddrComm1 = readWithDefault(node, "AddrComm1", kModule1Start);
+        settings.AddrUser1 = readWithDefault(node, "AddrUser1", kModule1Start);
+        settings.AddrComm2 = readWithDefault(node, "AddrComm2", kModule2Start);
+        settings.AddrUser2 = readWithDefault(node, "AddrUser2", kModule1Start);
         settings.BigYA = readFlag(node, "BigYA");
         settings.M3Includes = readFlag(node, "M3Includes");
         settings.FormatType = readText(node, "FormatType") == "1";
@@ -140,9 +140,9 @@ void Profile::readSettings(const XMLNode& node) {
         settings.PUEnumsType = readDecimal(node, "PUEnumsType", m_language == app::Language::English ? 3 : 2);
         settings.PUUseOtherEnumIfNoGiven = readFlag(node, "PUUseOtherEnumIfNoGiven");
         settings.PUTextsHPath = readText(node, "PUTextsHPath");
-        settings.PUTextsHInc = readWithDefault(node, "PUTextsHInc", "\"DSP.h\"");
+        settings.PUTextsHInc = readWithDefault(node, "PUTextsHInc", kDefaultPUTextsHInc);
         settings.PUTextsCPath = readText(node, "PUTextsCPath");
-        settings.PUTextsCInc = readWithDefault(node, "PUTextsCInc", "\"PU_Texts.h\"");
+        settings.PUTextsCInc = readWithDefault(node, "PUTextsCInc", kDefaultPUTextsCInc);
     }
     settings.old_groups = readFlag(node, "old_groups");
     // A position that is not a decimal number selects the base profile.

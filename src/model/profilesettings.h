@@ -2,8 +2,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tabrin::model {
+
+/// What an empty or absent address or include text of the C-code series stands for. Module 2's
+/// user part starts, like module 1's, at module 1's name.
+inline constexpr std::string_view kModule1Start = "CO1_SPI_START_ADDR";
+inline constexpr std::string_view kModule2Start = "CO2_SPI_START_ADDR";
+inline constexpr std::string_view kDefaultPUTextsHInc = "\"DSP.h\"";
+inline constexpr std::string_view kDefaultPUTextsCInc = "\"PU_Texts.h\"";
 
 /// Output of the controller file: C code, or assembler for the x24 processors.
 enum class ProcessorSeries { CCode, Assembler };

@@ -18,8 +18,6 @@ namespace {
 
 constexpr std::string_view kGroupSetIndex = "2534h";
 constexpr std::string_view kGroupSetSubindex = "01h";
-constexpr std::string_view kModule1Start = "CO1_SPI_START_ADDR";
-constexpr std::string_view kModule2Start = "CO2_SPI_START_ADDR";
 constexpr std::string_view kErrorCaption = "Ошибка";
 constexpr std::string_view kPathNotStorable =
     "Путь \"%s\" нельзя сохранить в профиле: в кодировке профиля (Windows-1251) нет символа %s.";

@@ -17,15 +17,21 @@ std::string numberedName(const char* format, int position) {
     return name;
 }
 
+// Reading takes an empty text for its default; writing the default keeps the file's meaning
+// when it is read back and saved again.
+std::string_view orDefault(const std::string& text, std::string_view fallback) {
+    return text.empty() ? fallback : std::string_view(text);
+}
+
 void writeSettings(XMLNode node, const ProfileSettings& s, int currentConfiguration) {
     node.addAttribute("group_set", s.group_set);
     if (s.proc_series == ProcessorSeries::CCode) {
         node.addAttribute("proc_series", "28");
         node.addAttribute("prefix", std::to_string(s.prefix));
-        node.addAttribute("AddrComm1", s.AddrComm1);
-        node.addAttribute("AddrUser1", s.AddrUser1);
-        node.addAttribute("AddrComm2", s.AddrComm2);
-        node.addAttribute("AddrUser2", s.AddrUser2);
+        node.addAttribute("AddrComm1", orDefault(s.AddrComm1, kModule1Start));
+        node.addAttribute("AddrUser1", orDefault(s.AddrUser1, kModule1Start));
+        node.addAttribute("AddrComm2", orDefault(s.AddrComm2, kModule2Start));
+        node.addAttribute("AddrUser2", orDefault(s.AddrUser2, kModule1Start));
         node.addAttribute("BigYA", flagText(s.BigYA));
         node.addAttribute("M3Includes", flagText(s.M3Includes));
         node.addAttribute("Use6000Range", "true");
@@ -38,9 +44,9 @@ void writeSettings(XMLNode node, const ProfileSettings& s, int currentConfigurat
         node.addAttribute("PUEnumsType", std::to_string(s.PUEnumsType));
         node.addAttribute("PUUseOtherEnumIfNoGiven", flagText(s.PUUseOtherEnumIfNoGiven));
         node.addAttribute("PUTextsHPath", s.PUTextsHPath);
-        node.addAttribute("PUTextsHInc", s.PUTextsHInc);
+        node.addAttribute("PUTextsHInc", orDefault(s.PUTextsHInc, kDefaultPUTextsHInc));
         node.addAttribute("PUTextsCPath", s.PUTextsCPath);
-        node.addAttribute("PUTextsCInc", s.PUTextsCInc);
+        node.addAttribute("PUTextsCInc", orDefault(s.PUTextsCInc, kDefaultPUTextsCInc));
     } else {
         node.addAttribute("proc_series", "24");
         node.addAttribute("Vost_inc", flagText(s.Vost_inc));

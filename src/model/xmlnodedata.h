@@ -75,6 +75,9 @@ struct XMLDocument {
     }
 };
 
+/// Blanks around a text run are layout: the reader drops them.
+inline bool isXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 /// The opening and closing marks of a clear section.
 struct ClearMarks {
     std::string_view open;

@@ -10,8 +10,6 @@
 namespace tabrin::model {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 // A name runs up to a blank or a character that has a meaning inside tags.
 constexpr auto kEndsName = [] {
     std::array<bool, 256> table{};
@@ -132,7 +130,7 @@ public:
 
     bool run(XMLResults& results) {
         if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_pos = 3;
-        if (std::all_of(m_text.begin() + static_cast<std::ptrdiff_t>(m_pos), m_text.end(), isBlank)) {
+        if (std::all_of(m_text.begin() + static_cast<std::ptrdiff_t>(m_pos), m_text.end(), isXmlBlank)) {
             results = {XMLError::Empty, 0, 0};
             return false;
         }
@@ -175,7 +173,7 @@ private:
     }
 
     void skipBlanks() {
-        while (m_pos < m_text.size() && isBlank(m_text[m_pos])) ++m_pos;
+        while (m_pos < m_text.size() && isXmlBlank(m_text[m_pos])) ++m_pos;
     }
 
     bool atEnd() const { return m_pos >= m_text.size(); }
@@ -212,8 +210,8 @@ private:
 
     // Text runs lose their surrounding blanks; runs of blanks alone are layout and are dropped.
     void readText(std::size_t from, std::size_t to) {
-        while (from < to && isBlank(m_text[from])) ++from;
-        while (to > from && isBlank(m_text[to - 1])) --to;
+        while (from < to && isXmlBlank(m_text[from])) ++from;
+        while (to > from && isXmlBlank(m_text[to - 1])) --to;
         if (from == to) return;
         if (const auto text = decoded(from, to)) XMLDocument::appendText(current(), *text);
     }
@@ -354,10 +352,10 @@ std::string declaredEncoding(std::string_view text) {
     const std::size_t key = text.find("encoding");
     if (key == std::string_view::npos) return {};
     std::size_t i = key + 8;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isXmlBlank(text[i])) ++i;
     if (i >= text.size() || text[i] != '=') return {};
     ++i;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isXmlBlank(text[i])) ++i;
     if (i >= text.size() || (text[i] != '"' && text[i] != '\'')) return {};
     const std::size_t end = text.find(text[i], i + 1);
     if (end == std::string_view::npos) return {};

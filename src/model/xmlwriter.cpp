@@ -1,5 +1,6 @@
 // Writing a node tree as text: one TAB per level, LF line ends, the five entities escaped.
 #include <cstring>
+#include <string>
 
 #include "model/xmlnodedata.h"
 
@@ -26,6 +27,21 @@ void appendEscaped(std::string_view text, std::string& out) {
     }
 }
 
+// A text whose first or last bytes are blanks keeps them as character references: written as
+// they are, they would be taken for layout and lost on reading.
+void appendTextRun(std::string_view text, std::string& out) {
+    std::size_t first = 0;
+    while (first < text.size() && isXmlBlank(text[first])) ++first;
+    std::size_t last = text.size();
+    while (last > first && isXmlBlank(text[last - 1])) --last;
+    const auto appendReferences = [&out](std::string_view blanks) {
+        for (const char blank : blanks) out += "&#" + std::to_string(static_cast<unsigned char>(blank)) + ";";
+    };
+    appendReferences(text.substr(0, first));
+    appendEscaped(text.substr(first, last - first), out);
+    appendReferences(text.substr(last));
+}
+
 class Writer {
 public:
     Writer(bool formatted, std::string& out) : m_formatted(formatted), m_out(out) {}
@@ -38,7 +54,7 @@ public:
                 break;
             case NodeData::ContentKind::Text:
                 indent(depth);
-                appendEscaped(node.texts[content.index], m_out);
+                appendTextRun(node.texts[content.index], m_out);
                 endLine();
                 break;
             case NodeData::ContentKind::Clear: {

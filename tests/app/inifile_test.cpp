@@ -104,6 +104,22 @@ TEST(IniFile, SavingKeepsWhatItDoesNotKnowAndEndsLinesWithCrLf) {
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), std::count(bytes.begin(), bytes.end(), '\r'));
 }
 
+TEST(IniFile, LineOpeningASectionWithoutClosingItIsLeftOut) {
+    test::TempFolder folder;
+    const auto path = folder.path() / "a.ini";
+    test::writeFile(path, "\xEF\xBB\xBF[Main]\r\n[Broken\r\nUser=x\r\n[Vost\rColWidth0=5\r\n");
+    IniFile ini;
+    ASSERT_TRUE(ini.load(path));
+    std::string user;
+    int width = 0;
+    ini.get("Main", "User", user);
+    ini.get("Main", "ColWidth0", width);
+    EXPECT_EQ(user, "x");
+    EXPECT_EQ(width, 5);
+    ASSERT_EQ(ini.save(path), "");
+    EXPECT_EQ(test::readFile(path), "[Main]\r\nUser=x\r\nColWidth0=5\r\n");
+}
+
 TEST(IniFile, UnreadableFileAndFailedSave) {
     test::TempFolder folder;
     const auto directory = folder.path() / "a.ini";

@@ -122,6 +122,31 @@ TEST_F(SettingsFile, WrittenSettingsReadBackTheSame) {
         ASSERT_EQ(bytes[at - 1], '\r') << "line end at " << at;
 }
 
+TEST_F(SettingsFile, WritingWhatWasReadIsAFixedPoint) {
+    // Inputs found by the fuzz target of the settings file.
+    struct Row { const char* name; std::string input; };
+    const Row rows[] = {
+        {"section line without its bracket", "[O\ne="},
+        {"empty section name", "[]"},
+        {"byte-order mark before an unclosed section", "\xEF\xBB\xBF[=\nU="},
+        {"comment of the first section", "\n;\n[/]"},
+        {"comment after a left-out line", "[\r;\rd="},
+        {"comment after a malformed line", "s\n;\nh="},
+        {"key named with the byte-order mark", "\n\xEF\xBB\xBF="},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::writeFile(iniFile, row.input);
+        const Settings read = readSettings(iniFile, progLanguageRussian);
+        ASSERT_EQ(writeSettings(iniFile, read), "");
+        const std::string first = test::readFile(iniFile);
+        const Settings reread = readSettings(iniFile, progLanguageRussian);
+        EXPECT_EQ(reread, read);
+        ASSERT_EQ(writeSettings(iniFile, reread), "");
+        EXPECT_EQ(test::readFile(iniFile), first);
+    }
+}
+
 TEST_F(SettingsFile, RecentProfilesBelowRememberLastNumThatStillExist) {
     profile("Profiles\\kept.xml");
     const fs::path moved = profile("Elsewhere\\moved.xml");

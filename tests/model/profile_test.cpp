@@ -150,6 +150,25 @@ TEST_F(ProfileTest, SettingsWhenAbsent) {
     EXPECT_EQ(englishProfile.settings.PUEnumsType, 3);
 }
 
+TEST_F(ProfileTest, EmptyAddressAndIncludeTextsAreWrittenAsTheirDefaults) {
+    // Found by the profile's fuzz target: without a series the C-code texts stay empty, and reading
+    // the saved file gives them their defaults, so each save gave another file.
+    ASSERT_EQ(parse("<root><dictionary_settings group_set=\"2\"/></root>").code, 0);
+    ASSERT_EQ(m_profile.settings.AddrComm1, "");
+    const auto first = m_folder.path() / "first.xml";
+    const auto second = m_folder.path() / "second.xml";
+    ASSERT_EQ(m_profile.save(first, m_sets).code, 0);
+    EXPECT_NE(test::readFile(first).find("AddrComm1=\"CO1_SPI_START_ADDR\" AddrUser1=\"CO1_SPI_START_ADDR\" "
+                                         "AddrComm2=\"CO2_SPI_START_ADDR\" AddrUser2=\"CO1_SPI_START_ADDR\""),
+              std::string::npos);
+    EXPECT_NE(test::readFile(first).find("PUTextsHInc=\"&quot;DSP.h&quot;\" PUTextsCPath=\"\" "
+                                         "PUTextsCInc=\"&quot;PU_Texts.h&quot;\""),
+              std::string::npos);
+    ASSERT_EQ(m_profile.load(first).code, 0);
+    ASSERT_EQ(m_profile.save(second, m_sets).code, 0);
+    EXPECT_EQ(test::readFile(second), test::readFile(first));
+}
+
 TEST_F(ProfileTest, AssemblerSettingsAreWrittenWithoutTheCGroup) {
     ASSERT_EQ(parse("<root><dictionary_settings group_set=\"20\" proc_series=\"24\" Vost_inc=\"true\"/></root>").code, 0);
     const auto path = m_folder.path() / "asm.xml";

@@ -116,6 +116,28 @@ TEST(XmlParse, FormattedOutputReadsBackToTheSameBytes) {
     EXPECT_EQ(document.createXMLString(true), text);
 }
 
+TEST(XmlParse, TextRunsKeepTheirBlanksThroughWriting) {
+    // Reading drops the blanks around a text run as layout, so writing keeps them as references.
+    struct Row { const char* name; std::string input; std::string text; std::string formatted; };
+    const Row rows[] = {
+        {"line feed alone", "&#10;", "\n", "&#10;\n"},
+        {"blanks around a word", "<e>&#32;a b&#9;&#13;</e>", " a b\t\r", "<e>\n\t&#32;a b&#9;&#13;\n</e>\n"},
+        {"blanks inside stay as they are", "<e>a&#32;&#32;b</e>", "a  b", "<e>\n\ta  b\n</e>\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const XMLNode document = XMLNode::parseString(row.input);
+        const XMLNode holder = document.child(0).isEmpty() ? document : document.child(0);
+        ASSERT_EQ(holder.text(), row.text);
+        EXPECT_EQ(document.createXMLString(true), row.formatted);
+        for (const bool formatted : {true, false}) {
+            XMLResults results;
+            const XMLNode reread = XMLNode::parseString(document.createXMLString(formatted), {}, &results);
+            EXPECT_EQ((reread.child(0).isEmpty() ? reread : reread.child(0)).text(), row.text) << formatted;
+        }
+    }
+}
+
 TEST(XmlParse, ErrorCodesWithPositions) {
     struct Row { const char* name; std::string input; XMLError error; int line; int column; };
     const Row rows[] = {
