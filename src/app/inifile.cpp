@@ -51,9 +51,16 @@ std::string withCrLf(std::string_view text) {
 }
 
 // The text the library is given. A UTF-8 byte-order mark, which it would skip, goes first (the
-// file is written without one). A line that opens a section without closing it is no section, and
-// the library would file the keys after it under a name that runs on into those lines; like any
-// other malformed line, it is left out.
+// file is written without one). A section line without a name or without its closing bracket is
+// left out like any other malformed line: the library would file the keys after an unclosed one
+// under a name that runs on into those lines, and writes the nameless section, with its comment,
+// where reading takes them for something else.
+// Whether the rest of a line after its "[" holds a section name and the closing bracket.
+bool namesSection(std::string_view rest) {
+    const std::size_t close = rest.find(']');
+    return close != std::string_view::npos && rest.substr(0, close).find_first_not_of(" \t") != std::string_view::npos;
+}
+
 std::string loadableText(std::string_view text) {
     if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     std::string kept;
@@ -63,8 +70,8 @@ std::string loadableText(std::string_view text) {
         const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
         const std::string_view line = text.substr(start, end - start);
         const std::size_t first = line.find_first_not_of(" \t");
-        const bool unclosed = first != std::string_view::npos && line[first] == '[' && line.find(']', first) == std::string_view::npos;
-        if (!unclosed) kept += line;
+        const bool malformedSection = first != std::string_view::npos && line[first] == '[' && !namesSection(line.substr(first + 1));
+        if (!malformedSection) kept += line;
         if (end < text.size()) kept += text[end];
         start = end + 1;
     }
@@ -108,8 +115,6 @@ bool IniFile::load(const std::filesystem::path& file) {
         m_document = std::make_unique<Document>();
         return false;
     }
-    // A line "[]" without keys after it would come back as blank lines at the top of the file.
-    if (m_document->ini.GetSectionSize("") == 0) m_document->ini.Delete("", nullptr);
     return true;
 }
 

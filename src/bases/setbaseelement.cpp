@@ -1,7 +1,7 @@
 // One enumeration of the enumeration base and its items, each with four texts.
 #include "bases/setbaseelement.h"
 
-#include "app/integertext.h"
+#include "bases/elementname.h"
 #include "bases/elementresults.h"
 
 namespace tabrin::bases {
@@ -82,8 +82,9 @@ model::TOperationResult SetBaseElement::readFromXml(const model::XMLNode& node) 
 
 model::TOperationResult SetBaseElement::writeToXml(model::XMLNode parent) const {
     if (parent.isEmpty()) return noXmlNodeResult();
-    if (!app::toInteger(id)) return invalidObjectResult();
-    model::XMLNode node = parent.addChild("set_" + id);
+    const std::optional<std::string> name = elementName("set_", id);
+    if (!name) return invalidObjectResult();
+    model::XMLNode node = parent.addChild(*name);
     node.addAttribute("id", id);
     node.addAttribute("author", author);
     model::XMLNode itemsNode = node.addChild("items");

@@ -3,7 +3,7 @@
 
 #include <iterator>
 
-#include "app/integertext.h"
+#include "bases/elementname.h"
 #include "bases/elementresults.h"
 
 namespace tabrin::bases {
@@ -29,9 +29,10 @@ model::TOperationResult TextBaseElement::readFromXml(const model::XMLNode& node)
 
 model::TOperationResult TextBaseElement::writeToXml(model::XMLNode parent) {
     if (parent.isEmpty()) return noXmlNodeResult();
-    if (!app::toInteger(id)) return invalidObjectResult();
+    const std::optional<std::string> name = elementName("text_", id);
+    if (!name) return invalidObjectResult();
     if (hasNoTexts()) sets = "0";
-    model::XMLNode node = parent.addChild("text_" + id);
+    model::XMLNode node = parent.addChild(*name);
     node.addAttribute("id", id);
     node.addAttribute("textid", textid);
     node.addAttribute("text", text);

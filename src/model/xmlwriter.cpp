@@ -114,8 +114,12 @@ private:
 void writeNode(const NodeData& node, bool formatted, std::string& out) {
     Writer writer(formatted, out);
     const bool isDocument = node.name.empty() && !node.isDeclaration;
-    if (isDocument) writer.writeContents(node, 0);
-    else writer.writeElement(node, 0);
+    if (!isDocument) return writer.writeElement(node, 0);
+    const std::size_t start = out.size();
+    writer.writeContents(node, 0);
+    // Reading skips a byte-order mark at the start of a document; a text that starts with those
+    // bytes keeps them behind a line feed, which reading drops as layout.
+    if (std::string_view(out).substr(start).starts_with("\xEF\xBB\xBF")) out.insert(start, "\n");
 }
 
 }  // namespace tabrin::model

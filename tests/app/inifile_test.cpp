@@ -104,10 +104,10 @@ TEST(IniFile, SavingKeepsWhatItDoesNotKnowAndEndsLinesWithCrLf) {
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), std::count(bytes.begin(), bytes.end(), '\r'));
 }
 
-TEST(IniFile, LineOpeningASectionWithoutClosingItIsLeftOut) {
+TEST(IniFile, SectionLineWithoutANameOrItsBracketIsLeftOut) {
     test::TempFolder folder;
     const auto path = folder.path() / "a.ini";
-    test::writeFile(path, "\xEF\xBB\xBF[Main]\r\n[Broken\r\nUser=x\r\n[Vost\rColWidth0=5\r\n");
+    test::writeFile(path, "\xEF\xBB\xBF[Main]\r\n[Broken\r\nUser=x\r\n[ ]\r\n[Vost\rColWidth0=5\r\n");
     IniFile ini;
     ASSERT_TRUE(ini.load(path));
     std::string user;

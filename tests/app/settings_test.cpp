@@ -133,6 +133,7 @@ TEST_F(SettingsFile, WritingWhatWasReadIsAFixedPoint) {
         {"comment after a left-out line", "[\r;\rd="},
         {"comment after a malformed line", "s\n;\nh="},
         {"key named with the byte-order mark", "\n\xEF\xBB\xBF="},
+        {"comment of a nameless section", ";\r\\\n;\n[]\n]="},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -118,6 +118,29 @@ TEST(SetBaseFile, ItemsComeInDocumentOrderWhateverTheirNames) {
     EXPECT_EQ(written.find("bad"), std::string::npos);
 }
 
+TEST(SetBaseFile, NumberAfterBlanksStillNamesAReadableElement) {
+    // Found by the enumeration base's fuzz target (the first enumeration): "set_ 0" made the end
+    // tag "</set_ 0>", and the saved file could not be read.
+    test::TempFolder folder;
+    test::writeFile(folder.path() / "SetBase.xml",
+                    "<root><Sets><set_20 id=\" 0\"></set_20><set_2 id=\"\t2\"><items item_0=\"a\"/></set_2></Sets></root>");
+    test::ScriptedMessagePort port;
+    SetBase base;
+    ASSERT_TRUE(base.load(folder.path() / "SetBase.xml", port));
+    ASSERT_TRUE(base.save(folder.path() / "first.xml").ok());
+    const std::string first = test::readFile(folder.path() / "first.xml");
+    EXPECT_NE(first.find("\t\t<set_0 id=\" 0\" author=\"\">\n\t\t\t<items/>\n\t\t</set_0>\n"), std::string::npos);
+    EXPECT_NE(first.find("\t\t<set_2 id=\"\t2\" author=\"\">\n\t\t\t<items item_0=\"a\"/>\n\t\t</set_2>\n"), std::string::npos);
+
+    SetBase reloaded;
+    ASSERT_TRUE(reloaded.load(folder.path() / "first.xml", port));
+    EXPECT_TRUE(reloaded.readCleanly());
+    EXPECT_TRUE(port.asked().empty());
+    EXPECT_EQ(reloaded.elements(), base.elements());
+    ASSERT_TRUE(reloaded.save(folder.path() / "second.xml").ok());
+    EXPECT_EQ(test::readFile(folder.path() / "second.xml"), first);
+}
+
 TEST(SetBaseFile, Faults) {
     test::TempFolder folder;
     test::ScriptedMessagePort port;

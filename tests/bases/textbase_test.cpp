@@ -74,7 +74,7 @@ TEST(TextBaseFile, Reading) {
 
 TEST(TextBaseFile, Writing) {
     TextBase base;
-    base.elements() = {element("7", "7", "x"), element("1", "1"), element("x", "2", "lost")};
+    base.elements() = {element("7", "7", "x"), element("1", "1"), element("x", "2", "lost"), element(" \t3", "3")};
     base.elements()[1].sets = "5";
     base.setModified(true);
     test::TempFolder folder;
@@ -86,6 +86,8 @@ TEST(TextBaseFile, Writing) {
                   "text_7 id=\"7\" textid=\"7\" text=\"\" sets=\"0\" trus=\"x\" teng=\"\" author=\"\"",
                   // without texts an element is bound to no enumeration; an invalid id is not written
                   "text_1 id=\"1\" textid=\"1\" text=\"\" sets=\"0\" trus=\"\" teng=\"\" author=\"\"",
+                  // blanks before the number would end the element's name
+                  "text_3 id=\" \t3\" textid=\"3\" text=\"\" sets=\"0\" trus=\"\" teng=\"\" author=\"\"",
               }));
 
     base.elements().clear();
