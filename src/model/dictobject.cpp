@@ -12,6 +12,8 @@ namespace {
 
 // The longest element name an object may have: "obj_" + 5 + "." + 3 characters.
 constexpr std::size_t kMaxElementName = 13;
+// Reading takes the index from the five characters after "obj_".
+constexpr std::size_t kIndexLength = 5;
 
 TOperationResult noNode() { return {1, u"Null pointer to XML node"}; }
 
@@ -148,6 +150,10 @@ TOperationResult DictObject::writeToXml(XMLNode parent, const ObjectWriteContext
     const std::string elementName = "obj_" + address();
     if (elementName.size() > kMaxElementName) {
         return outcome = TOperationResult::fromText(2, "String 'index.subindex' is too long: " + address());
+    }
+    // Another length would be read back as another address, and each save would move the object.
+    if (index.size() != kIndexLength) {
+        return outcome = TOperationResult::fromText(2, "Index of 'index.subindex' is not 5 characters long: " + address());
     }
     if (parent.isEmpty()) return outcome = noNode();
     outcome = {};

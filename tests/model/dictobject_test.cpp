@@ -267,6 +267,13 @@ TEST_F(DictObjectWriting, GroupNameAndFaults) {
     EXPECT_EQ(tooLong.outcome.code, 2);
     EXPECT_EQ(tooLong.outcome.message, u"String 'index.subindex' is too long: 12600h.01h");
 
+    // Found by the profile's fuzz target: an element named "b" gave the address ".", which was
+    // written as "obj_." and read back as another address.
+    DictObject noIndex;
+    EXPECT_EQ(write(noIndex), "");
+    EXPECT_EQ(noIndex.outcome.code, 2);
+    EXPECT_EQ(noIndex.outcome.message, u"Index of 'index.subindex' is not 5 characters long: .");
+
     DictObject fine;
     fine.index = "3000h";
     fine.subindex = "00h";

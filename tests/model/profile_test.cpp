@@ -169,6 +169,16 @@ TEST_F(ProfileTest, EmptyAddressAndIncludeTextsAreWrittenAsTheirDefaults) {
     EXPECT_EQ(test::readFile(second), test::readFile(first));
 }
 
+TEST_F(ProfileTest, ObjectWhoseElementNameHoldsNoIndexIsNotSaved) {
+    // Found by the profile's fuzz target: the object read from <b/> moved with every save.
+    ASSERT_EQ(parse("<root><dictionary_settings group_set=\"2\"/><Indexes><b/></Indexes>\n</root>").code, 0);
+    const auto path = m_folder.path() / "p.xml";
+    const TOperationResult refused = m_profile.save(path, m_sets);
+    EXPECT_EQ(refused.code, 6);
+    EXPECT_EQ(refused.message, u"Index of 'index.subindex' is not 5 characters long: .");
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 TEST_F(ProfileTest, AssemblerSettingsAreWrittenWithoutTheCGroup) {
     ASSERT_EQ(parse("<root><dictionary_settings group_set=\"20\" proc_series=\"24\" Vost_inc=\"true\"/></root>").code, 0);
     const auto path = m_folder.path() / "asm.xml";
