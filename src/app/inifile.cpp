@@ -51,10 +51,12 @@ std::string withCrLf(std::string_view text) {
 }
 
 // The text the library is given. A UTF-8 byte-order mark, which it would skip, goes first (the
-// file is written without one). A section line without a name or without its closing bracket is
+// file is written without one), and a blank line goes before comments at the top. A section line without a name or without its closing bracket is
 // left out like any other malformed line: the library would file the keys after an unclosed one
 // under a name that runs on into those lines, and writes the nameless section, with its comment,
 // where reading takes them for something else.
+bool startsWithComment(std::string_view text) { return text.starts_with(';') || text.starts_with('#'); }
+
 // Whether the rest of a line after its "[" holds a section name and the closing bracket.
 bool namesSection(std::string_view rest) {
     const std::size_t close = rest.find(']');
@@ -75,20 +77,17 @@ std::string loadableText(std::string_view text) {
         if (end < text.size()) kept += text[end];
         start = end + 1;
     }
+    // Comments at the top belong to the first entry, as everywhere else.
+    if (startsWithComment(kept)) kept.insert(0, "\n");
     return kept;
 }
 
 // Reading gives the first bytes of a file a meaning of their own: a UTF-8 byte-order mark is
-// skipped, and the comment lines there are the file's comment. The library's text can start with
-// either meaning something else (a key named with those bytes; the comment of the first section
-// of a file without a comment of its own): a blank line before them keeps that meaning.
+// skipped, and comment lines there become the file's comment, which the library writes apart from
+// the first entry and its comment. A blank line before them keeps every comment with its entry
+// (see loadableText) and a key named with those bytes a key.
 void keepFirstLineMeaning(std::string& text) {
-    std::size_t line = 0;
-    while (line < text.size() && (text[line] == ';' || text[line] == '#')) {
-        line = std::min(text.find('\n', line), text.size() - 1) + 1;
-    }
-    const bool sectionComment = line > 0 && line < text.size() && text[line] != '\n';
-    if (sectionComment || text.starts_with(kUtf8ByteOrderMark)) text.insert(0, "\n");
+    if (startsWithComment(text) || text.starts_with(kUtf8ByteOrderMark)) text.insert(0, "\n");
 }
 
 }  // namespace

@@ -134,6 +134,7 @@ TEST_F(SettingsFile, WritingWhatWasReadIsAFixedPoint) {
         {"comment after a malformed line", "s\n;\nh="},
         {"key named with the byte-order mark", "\n\xEF\xBB\xBF="},
         {"comment of a nameless section", ";\r\\\n;\n[]\n]="},
+        {"comment with a blank line inside", "\n;\n\n;\n[c]"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
