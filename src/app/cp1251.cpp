@@ -139,6 +139,26 @@ std::string fromUtf8(std::string_view utf8) {
     return out;
 }
 
+ExactConversion fromUtf8Exactly(std::string_view utf8) {
+    ExactConversion result;
+    result.text.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        const char32_t cp = decodeUtf8(utf8, pos);
+        const char byte = fromCodePoint(cp);
+        // Only a real question mark may become one.
+        if (byte == '?' && cp != '?') {
+            result.complete = false;
+            result.malformed = cp == 0xFFFD && pos == start + 1;  // a real U+FFFD takes three bytes
+            result.codePoint = cp;
+            result.offset = start;
+            return result;
+        }
+        result.text += byte;
+    }
+    return result;
+}
+
 std::string fromUtf16(std::u16string_view utf16) {
     std::string out;
     out.reserve(utf16.size());
@@ -152,11 +172,9 @@ std::string fromUtf16(std::u16string_view utf16) {
 }
 
 std::optional<char32_t> firstCharacterOutside(std::string_view utf8) {
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const char32_t cp = decodeUtf8(utf8, pos);
-        if (cp == 0xFFFD || (cp != '?' && fromCodePoint(cp) == '?')) return cp;
-    }
-    return std::nullopt;
+    const ExactConversion converted = fromUtf8Exactly(utf8);
+    if (converted.complete) return std::nullopt;
+    return converted.codePoint;
 }
 
 std::string codePointName(char32_t codePoint) {

@@ -27,6 +27,17 @@ std::optional<char32_t> firstCharacterOutside(std::string_view utf8);
 /// "U+00F6": how a message names a character.
 std::string codePointName(char32_t codePoint);
 
+/// UTF-8 text converted whole, or where that stopped: the first code point that Windows-1251
+/// cannot hold (U+FFFD for a malformed sequence, with `malformed` set) and its byte offset.
+struct ExactConversion {
+    std::string text;
+    bool complete = true;
+    bool malformed = false;
+    char32_t codePoint = 0;
+    std::size_t offset = 0;
+};
+ExactConversion fromUtf8Exactly(std::string_view utf8);
+
 /// Lower case of Latin and Cyrillic letters, byte by byte.
 std::string lower(std::string_view text);
 

@@ -12,11 +12,10 @@
 #include <SimpleIni.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string_view>
-#include <system_error>
 
+#include "app/fileread.h"
 #include "app/filewrite.h"
 
 namespace tabrin::app {
@@ -24,20 +23,15 @@ namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
+// Settings files hold a few kilobytes; a larger one is no settings file of this program.
+constexpr std::uintmax_t kMaxIniFileSize = 4 * 1024 * 1024;
+
 // The whole file; empty text for a file that does not exist, nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return std::string();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return std::nullopt;
-    std::string bytes;
-    char buffer[8192];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) return std::nullopt;
-    return bytes;
+    FileReadResult read = readRegularFile(path, kMaxIniFileSize);
+    if (read.status == FileReadStatus::Missing) return std::string();
+    if (!read.read()) return std::nullopt;
+    return std::move(read.bytes);
 }
 
 std::string withCrLf(std::string_view text) {
@@ -149,9 +143,11 @@ std::string IniFile::save(const std::filesystem::path& file) const {
     if (m_document->ini.Save(text) < 0) return "cannot format the file";
     keepFirstLineMeaning(text);
     // The library ends lines the way of the system it runs on; the file is a Windows file.
-    const FileWriteStatus status = writeFileAtomically(file, withCrLf(text));
-    if (status == FileWriteStatus::Written) return {};
-    return status == FileWriteStatus::CannotOpen ? "cannot create a file in the folder" : "cannot write the file";
+    const FileWriteResult result = writeFileAtomically(file, withCrLf(text));
+    if (result.written()) return {};
+    std::string message = result.status == FileWriteStatus::CannotOpen ? "cannot create a file in the folder" : "cannot write the file";
+    if (result.error != 0) message += ": " + systemErrorText(result.error);
+    return message;
 }
 
 }  // namespace tabrin::app

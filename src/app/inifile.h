@@ -16,7 +16,8 @@ public:
     IniFile& operator=(const IniFile&) = delete;
 
     /// Replaces the contents with those of `file`; a file that does not exist gives an empty
-    /// document. Returns false, leaving the document empty, when the file exists but cannot be read.
+    /// document. Returns false, leaving the document empty, when the file exists but cannot be read,
+    /// is no regular file or is larger than any settings file (4 MiB).
     bool load(const std::filesystem::path& file);
 
     /// Sets `value` from the key; leaves it as it is when the key is absent or, for a number, when

@@ -7,6 +7,8 @@
 
 #include "app/cp1251.h"
 #include "app/filedialogport.h"
+#include "app/fileread.h"
+#include "app/filewrite.h"
 #include "app/formattext.h"
 #include "app/messageport.h"
 #include "app/paths.h"
@@ -260,9 +262,11 @@ void ProfileSession::autosaveTick() {
     write();
 }
 
+// Copied through the program's one way of replacing a file, so that an older backup is never left
+// half overwritten. Failures are ignored.
 void ProfileSession::writeBackup() {
-    std::error_code ignored;
-    fs::copy_file(nativePath(m_path), nativePath(backupPath(m_path)), fs::copy_options::overwrite_existing, ignored);
+    const FileReadResult current = readRegularFile(nativePath(m_path), model::kMaxProfileFileSize);
+    if (current.read()) writeFileAtomically(nativePath(backupPath(m_path)), current.bytes);
 }
 
 void ProfileSession::checkExternalChange() {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/cp1251.h"
+#include "app/fileread.h"
 #include "app/filewrite.h"
 
 namespace tabrin::app {
@@ -12,6 +13,8 @@ namespace {
 
 constexpr const char* kRussianAttribute = "RUS";
 constexpr const char* kEnglishAttribute = "ENG";
+// The dictionary grows by the texts it could not translate, but never near this.
+constexpr std::uintmax_t kMaxDictionaryFileSize = 64 * 1024 * 1024;
 
 // pugixml's wide strings are UTF-32 here; the conversions below rely on that.
 static_assert(sizeof(wchar_t) == 4, "pugixml's wide strings must hold whole code points");
@@ -105,12 +108,16 @@ void Translator::loadDictionary(const std::filesystem::path& path, int language)
 
     // The entries are top-level elements with no common root, which pugixml reads as children of
     // the document. A file with no entries at all (even without any element) is a valid empty
-    // dictionary; a file that exists but does not parse is kept away from saveDictionary.
-    const pugi::xml_parse_result result =
-        m_document.load_file(path.c_str(), pugi::parse_default | pugi::parse_declaration | pugi::parse_comments);
-    const bool readable = result || result.status == pugi::status_no_document_element;
-    m_mayWrite = readable || result.status == pugi::status_file_not_found;
-    if (!readable) {
+    // dictionary; a file that exists but cannot be read (no regular file, too large) or does not
+    // parse is kept away from saveDictionary.
+    m_document.reset();
+    const FileReadResult file = readRegularFile(path, kMaxDictionaryFileSize);
+    m_mayWrite = file.status == FileReadStatus::Missing;
+    if (!file.read()) return;
+    const pugi::xml_parse_result result = m_document.load_buffer(
+        file.bytes.data(), file.bytes.size(), pugi::parse_default | pugi::parse_declaration | pugi::parse_comments);
+    m_mayWrite = result || result.status == pugi::status_no_document_element;
+    if (!m_mayWrite) {
         m_document.reset();
         return;
     }
@@ -150,7 +157,7 @@ bool Translator::saveDictionary() {
 
     std::ostringstream text;
     m_document.save(text, "\t", pugi::format_indent, pugi::encoding_utf8);
-    return writeFileAtomically(m_path, text.str()) == FileWriteStatus::Written;
+    return writeFileAtomically(m_path, text.str()).written();
 }
 
 std::optional<std::string> Translator::lookUpOrRecordText(std::uint32_t hash, const std::string& russianUtf8) {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/cp1251.h"
+#include "app/filewrite.h"
 #include "app/messageport.h"
 
 namespace fs = std::filesystem;
@@ -58,6 +59,8 @@ Workspace::Workspace(fs::path folder, int localeLanguage)
       language(settings.englishInterface() ? Language::English : Language::Russian),
       profile(translator, language) {}
 
+Workspace::~Workspace() { setFileWriteNotice({}); }
+
 void Workspace::start() {
     std::error_code ignored;
     if (fs::is_directory(logFolder(), ignored)) {
@@ -65,6 +68,7 @@ void Workspace::start() {
         m_instanceLock = std::make_unique<InstanceLock>(logFolder(), [this] { deleteFilesIn(logFolder()); });
         log.open(logFolder() / "Tabrin4.log");
     }
+    setFileWriteNotice([this](std::string_view line) { log.writeLog(line); });
     translator.loadDictionary(programFolder / "lang_dict.xml", static_cast<int>(language));
 }
 

@@ -24,11 +24,13 @@ public:
     /// Reads the settings file of `programFolder`; `localeLanguage` is the language when the file
     /// names none. The interface language is fixed from then on for the run.
     Workspace(std::filesystem::path programFolder, int localeLanguage);
+    ~Workspace();
 
     /// The start of the run: when the folder "Log" exists, the run registers there for its length;
     /// when no other run of the program folder is registered, every file in it (but names starting
     /// with ".") is deleted. The event log is opened there, a run beside another one adding to the
-    /// shared log. Then the interface dictionary is read.
+    /// shared log; from then on the log tells how a file had to be written unusually (see
+    /// `setFileWriteNotice`). Then the interface dictionary is read.
     void start();
 
     /// The end of the run: writes the settings file (a failure is logged) and the interface

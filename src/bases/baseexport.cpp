@@ -3,13 +3,23 @@
 #include "bases/baseexport.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "app/cp1251.h"
 #include "app/eventlog.h"
+#include "app/filewrite.h"
+#include "app/formattext.h"
 #include "app/paths.h"
 #include "app/settings.h"
 
 namespace tabrin::bases {
+namespace {
+
+constexpr std::string_view kErrorCaption = "Ошибка";
+constexpr std::string_view kCannotWriteFolder = "Не удалось записать в папку '%s'";
+constexpr std::string_view kCannotWriteFile = "Не удалось записать файл '%s'";
+
+}  // namespace
 
 std::string exportFileName(std::string_view vendorToken) {
     std::string name = "coTextBase";
@@ -47,9 +57,9 @@ model::XMLNode buildExportDocument(const TextBase& texts, const SetBase& sets,
 
 bool writeExportFile(const std::filesystem::path& file, const TextBase& texts, const SetBase& sets,
                      std::chrono::system_clock::time_point creationTime,
-                     const ProcessPendingEvents& processPendingEvents) {
+                     const ProcessPendingEvents& processPendingEvents, int* systemError) {
     const model::XMLNode document = buildExportDocument(texts, sets, creationTime, processPendingEvents);
-    return document.writeToFile(file) == model::XMLError::None;
+    return document.writeToFile(file, {}, systemError) == model::XMLError::None;
 }
 
 std::string normaliseFolderArgument(std::string_view argument, bool emptyMeansProgramFolder,
@@ -86,17 +96,27 @@ std::optional<std::string> exportTextsArgument(std::string_view commandLine) {
     return std::string(commandLine.substr(at + kSwitch.size()));
 }
 
-int runExportTexts(std::string_view folderArgument, const std::filesystem::path& programFolder,
-                   app::MessagePort& port) {
+ExportResult runExportTexts(std::string_view folderArgument, const std::filesystem::path& programFolder,
+                            app::MessagePort& port) {
     const std::string folder = normaliseFolderArgument(folderArgument, true, app::pathText(programFolder));
     TextBase texts;
     SetBase sets;
-    if (!texts.load(TextBase::filePath(programFolder), port) || !texts.readCleanly()) return 1;
-    if (!sets.load(SetBase::filePath(programFolder), port) || !sets.readCleanly()) return 1;
+    if (!texts.load(TextBase::filePath(programFolder), port) || !texts.readCleanly()) return ExportResult::BasesUnread;
+    if (!sets.load(SetBase::filePath(programFolder), port) || !sets.readCleanly()) return ExportResult::BasesUnread;
     const app::Settings settings = app::readSettings(app::settingsFilePath(programFolder), 0);
     const std::string fileName = app::pathFromStored(exportFileName(settings.vendorToken));
     const std::filesystem::path file = app::nativePath(folder + fileName);
-    return writeExportFile(file, texts, sets, app::currentTime()) ? 0 : 1;
+    int systemError = 0;
+    if (writeExportFile(file, texts, sets, app::currentTime(), {}, &systemError)) return ExportResult::Written;
+    // A folder that is missing (or is a file) is what a mistyped argument gives: name the folder.
+    const bool noFolder = systemError == ENOENT || systemError == ENOTDIR;
+    const std::string failure = noFolder ? app::formatText(cp1251::fromUtf8(kCannotWriteFolder), {app::shownPath(folder)})
+                                         : app::formatText(cp1251::fromUtf8(kCannotWriteFile), {app::shownPath(file.native())});
+    port.ask({cp1251::fromUtf8(kErrorCaption), failure + (systemError != 0 ? ": " + app::systemErrorText(systemError) : ""),
+              app::MessageButtons::Ok, app::MessageIcon::Error});
+    return ExportResult::NotWritten;
 }
+
+int exitCode(ExportResult result) { return result == ExportResult::Written ? 0 : 1; }
 
 }  // namespace tabrin::bases

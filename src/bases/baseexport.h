@@ -26,10 +26,11 @@ model::XMLNode buildExportDocument(const TextBase& texts, const SetBase& sets,
                                    std::chrono::system_clock::time_point creationTime,
                                    const ProcessPendingEvents& processPendingEvents = {});
 
-/// Writes the export document to `file`; true when the whole file was written.
+/// Writes the export document to `file`; true when the whole file was written. `systemError`
+/// receives the system's error number of a failure.
 bool writeExportFile(const std::filesystem::path& file, const TextBase& texts, const SetBase& sets,
                      std::chrono::system_clock::time_point creationTime,
-                     const ProcessPendingEvents& processPendingEvents = {});
+                     const ProcessPendingEvents& processPendingEvents = {}, int* systemError = nullptr);
 
 /// The folder named by a command-line argument, ending in '/': without quotes and blanks,
 /// relative to `programFolder` unless it starts with '/' or a drive ("D:"). Backslashes count
@@ -42,11 +43,18 @@ std::string normaliseFolderArgument(std::string_view argument, bool emptyMeansPr
 /// returned as given; nothing when the command line does not ask for the export.
 std::optional<std::string> exportTextsArgument(std::string_view commandLine);
 
+enum class ExportResult {
+    Written,
+    BasesUnread,  // a base is missing or unreadable; reading faults were told
+    NotWritten,   // the export file could not be written; told with the system's reason
+};
+
 /// Loads both bases of `programFolder`, and writes the export file named after the vendor token
-/// of the settings file into the folder named by `folderArgument`. Returns the exit code: 0 when
-/// the file was written, 1 when a base is missing or unreadable or the file could not be written.
-/// Reading faults are told through `port`.
-int runExportTexts(std::string_view folderArgument, const std::filesystem::path& programFolder,
-                   app::MessagePort& port);
+/// of the settings file into the folder named by `folderArgument`. Faults are told through `port`.
+ExportResult runExportTexts(std::string_view folderArgument, const std::filesystem::path& programFolder,
+                            app::MessagePort& port);
+
+/// The process exit code of the export: 0 when the file was written, 1 otherwise.
+int exitCode(ExportResult result);
 
 }  // namespace tabrin::bases

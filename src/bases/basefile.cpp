@@ -2,6 +2,7 @@
 #include "bases/basefile.h"
 
 #include "app/cp1251.h"
+#include "app/filewrite.h"
 
 namespace tabrin::bases {
 
@@ -15,9 +16,11 @@ std::optional<BaseSection> openBaseSection(const std::filesystem::path& file, st
 }
 
 model::TOperationResult writeBaseDocument(const model::XMLNode& document, const std::filesystem::path& file) {
-    const model::XMLError error = document.writeToFile(file);
+    int systemError = 0;
+    const model::XMLError error = document.writeToFile(file, {}, &systemError);
     if (error == model::XMLError::None) return {};
-    const std::string message = std::string(model::errorText(error)) + ": " + cp1251::fromUtf8(file.string());
+    std::string message = std::string(model::errorText(error)) + ": " + cp1251::fromUtf8(file.string());
+    if (systemError != 0) message += " (" + app::systemErrorText(systemError) + ")";
     return {static_cast<int>(error), cp1251::toUtf16(message)};
 }
 

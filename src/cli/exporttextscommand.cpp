@@ -16,9 +16,10 @@ int exportTextsCommand(CliContext& context, const std::vector<std::string>& argu
     // Folder names keep their case here: Linux file names are case-sensitive.
     const std::string folder = arguments.empty() ? std::string() : cp1251::fromUtf8(arguments.front());
     app::ConsoleMessagePort port(context.err);
-    const int code = bases::runExportTexts(folder, context.home, port);
-    if (code != 0) context.err << "export-texts: the bases of " << context.home << " could not be exported\n";
-    return code == 0 ? kExitDone : kExitFailed;
+    const bases::ExportResult result = bases::runExportTexts(folder, context.home, port);
+    if (result == bases::ExportResult::BasesUnread)
+        context.err << "export-texts: the bases of " << context.home << " could not be exported\n";
+    return result == bases::ExportResult::Written ? kExitDone : kExitFailed;
 }
 
 }  // namespace tabrin::cli

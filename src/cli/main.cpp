@@ -1,11 +1,13 @@
 // tabrin4-cli: the program's generators and exports without a window.
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/cp1251.h"
+#include "app/filewrite.h"
 #include "app/localelanguage.h"
 #include "app/paths.h"
 #include "cli/clicontext.h"
@@ -101,7 +103,14 @@ int main(int argc, char* argv[]) {
 
     const std::string& name = options->rest.front();
     for (const cli::Command& command : kCommands) {
-        if (name == command.name) return command.run(context, {options->rest.begin() + 1, options->rest.end()});
+        if (name != command.name) continue;
+        app::setFileWriteNotice([&name](std::string_view line) { std::cerr << name << ": " << cp1251::toUtf8(line) << '\n'; });
+        try {
+            return command.run(context, {options->rest.begin() + 1, options->rest.end()});
+        } catch (const std::bad_alloc&) {
+            std::cerr << name << ": Unable to allocate memory\n";
+            return cli::kExitFailed;
+        }
     }
     std::cerr << "unknown command: " << name << '\n';
     printUsage(std::cerr);

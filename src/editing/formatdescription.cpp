@@ -46,7 +46,8 @@ std::string describeFormat(const model::DictObject& o, const UnitLists& lists, a
     if (o.Type == "IQ") {
         std::string text = prefix + tr("Q-тип.") + signLetter(o.Signed) + o.Size + " ";
         if (o.Size == "16" || o.Size == "32") {
-            text += std::to_string(std::stoi(o.Size) - o.QValue) + "," + std::to_string(o.QValue);
+            // Wide enough for any QValue a file may hold.
+            text += std::to_string(std::stoll(o.Size) - o.QValue) + "," + std::to_string(o.QValue);
         }
         return text + tr(" м.к.№") + scaleNumber(o.ScaleNum);
     }
@@ -67,7 +68,7 @@ std::string describeFormat(const model::DictObject& o, const UnitLists& lists, a
         else if (o.Visualization == "Dec") visualization = tr("10-ич. ");
         else if (o.Visualization == "Hex") visualization = tr("16-ич. ");
         return prefix + tr("Бит.") + visualization + model::numberToHexText(static_cast<std::uint32_t>(o.StartBit), 1) +
-               "-" + model::numberToHexText(static_cast<std::uint32_t>(o.StartBit + o.Length - 1), 1);
+               "-" + model::numberToHexText(static_cast<std::uint32_t>(o.StartBit) + static_cast<std::uint32_t>(o.Length) - 1, 1);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // A memory resource that hands out memory from fixed-size chunks and frees them all at once.
 #include "model/chunkarena.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -20,6 +21,8 @@ void* ChunkArena::do_allocate(std::size_t bytes, std::size_t alignment) {
     }
     // A request larger than a chunk gets a block of its own; the current chunk stays in use.
     const std::size_t size = bytes + alignment > kChunkSize ? bytes + alignment : kChunkSize;
+    // Room first, so that keeping the chunk cannot fail and lose it.
+    if (m_chunks.size() == m_chunks.capacity()) m_chunks.reserve(std::max<std::size_t>(16, 2 * m_chunks.size()));
     void* chunk = std::malloc(size);
     if (!chunk) throw std::bad_alloc();
     m_chunks.push_back(chunk);

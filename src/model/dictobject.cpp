@@ -1,6 +1,8 @@
 // One object of a CANopen dictionary: its format word, order and `obj_` element.
 #include "model/dictobject.h"
 
+#include <cstdint>
+
 #include "app/cp1251.h"
 #include "app/integertext.h"
 #include "app/translator.h"
@@ -17,32 +19,41 @@ constexpr std::size_t kIndexLength = 5;
 
 TOperationResult noNode() { return {1, u"Null pointer to XML node"}; }
 
-int accessWord(const std::string& dataType) {
+// The fields hold whatever 32-bit number the file gave, however absurd (a ScaleNum of 2147483647);
+// the word is summed modulo 2^32, as 32-bit arithmetic always summed it, and never overflows.
+std::uint32_t field(int value) { return static_cast<std::uint32_t>(value); }
+
+std::uint32_t accessWord(const std::string& dataType) {
     if (dataType == "Secret") return 0xC000;
     if (dataType == "Protected") return 0x8000;
     if (dataType == "Editable") return 0x4000;
     return 0;
 }
 
-int visualizationNumber(const std::string& visualization) {
+std::uint32_t visualizationNumber(const std::string& visualization) {
     if (visualization == "Bin") return 1;
     if (visualization == "Dec") return 2;
     if (visualization == "Hex") return 3;
     return 0;
 }
 
-int typeWord(const DictObject& o) {
-    if (o.Type == "Bit") return 0x2000 + visualizationNumber(o.Visualization) * 0x100 + o.Length * 16 + o.StartBit;
+std::uint32_t typeWord(const DictObject& o) {
+    if (o.Type == "Bit") {
+        return 0x2000 + visualizationNumber(o.Visualization) * 0x100 + field(o.Length) * 16 + field(o.StartBit);
+    }
     if (o.Type == "StandartNum") {
-        const int size = o.Size == "32" ? 0x0400 : o.Size == "16" ? 0x0200 : 0;
+        const std::uint32_t size = o.Size == "32" ? 0x0400 : o.Size == "16" ? 0x0200 : 0;
         return 0x0800 + (o.Signed == "true" ? 0x0100 : 0) + size;
     }
     if (o.Type == "IQ") {
-        return 0x1000 + (o.Size == "32" ? 0x0400 : 0) + (o.Signed == "false" ? 0x0800 : 0) + o.ScaleNum * 32 + o.QValue;
+        return 0x1000 + (o.Size == "32" ? 0x0400 : 0) + (o.Signed == "false" ? 0x0800 : 0) + field(o.ScaleNum) * 32 +
+               field(o.QValue);
     }
     if (o.Type == "Float") {
-        if (o.FloatType == "Relative") return 0x3000 + 0x0800 + o.ScaleNum;
-        if (o.FloatType == "Absolute") return 0x3000 + o.NumOfFloat * 512 + o.Prefix * 64 + o.Units;
+        if (o.FloatType == "Relative") return 0x3000 + 0x0800 + field(o.ScaleNum);
+        if (o.FloatType == "Absolute") {
+            return 0x3000 + field(o.NumOfFloat) * 512 + field(o.Prefix) * 64 + field(o.Units);
+        }
         return 0x3000;
     }
     return 0;
@@ -64,7 +75,9 @@ void addIntegerAttribute(XMLNode& node, std::string_view name, int value) {
 
 }  // namespace
 
-int formatWord(const DictObject& object) { return accessWord(object.DataType) + typeWord(object); }
+int formatWord(const DictObject& object) {
+    return static_cast<int>(accessWord(object.DataType) + typeWord(object));  // the 32-bit pattern, as a signed number
+}
 
 void takeScaleCoefficient(DictObject& object, std::span<const ScaleNumber> scaleNumbers) {
     const std::uint32_t index = hexTextToNumber(object.index);

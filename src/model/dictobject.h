@@ -83,7 +83,8 @@ struct DictObject {
     bool operator==(const DictObject&) const = default;
 };
 
-/// The format word of the object's access type and format attributes.
+/// The format word of the object's access type and format attributes. Fields out of their ranges
+/// add what they hold; the sum is taken modulo 2^32 and given as a signed 32-bit number.
 int formatWord(const DictObject& object);
 
 /// A scale-coefficient object (index 2100h + k, k a position of `scaleNumbers`) takes its default

@@ -2,8 +2,8 @@
 // profile and further configurations, with the view of the current configuration.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
-#include <ios>
 #include <string>
 #include <vector>
 
@@ -31,7 +31,7 @@ struct SubProfile {
 /// The largest profile read from standard input.
 inline constexpr std::size_t kStdinBufferSize = 0x200000;
 /// Files beyond this size are refused as if memory ran out: no profile comes near it.
-inline constexpr std::streamoff kMaxProfileFileSize = std::streamoff(1) << 30;
+inline constexpr std::uintmax_t kMaxProfileFileSize = std::uintmax_t(1) << 30;
 
 class Profile {
 public:
@@ -49,9 +49,11 @@ public:
     int CurrSubProfile = 0;
 
     void reset();
-    /// `reset`, `readFile` and, when the file was read, `parse`.
+    /// `reset`, `readFile` and, when the file was read, `parse`. Running out of memory on the way
+    /// gives code 3, "Unable to allocate memory", with the profile reset.
     TOperationResult load(const std::filesystem::path& file);
-    /// Reads the whole file (or standard input for the path "stdin") into `text`.
+    /// Reads the whole file (or standard input for the path "stdin") into `text`; only a regular
+    /// file is read. A UTF-8 text is converted to Windows-1251, or refused when it cannot be.
     TOperationResult readFile(const std::filesystem::path& file);
     /// Builds the settings, scale table and configurations from `text`.
     TOperationResult parse();

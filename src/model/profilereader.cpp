@@ -1,17 +1,20 @@
 // Reading a profile: the file (or standard input) and its settings, scale table and configurations.
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <new>
 
 #include "app/cp1251.h"
+#include "app/fileread.h"
 #include "app/integertext.h"
 #include "app/translator.h"
 #include "model/numbertext.h"
 #include "model/profile.h"
+#include "model/profileencoding.h"
 
 namespace tabrin::model {
 namespace {
+
+const TOperationResult kNoMemory{3, u"Unable to allocate memory"};
 
 std::string readText(const XMLNode& node, std::string_view name) { return node.attributeText(name); }
 
@@ -43,35 +46,42 @@ TOperationResult readStandardInput(std::string& text) {
 
 TOperationResult Profile::load(const std::filesystem::path& file) {
     reset();
-    if (readFile(file).ok()) parse();
+    // A profile too large for the memory left fails like one too large to read.
+    try {
+        if (readFile(file).ok()) parse();
+    } catch (const std::bad_alloc&) {
+        reset();
+        outcome = kNoMemory;
+    }
     return outcome;
 }
 
 TOperationResult Profile::readFile(const std::filesystem::path& file) {
     text.clear();
     path = file.string();
-    if (file == "stdin") return outcome = readStandardInput(text);
-
-    std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
-    const std::string shown = cp1251::fromUtf8((ec ? file : absolute).string());
-    std::ifstream stream(absolute, std::ios::binary);
-    if (!stream || std::filesystem::is_directory(absolute, ec)) {
-        return outcome = TOperationResult::fromText(2, "Can't open file '" + shown + "' to read profile");
+    std::string shown = "stdin";
+    if (file == "stdin") {
+        if (const TOperationResult input = readStandardInput(text); !input.ok()) return outcome = input;
+    } else {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
+        shown = cp1251::fromUtf8((ec ? file : absolute).string());
+        app::FileReadResult read = app::readRegularFile(absolute, kMaxProfileFileSize);
+        switch (read.status) {
+        case app::FileReadStatus::Read: text = std::move(read.bytes); break;
+        case app::FileReadStatus::TooLarge:
+        case app::FileReadStatus::NoMemory: return outcome = kNoMemory;
+        case app::FileReadStatus::CannotRead:
+            return outcome = TOperationResult::fromText(4, "Error reading profile '" + shown + "'");
+        case app::FileReadStatus::Missing:
+        case app::FileReadStatus::CannotOpen:
+        case app::FileReadStatus::NotRegular:
+            return outcome = TOperationResult::fromText(2, "Can't open file '" + shown + "' to read profile");
+        }
     }
-    stream.seekg(0, std::ios::end);
-    const std::streamoff size = stream.tellg();
-    if (size < 0) return outcome = TOperationResult::fromText(4, "Error reading profile '" + shown + "'");
-    if (size > kMaxProfileFileSize) return outcome = {3, u"Unable to allocate memory"};
-    try {
-        text.resize(static_cast<std::size_t>(size));
-    } catch (const std::bad_alloc&) {
-        return outcome = {3, u"Unable to allocate memory"};
-    }
-    stream.seekg(0);
-    if (!stream.read(text.data(), size)) {
+    if (std::optional<std::u16string> refusal = convertUtf8Profile(text, shown)) {
         text.clear();
-        return outcome = TOperationResult::fromText(4, "Error reading profile '" + shown + "'");
+        return outcome = {4, std::move(*refusal)};
     }
     return outcome = {};
 }

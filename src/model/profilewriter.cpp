@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/cp1251.h"
+#include "app/filewrite.h"
 #include "app/integertext.h"
 #include "app/version.h"
 #include "model/profile.h"
@@ -104,10 +105,12 @@ TOperationResult Profile::save(const std::filesystem::path& file, const bases::S
     }
     rebuildView();  // writing sorted the configurations under the view
 
-    const XMLError error = document.writeToFile(file);
+    int systemError = 0;
+    const XMLError error = document.writeToFile(file, {}, &systemError);
     if (error != XMLError::None) {
-        return outcome = TOperationResult::fromText(
-            6, "Function 'XMLNode::writeToFile' returned error: " + std::to_string(static_cast<int>(error)));
+        std::string message = "Function 'XMLNode::writeToFile' returned error: " + std::to_string(static_cast<int>(error));
+        if (systemError != 0) message += " (" + app::systemErrorText(systemError) + ")";
+        return outcome = TOperationResult::fromText(6, message);
     }
     return outcome = {};
 }

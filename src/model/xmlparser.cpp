@@ -5,9 +5,9 @@
 #include <array>
 #include <atomic>
 #include <cstdio>
-#include <fstream>
 
 #include "app/cp1251.h"
+#include "app/fileread.h"
 #include "app/filewrite.h"
 #include "model/xmlnodedata.h"
 
@@ -110,18 +110,12 @@ XMLNode XMLNode::parseFile(const std::filesystem::path& path, std::string_view f
     XMLResults local;
     XMLResults& outcome = results ? *results : local;
     outcome = {};
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    std::error_code ec;
-    if (!file || std::filesystem::is_directory(path, ec)) {
+    app::FileReadResult read = app::readRegularFile(path, kMaxDocumentFileSize);
+    if (!read.read()) {
         outcome.error = XMLError::FileNotFound;
         return {};
     }
-    std::string bytes(static_cast<std::size_t>(file.tellg()), '\0');
-    file.seekg(0);
-    if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-        outcome.error = XMLError::FileNotFound;
-        return {};
-    }
+    std::string& bytes = read.bytes;
     if (bytes.empty()) {
         outcome.error = XMLError::Empty;
         return {};
@@ -229,7 +223,7 @@ std::string XMLNode::createXMLString(bool formatted) const {
     return out;
 }
 
-XMLError XMLNode::writeToFile(const std::filesystem::path& path, std::string_view encoding) const {
+XMLError XMLNode::writeToFile(const std::filesystem::path& path, std::string_view encoding, int* systemError) const {
     const bool isDocument = m_node && m_node->name.empty() && !m_node->isDeclaration;
     const NodeData* declaration = nullptr;
     if (isDocument && !m_node->contents.empty() && m_node->contents.front().kind == NodeData::ContentKind::Child) {
@@ -251,7 +245,9 @@ XMLError XMLNode::writeToFile(const std::filesystem::path& path, std::string_vie
         else out += headerLine("ISO-8859-1");
     }
     out += createXMLString(true);
-    switch (app::writeFileAtomically(path, out)) {
+    const app::FileWriteResult written = app::writeFileAtomically(path, out);
+    if (systemError) *systemError = written.error;
+    switch (written.status) {
     case app::FileWriteStatus::Written: return XMLError::None;
     case app::FileWriteStatus::CannotOpen: return XMLError::CannotOpenWriteFile;
     case app::FileWriteStatus::CannotWrite: return XMLError::CannotWriteFile;

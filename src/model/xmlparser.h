@@ -2,6 +2,7 @@
 // written back as formatted text, with the bytes passed through unchanged.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -51,6 +52,9 @@ void setCharacterMode(CharacterMode mode);
 /// The mode a file's first bytes call for; texts shorter than 25 bytes keep `current`.
 CharacterMode guessCharacterMode(std::string_view text, CharacterMode current);
 
+/// The largest file `parseFile` reads; larger ones count as not found.
+inline constexpr std::uintmax_t kMaxDocumentFileSize = std::uintmax_t(1) << 30;
+
 /// Deepest element nesting a document may have; deeper input is refused as an unexpected token.
 inline constexpr int kMaxNestingDepth = 2048;
 
@@ -77,6 +81,7 @@ public:
     /// Parses `text`. With `firstTag`, the result is that element, which must be the first
     /// top-level element (declarations before it are allowed).
     static XMLNode parseString(std::string text, std::string_view firstTag = {}, XMLResults* results = nullptr);
+    /// Parses a regular file; anything else (a pipe, a device) counts as not found.
     static XMLNode parseFile(const std::filesystem::path& path, std::string_view firstTag = {},
                              XMLResults* results = nullptr);
 
@@ -118,7 +123,9 @@ public:
 
     /// Writes the tree to `path` (replacing the file only when the whole write succeeded).
     /// A declaration is put first unless the tree starts with one; `encoding` names it.
-    XMLError writeToFile(const std::filesystem::path& path, std::string_view encoding = {}) const;
+    /// `systemError` receives the system's error number of a failure (0 when there is none).
+    XMLError writeToFile(const std::filesystem::path& path, std::string_view encoding = {},
+                         int* systemError = nullptr) const;
 
 private:
     XMLNode(std::shared_ptr<XMLDocument> document, NodeData* node);

@@ -2,7 +2,6 @@
 // text shown and the file written.
 #include "panel/panelfile.h"
 
-#include <cerrno>
 #include <exception>
 
 #include "app/cp1251.h"
@@ -38,10 +37,10 @@ std::vector<std::string> fileLines(PanelType type, const PanelWorkingSets& worki
 GenerationResult delivered(const std::vector<std::string>& lines, const std::filesystem::path& outputFile,
                            const PanelEnvironment& environment) {
     GenerationResult result{GenerationStatus::Generated, joinedLines(lines)};
-    if (outputFile.empty() || app::writeFileAtomically(outputFile, result.text) == app::FileWriteStatus::Written) {
-        return result;
-    }
-    const std::string reason = app::systemErrorText(errno);
+    if (outputFile.empty()) return result;
+    const app::FileWriteResult written = app::writeFileAtomically(outputFile, result.text);
+    if (written.written()) return result;
+    const std::string reason = app::systemErrorText(written.error);
     const std::string pattern =
         environment.translator.translateText(cp1251::fromUtf8("Не удалось записать файл '%s'."));
     tellGenerationStopped(environment.port, environment.translator,

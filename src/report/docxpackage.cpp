@@ -128,9 +128,9 @@ std::optional<std::string> docxPackage(const Document& document) {
     return readWhole(buffer.get());
 }
 
-app::FileWriteStatus writeDocx(const Document& document, const std::filesystem::path& file) {
+app::FileWriteResult writeDocx(const Document& document, const std::filesystem::path& file) {
     const std::optional<std::string> package = docxPackage(document);
-    if (!package) return app::FileWriteStatus::CannotWrite;
+    if (!package) return {app::FileWriteStatus::CannotWrite, 0};
     return app::writeFileAtomically(file, *package);
 }
 

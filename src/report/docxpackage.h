@@ -16,6 +16,6 @@ namespace tabrin::report {
 std::optional<std::string> docxPackage(const Document& document);
 
 /// Writes the package to `file`, replacing it only when the whole package was written.
-app::FileWriteStatus writeDocx(const Document& document, const std::filesystem::path& file);
+app::FileWriteResult writeDocx(const Document& document, const std::filesystem::path& file);
 
 }  // namespace tabrin::report

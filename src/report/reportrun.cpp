@@ -100,7 +100,7 @@ ReportStatus writeReport(const ReportContent& content, const std::filesystem::pa
                          const ProgressCallback& progress) {
     DocumentWriter writer;
     if (!fillReportDocument(content, writer, std::move(stop), progress)) return ReportStatus::Stopped;
-    return writeDocx(writer.document(), file) == app::FileWriteStatus::Written ? ReportStatus::Written
+    return writeDocx(writer.document(), file).written() ? ReportStatus::Written
                                                                                : ReportStatus::CannotWrite;
 }
 

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <system_error>
 
@@ -45,7 +46,7 @@ int main(int argc, char* argv[]) {
     const std::optional<std::string> exportFolder = bases::exportTextsArgument(app::commandLineText(argc, argv));
     if (exportFolder) {
         app::ConsoleMessagePort port(std::cerr);
-        return bases::runExportTexts(*exportFolder, app::programFolder(argv[0]), port);
+        return bases::exitCode(bases::runExportTexts(*exportFolder, app::programFolder(argv[0]), port));
     }
     if (const std::optional<int> exitCode = answerSwitches(argc, argv)) return *exitCode;
 
@@ -65,6 +66,8 @@ int main(int argc, char* argv[]) {
         mainWindow.show();
         application.exec();
         application.setExceptionHandling(&port, nullptr);
+    } catch (const std::bad_alloc&) {
+        application.showException("Unable to allocate memory");
     } catch (const std::exception& exception) {
         application.showException(exception.what());
     } catch (...) {

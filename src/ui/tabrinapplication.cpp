@@ -3,6 +3,7 @@
 #include "ui/tabrinapplication.h"
 
 #include <exception>
+#include <new>
 #include <string>
 
 #include "app/cp1251.h"
@@ -22,6 +23,8 @@ void TabrinApplication::setExceptionHandling(app::MessagePort* port, app::EventL
 bool TabrinApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+        showException("Unable to allocate memory");
     } catch (const std::exception& exception) {
         showException(exception.what());
     } catch (...) {

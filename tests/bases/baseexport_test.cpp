@@ -105,13 +105,12 @@ protected:
 };
 
 TEST_F(ExportCommand, WritesIntoTheFolderWithTheTokenOfTheSettings) {
-    EXPECT_EQ(runExportTexts("", m_home.path(), m_port), 0);
+    EXPECT_EQ(runExportTexts("", m_home.path(), m_port), ExportResult::Written);
     EXPECT_TRUE(std::filesystem::exists(m_home.path() / "coTextBase.xml"));
 
     test::writeFile(m_home.path() / "Tabrin4.INI", "[Options]\r\nVendorToken=5C3E91D7\r\n");
-    EXPECT_EQ(runExportTexts("out", m_home.path(), m_port), 1);  // the folder does not exist
     std::filesystem::create_directory(m_home.path() / "out");
-    EXPECT_EQ(runExportTexts("out", m_home.path(), m_port), 0);
+    EXPECT_EQ(runExportTexts("out", m_home.path(), m_port), ExportResult::Written);
     const std::string written = test::readFile(m_home.path() / "out" / "coTextBase_5C3E91D7.xml");
     EXPECT_NE(written.find("<param name=\"a\" ShortText=\"\" EngText=\"\" textid=\"1\" sets=\"-1\"/>"), std::string::npos);
     EXPECT_NE(written.find("<enum id=\"5\"/>"), std::string::npos);
@@ -124,17 +123,35 @@ TEST_F(ExportCommand, HomeAndFolderOutsideWindows1251) {
     std::filesystem::copy(TextBase::filePath(m_home.path()), TextBase::filePath(home));
     std::filesystem::copy(SetBase::filePath(m_home.path()), SetBase::filePath(home));
     std::filesystem::create_directory(home / "Ausgabe für Jörg");
-    EXPECT_EQ(runExportTexts(" \"Ausgabe für Jörg\"", home, m_port), 0);
+    EXPECT_EQ(runExportTexts(" \"Ausgabe für Jörg\"", home, m_port), ExportResult::Written);
     EXPECT_TRUE(std::filesystem::exists(home / "Ausgabe für Jörg" / "coTextBase.xml"));
+}
+
+TEST_F(ExportCommand, NamesTheFolderThatCannotBeWritten) {
+    const std::string folder = m_home.path().string() + "/out/";
+    EXPECT_EQ(runExportTexts("out", m_home.path(), m_port), ExportResult::NotWritten);
+    EXPECT_EQ(exitCode(ExportResult::NotWritten), 1);
+    ASSERT_EQ(m_port.asked().size(), 1u);
+    EXPECT_EQ(m_port.asked()[0].caption, test::w("Ошибка"));
+    EXPECT_EQ(m_port.asked()[0].text,
+              test::w("Не удалось записать в папку '" + folder + "': No such file or directory"));
+
+    std::filesystem::create_directory(m_home.path() / "out");
+    std::filesystem::create_directory(m_home.path() / "out" / "coTextBase.xml");
+    EXPECT_EQ(runExportTexts("out", m_home.path(), m_port), ExportResult::NotWritten);
+    ASSERT_EQ(m_port.asked().size(), 2u);
+    EXPECT_EQ(m_port.asked()[1].text,
+              test::w("Не удалось записать файл '" + folder + "coTextBase.xml': Is a directory"));
 }
 
 TEST_F(ExportCommand, FailsWithoutABaseOrWithAnUnreadableOne) {
     std::filesystem::remove(SetBase::filePath(m_home.path()));
-    EXPECT_EQ(runExportTexts("", m_home.path(), m_port), 1);
+    EXPECT_EQ(runExportTexts("", m_home.path(), m_port), ExportResult::BasesUnread);
+    EXPECT_EQ(exitCode(ExportResult::BasesUnread), 1);
     EXPECT_FALSE(std::filesystem::exists(m_home.path() / "coTextBase.xml"));
 
     test::writeFile(SetBase::filePath(m_home.path()), "<root><Sets>");
-    EXPECT_EQ(runExportTexts("", m_home.path(), m_port), 1);
+    EXPECT_EQ(runExportTexts("", m_home.path(), m_port), ExportResult::BasesUnread);
     EXPECT_FALSE(std::filesystem::exists(m_home.path() / "coTextBase.xml"));
     EXPECT_EQ(m_port.asked().size(), 1u);
 }

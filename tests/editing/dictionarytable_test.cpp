@@ -1,6 +1,8 @@
 // The dictionary table's cells: format descriptions, value display modes, groups, filters, colours.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "app/floattext.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
@@ -67,6 +69,10 @@ TEST(FormatDescription, EveryType) {
         w("P.Бит.16-ич. 8h-Bh"));
     add("whole word", [](auto& o) { o.Type = "Bit"; o.Visualization = "Text"; o.StartBit = 0; o.Length = 16; }, w("R.Бит.текст. 0h-Fh"));
     add("high bits", [](auto& o) { o.Type = "Bit"; o.Visualization = "Bin"; o.StartBit = 12; o.Length = 8; }, w("R.Бит.2-ич. Ch-13h"));
+    add("smallest Q value", [](auto& o) { o.Type = "IQ"; o.Signed = "true"; o.Size = "16"; o.QValue = INT_MIN; },
+        w("R.Q-тип.I16 2147483664,-2147483648 м.к.№00h"));
+    add("largest bit field", [](auto& o) { o.Type = "Bit"; o.Visualization = "Hex"; o.StartBit = INT_MAX; o.Length = INT_MAX; },
+        w("R.Бит.16-ич. 7FFFFFFFh-FFFFFFFDh"));
     add("root", [](auto& o) { o.Type = "Root"; }, w("Корневой"));
     add("format not a number", [](auto& o) { o.format = "x"; }, w("не задан"));
     add("unknown type", [](auto& o) { o.Type = "Odd"; }, "");

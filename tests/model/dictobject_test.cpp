@@ -43,6 +43,21 @@ TEST(FormatWord, FromTheElement) {
          0x0800},
         {"unknown texts add nothing", "<obj_3000h.00h DataType=\"Odd\"><format Type=\"Odd\"/></obj_3000h.00h>", 0},
         {"root", "<obj_3000h.00h><format Type=\"Root\" Size=\"32\"/></obj_3000h.00h>", 0},
+        // Absurd fields add what they hold, summed modulo 2^32: no signed overflow.
+        {"largest ScaleNum", "<obj_3000h.00h><format Type=\"IQ\" Size=\"16\" Signed=\"true\" QValue=\"0\" ScaleNum=\"2147483647\"/></obj_3000h.00h>",
+         4064},
+        {"largest bit length and start",
+         "<obj_3000h.00h><format Type=\"Bit\" Visualization=\"Hex\" Length=\"2147483647\" StartBit=\"2147483647\"/></obj_3000h.00h>",
+         -2147474705},
+        {"largest absolute float fields",
+         "<obj_3000h.00h DataType=\"Secret\"><format Type=\"Float\" FloatType=\"Absolute\" NumOfFloat=\"2147483647\" "
+         "Prefix=\"2147483647\" Units=\"2147483647\"/></obj_3000h.00h>",
+         -2147422785},
+        {"smallest ScaleNum", "<obj_3000h.00h><format Type=\"Float\" FloatType=\"Relative\" ScaleNum=\"-2147483648\"/></obj_3000h.00h>",
+         -2147469312},
+        {"ScaleNum beyond 32 bits reads as 0",
+         "<obj_3000h.00h><format Type=\"Float\" FloatType=\"Relative\" ScaleNum=\"4294967296\"/></obj_3000h.00h>",
+         0x3000 + 0x0800},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -3,13 +3,13 @@
 
 #include <sys/stat.h>
 
-#include <csignal>
 #include <cstdio>
-#include <thread>
 
+#include "app/cp1251.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "model/profile.h"
+#include "support/ordinaryuser.h"
 #include "support/tempfolder.h"
 #include "support/utf8.h"
 
@@ -289,14 +289,54 @@ TEST_F(ProfileTest, FileFaults) {
     EXPECT_EQ(tooBig.code, 3);
     EXPECT_EQ(tooBig.message, u"Unable to allocate memory");
 
-    const auto pipe = m_folder.path() / "pipe.xml";  // a pipe has no size to read up to
+    // Only regular files are read: a pipe without a writer is not waited for, a device not read
+    // without end.
+    const auto pipe = m_folder.path() / "pipe.xml";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    std::signal(SIGPIPE, SIG_IGN);  // the reader gives up before the writer has written
-    std::thread writer([&] { test::writeFile(pipe, "<root/>"); });
-    const TOperationResult shortRead = m_profile.load(pipe);
-    writer.join();
-    EXPECT_EQ(shortRead.code, 4);
-    EXPECT_EQ(shortRead.message, cp1251::toUtf16("Error reading profile '" + pipe.string() + "'"));
+    for (const std::filesystem::path& special : {pipe, std::filesystem::path("/dev/zero"), m_folder.path()}) {
+        SCOPED_TRACE(special.string());
+        const TOperationResult refused = m_profile.load(special);
+        EXPECT_EQ(refused.code, 2);
+        EXPECT_EQ(refused.message, cp1251::toUtf16("Can't open file '" + special.string() + "' to read profile"));
+    }
+}
+
+TEST_F(ProfileTest, FileEncodings) {
+    const std::filesystem::path folder = TEST_DATA_DIR "/profiles";
+    struct Row {
+        const char* file;
+        int code;
+        std::string name;  // of the first object, when the file was read
+        std::u16string message;
+    };
+    const auto shown = [&](const char* file) { return cp1251::toUtf16((folder / file).string()); };
+    const Row rows[] = {
+        {"utf8-declared.xml", 0, w("Скорость «ротора» — №1"), u""},
+        {"utf8-bom.xml", 0, w("Ток"), u""},
+        {"cp1251-utf8-lookalike.xml", 0, "\xD0\xA2", u""},  // declared windows-1251: taken byte for byte
+        {"utf8-latin.xml", 4, "",
+         u"The profile '" + shown("utf8-latin.xml") +
+             u"' is UTF-8 text and holds the character 'é' (U+00E9) on line 6, which Windows-1251 cannot hold"},
+        {"utf8-malformed.xml", 4, "",
+         u"The profile '" + shown("utf8-malformed.xml") + u"' is UTF-8 text but holds a byte that is not UTF-8 on line 4"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        const TOperationResult result = m_profile.load(folder / row.file);
+        EXPECT_EQ(result.code, row.code);
+        EXPECT_EQ(result.message, row.message);
+        if (row.code != 0) continue;
+        ASSERT_FALSE(m_profile.configurations.at(0).objects.empty());
+        EXPECT_EQ(m_profile.configurations[0].objects[0].name, row.name);
+    }
+
+    // Saved again, the text is what the declaration says.
+    ASSERT_EQ(m_profile.load(folder / "utf8-declared.xml").code, 0);
+    const auto saved = m_folder.path() / "saved.xml";
+    ASSERT_EQ(m_profile.save(saved, m_sets).code, 0);
+    const std::string bytes = test::readFile(saved);
+    EXPECT_TRUE(bytes.starts_with("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<root"));
+    EXPECT_NE(bytes.find("name=\"" + w("Скорость «ротора» — №1") + "\""), std::string::npos);
 }
 
 TEST_F(ProfileTest, StandardInputLimit) {
@@ -337,7 +377,18 @@ TEST_F(ProfileTest, SavingFaults) {
     m_profile.deleteObject("12600h", "01h", 0);
     const TOperationResult noFolder = m_profile.save(m_folder.path() / "none" / "p.xml", m_sets);
     EXPECT_EQ(noFolder.code, 6);
-    EXPECT_EQ(noFolder.message, u"Function 'XMLNode::writeToFile' returned error: 14");
+    EXPECT_EQ(noFolder.message, u"Function 'XMLNode::writeToFile' returned error: 14 (No such file or directory)");
+
+    // A read-only profile stays protected, though its folder would allow replacing it.
+    std::filesystem::permissions(m_folder.path(), static_cast<std::filesystem::perms>(0777));
+    std::filesystem::permissions(path, static_cast<std::filesystem::perms>(0444));
+    test::giveToOrdinaryUser(path);
+    TOperationResult readOnly;
+    if (!test::runAsOrdinaryUser([&] { readOnly = m_profile.save(path, m_sets); }))
+        GTEST_SKIP() << "cannot run as an ordinary user here";
+    EXPECT_EQ(readOnly.code, 6);
+    EXPECT_EQ(readOnly.message, u"Function 'XMLNode::writeToFile' returned error: 14 (Permission denied)");
+    EXPECT_EQ(test::readFile(path), "old");
 }
 
 }  // namespace
