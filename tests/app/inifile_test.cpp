@@ -1,6 +1,8 @@
 // INI files of Windows-1251 bytes: reading values, keeping what is unknown, CR LF line ends.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -131,6 +133,24 @@ TEST(IniFile, UnreadableFileAndFailedSave) {
     EXPECT_NE(ini.save(folder.path() / "Missing" / "a.ini"), "");
     EXPECT_NE(ini.save(directory), "");
     EXPECT_TRUE(std::filesystem::is_directory(directory));
+}
+
+TEST(IniFile, OnlyRegularFilesOfASettingsFileSizeAreRead) {
+    test::TempFolder folder;
+    const auto pipe = folder.path() / "pipe.ini";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto zero = folder.path() / "zero.ini";
+    std::filesystem::create_symlink("/dev/zero", zero);
+    const auto large = folder.path() / "large.ini";
+    test::writeFile(large, "[Main]\r\nUser=a\r\n" + std::string(4 * 1024 * 1024, ';'));
+    for (const auto& path : {pipe, zero, large}) {
+        SCOPED_TRACE(path.filename().string());
+        IniFile ini;
+        EXPECT_FALSE(ini.load(path));  // at once: a pipe without a writer is not waited for
+        std::string user = "unset";
+        ini.get("Main", "User", user);
+        EXPECT_EQ(user, "unset");
+    }
 }
 
 }  // namespace

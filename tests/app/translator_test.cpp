@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <pugixml.hpp>
+#include <sys/stat.h>
 
 #include <ostream>
 
@@ -294,6 +295,23 @@ TEST_F(TranslatorTest, NothingIsWrittenWithoutADictionaryPathOrWhereTheFolderIsM
     translator.translateText(w("Пуск"));
     EXPECT_FALSE(translator.saveDictionary());
     EXPECT_FALSE(std::filesystem::exists(inMissingFolder));
+}
+
+TEST_F(TranslatorTest, ADictionaryThatIsNoRegularFileIsNeitherReadNorWritten) {
+    const auto pipe = folder.path() / "pipe.xml";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto zero = folder.path() / "zero.xml";
+    std::filesystem::create_symlink("/dev/zero", zero);
+    for (const auto& path : {pipe, zero}) {
+        SCOPED_TRACE(path.filename().string());
+        Translator translator;
+        translator.loadDictionary(path, kEnglish);  // at once, without filling the memory
+        EXPECT_EQ(translator.translateText(w("Пуск")), w("Пуск"));
+        EXPECT_FALSE(translator.saveDictionary());
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 }  // namespace

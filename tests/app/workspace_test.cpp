@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "app/cp1251.h"
+#include "app/filewrite.h"
 #include "app/workspace.h"
+#include "support/ordinaryuser.h"
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
 #include "support/utf8.h"
@@ -91,6 +93,38 @@ TEST(WorkspaceStart, TheFirstRunAfterAllOthersEndedEmptiesTheLogFolder) {
     later.start();
     EXPECT_FALSE(fs::exists(logFolder / "drive_1.xml"));
     EXPECT_EQ(test::readFile(logFolder / "Tabrin4.log"), "");
+}
+
+TEST(WorkspaceStart, TheLogTellsOfAFileWrittenInPlace) {
+    const test::TempFolder program;
+    fs::permissions(program.path(), static_cast<fs::perms>(0755));
+    fs::create_directory(program.path() / "Log");
+    const fs::path shared = program.path() / "shared";
+    test::writeFile(shared / "vost.c", "old");
+    fs::permissions(shared / "vost.c", static_cast<fs::perms>(0666));
+    fs::permissions(shared, static_cast<fs::perms>(0555));
+
+    {
+        Workspace workspace(program.path(), progLanguageRussian);
+        workspace.start();
+        test::giveToOrdinaryUser(shared / "vost.c");
+        bool written = false;
+        const bool ran = test::runAsOrdinaryUser([&] { written = writeFileAtomically(shared / "vost.c", "new").written(); });
+        fs::permissions(shared, static_cast<fs::perms>(0755));
+        if (!ran) GTEST_SKIP() << "cannot run as an ordinary user here";
+        EXPECT_TRUE(written);
+    }
+    const std::string log = test::readFile(program.path() / "Log" / "Tabrin4.log");
+    EXPECT_NE(log.find(": Writing '" + (shared / "vost.c").string() +
+                       "' in place: its folder allows no temporary file (Permission denied)\r\n"),
+              std::string::npos)
+        << log;
+
+    // Once the workspace is gone, nothing is told to its log.
+    fs::permissions(shared, static_cast<fs::perms>(0555));
+    test::runAsOrdinaryUser([&] { writeFileAtomically(shared / "vost.c", "newer"); });
+    fs::permissions(shared, static_cast<fs::perms>(0755));
+    EXPECT_EQ(test::readFile(program.path() / "Log" / "Tabrin4.log"), log);
 }
 
 TEST(WorkspaceStart, NoLogWithoutTheFolder) {
