@@ -38,6 +38,9 @@ struct ExactConversion {
 };
 ExactConversion fromUtf8Exactly(std::string_view utf8);
 
+/// UTF-16 text as UTF-8, every character kept; a surrogate without its partner becomes U+FFFD.
+std::string utf16ToUtf8(std::u16string_view utf16);
+
 /// Lower case of Latin and Cyrillic letters, byte by byte.
 std::string lower(std::string_view text);
 

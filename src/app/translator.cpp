@@ -44,22 +44,6 @@ std::u16string utf8ToUtf16(const std::string& utf8) {
     return out;
 }
 
-// A surrogate without its partner cannot be written as UTF-8 and becomes U+FFFD.
-std::string utf16ToUtf8(std::u16string_view utf16) {
-    std::wstring wide;
-    for (std::size_t i = 0; i < utf16.size(); ++i) {
-        char32_t codePoint = utf16[i];
-        const bool high = codePoint >= 0xD800 && codePoint <= 0xDBFF;
-        if (high && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
-            codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (utf16[++i] - 0xDC00);
-        } else if (codePoint >= 0xD800 && codePoint <= 0xDFFF) {
-            codePoint = 0xFFFD;
-        }
-        wide += static_cast<wchar_t>(codePoint);
-    }
-    return pugi::as_utf8(wide);
-}
-
 // Keys become element names. A key that is no XML name could never be read back, and writing
 // it would make the whole file unreadable, so such a key is neither looked up nor recorded.
 bool isXmlName(std::string_view key) {
@@ -134,7 +118,7 @@ std::string Translator::translateText(std::string_view text) {
 
 std::u16string Translator::translateWideText(std::u16string_view text) {
     if (!m_english) return std::u16string(text);
-    const std::optional<std::string> english = lookUpOrRecordText(textHash(text), utf16ToUtf8(text));
+    const std::optional<std::string> english = lookUpOrRecordText(textHash(text), cp1251::utf16ToUtf8(text));
     return english ? utf8ToUtf16(*english) : std::u16string(text);
 }
 

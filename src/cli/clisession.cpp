@@ -38,7 +38,7 @@ bool CliSession::loadProfile(const std::string& file) {
     const model::TOperationResult result = m_profile.load(path);
     if (result.ok()) return true;
     m_context.err << "cannot load " << file << ": code " << result.code << ": "
-                  << cp1251::toUtf8(cp1251::fromUtf16(result.message)) << '\n';
+                  << cp1251::utf16ToUtf8(result.message) << '\n';
     return false;
 }
 

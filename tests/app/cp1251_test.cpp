@@ -60,6 +60,41 @@ TEST(Cp1251, FirstCharacterOutsideTheCodePage) {
     EXPECT_EQ(codePointName(U'😀'), "U+1F600");
 }
 
+TEST(Cp1251, ExactConversionStopsAtTheFirstCharacterTheCodePageLacks) {
+    struct Row {
+        const char* name;
+        std::string utf8;
+        bool complete;
+        bool malformed;
+        char32_t codePoint;
+        std::size_t offset;
+    };
+    const Row rows[] = {
+        {"Russian and punctuation", "Пуск «№1» — €", true, false, 0, 0},
+        {"a real question mark", "why?", true, false, 0, 0},
+        {"Latin letter with accent", "Caf\xC3\xA9 \xC3\xA9", false, false, 0xE9, 3},
+        {"character beyond 16 bits", "a\xF0\x9F\x98\x80", false, false, 0x1F600, 1},
+        {"replacement character itself", "\xEF\xBF\xBD", false, false, 0xFFFD, 0},
+        {"byte that is no UTF-8", "ab\xCF\xF3", false, true, 0xFFFD, 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ExactConversion result = fromUtf8Exactly(row.utf8);
+        EXPECT_EQ(result.complete, row.complete);
+        EXPECT_EQ(result.malformed, row.malformed);
+        EXPECT_EQ(static_cast<unsigned>(result.codePoint), static_cast<unsigned>(row.codePoint));
+        EXPECT_EQ(result.offset, row.offset);
+        if (row.complete) {
+            EXPECT_EQ(result.text, fromUtf8(row.utf8));
+        }
+    }
+}
+
+TEST(Cp1251, Utf16ToUtf8KeepsEveryCharacter) {
+    EXPECT_EQ(utf16ToUtf8(u"Café Пуск \xD83D\xDE00"), "Café Пуск \xF0\x9F\x98\x80");
+    EXPECT_EQ(utf16ToUtf8(u"a\xD83D" u"b"), "a\xEF\xBF\xBD" "b");  // a lone surrogate
+}
+
 TEST(Cp1251, RussianTextBothWays) {
     const std::string bytes = "\xCF\xF3\xF1\xEA";  // Пуск
     EXPECT_EQ(toUtf8(bytes), "Пуск");

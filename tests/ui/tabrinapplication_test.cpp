@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QTest>
 
+#include <new>
 #include <stdexcept>
 
 #include "app/cp1251.h"
@@ -16,20 +17,23 @@
 namespace tabrin::ui {
 namespace {
 
+enum class Thrown { Standard, OutOfMemory, Other };
+
 // Throws what it is told to from its event handler.
 class Thrower : public QObject {
 public:
-    explicit Thrower(bool standard) : m_standard(standard) {}
+    explicit Thrower(Thrown thrown) : m_thrown(thrown) {}
 
 protected:
     bool event(QEvent* event) override {
         if (event->type() != QEvent::User) return QObject::event(event);
-        if (m_standard) throw std::runtime_error("broken grid");
+        if (m_thrown == Thrown::Standard) throw std::runtime_error("broken grid");
+        if (m_thrown == Thrown::OutOfMemory) throw std::bad_alloc();
         throw 42;
     }
 
 private:
-    bool m_standard;
+    Thrown m_thrown;
 };
 
 }  // namespace
@@ -39,14 +43,15 @@ class TabrinApplicationTest : public QObject {
 
 private slots:
     void escapedExceptionsAreLoggedAndShown_data() {
-        QTest::addColumn<bool>("standard");
+        QTest::addColumn<int>("thrown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("the program's exception") << true << QStringLiteral("broken grid");
-        QTest::newRow("anything else") << false << QString();
+        QTest::newRow("the program's exception") << int(Thrown::Standard) << QStringLiteral("broken grid");
+        QTest::newRow("memory ran out") << int(Thrown::OutOfMemory) << QStringLiteral("Unable to allocate memory");
+        QTest::newRow("anything else") << int(Thrown::Other) << QString();
     }
 
     void escapedExceptionsAreLoggedAndShown() {
-        QFETCH(bool, standard);
+        QFETCH(int, thrown);
         QFETCH(QString, message);
         auto* application = qobject_cast<TabrinApplication*>(QCoreApplication::instance());
         QVERIFY(application != nullptr);
@@ -56,7 +61,7 @@ private slots:
         test::ScriptedMessagePort port;
         application->setExceptionHandling(&port, &log);
 
-        Thrower thrower(standard);
+        Thrower thrower(static_cast<Thrown>(thrown));
         QEvent event(QEvent::User);
         QVERIFY(!QCoreApplication::sendEvent(&thrower, &event));
         application->setExceptionHandling(nullptr, nullptr);
