@@ -95,7 +95,7 @@ TEST_F(DocxPackageTest, EntriesCarryTheTimeOfWritingOrTheInstantOfSourceDateEpoc
     for (const Case& c : {Case{"SOURCE_DATE_EPOCH set", "1700000000", 1700000000}, Case{"unset", nullptr, now}}) {
         SCOPED_TRACE(c.name);
         const test::ScopedEnvironment epoch("SOURCE_DATE_EPOCH", c.epoch);
-        ASSERT_EQ(writeDocx(DocumentWriter().document(), file()), app::FileWriteStatus::Written);
+        ASSERT_TRUE(writeDocx(DocumentWriter().document(), file()).written());
         const std::vector<EntryStamp> stamps = entryStamps(file());
         ASSERT_EQ(stamps.size(), 5u);
         for (const EntryStamp& stamp : stamps) {
