@@ -124,6 +124,17 @@ const Row kRows[] = {
      [](const fs::path& home) { return "eds " + cleanProfile(home) + " -o " + quoted(home / (std::string(246, 'e') + ".eds")); },
      0, "",
      [](const fs::path& home, const test::ProgramRun&) { EXPECT_TRUE(fs::exists(home / (std::string(246, 'e') + ".eds"))); }},
+    {"profile named with a character Windows-1251 lacks",
+     [](const fs::path& home) {
+         cleanProfile(home);
+         fs::rename(home / "clean.xml", home / "café.xml");
+         return "eds " + quoted(home / "café.xml");
+     },
+     0, "",
+     [](const fs::path& home, const test::ProgramRun&) {
+         EXPECT_TRUE(fs::exists(home / "café.eds"));
+         EXPECT_FALSE(fs::exists(home / "caf?.eds"));
+     }},
     {"output through a link",
      [](const fs::path& home) {
          test::writeFile(home / "kept" / "real.xml", "old");

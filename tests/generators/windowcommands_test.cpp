@@ -150,7 +150,7 @@ TEST_F(WindowCommands, EdsFileRefusedOrNotWritableIsNotReportedAsDone) {
         {"folder that does not exist", "", app::pathText(home.path() / "missing" / "drive.xml"),
          "Cannot create file \"" + missing + "\". " + std::strerror(ENOENT)},
         {"folder of the file's name", "", app::pathText(home.path() / "folder" / "drive.xml"),
-         "Cannot write file \"" + folder + "\". " + std::strerror(EISDIR)},
+         "Cannot create file \"" + folder + "\". " + std::strerror(EISDIR)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
