@@ -12,6 +12,43 @@ bool isTypedCharacter(char c) { return static_cast<unsigned char>(c) >= 0x20 || 
 
 DocumentWriter::DocumentWriter() { m_document.body.emplace_back(Paragraph{{}, m_typing, {}}); }
 
+DocumentWriter::DocumentWriter(DocumentSink& sink) : DocumentWriter() { m_sink = &sink; }
+
+void DocumentWriter::passOnRows(Table& table, std::size_t count) {
+    if (count == 0) return;
+    if (m_rowsPassedOn == 0) m_sink->tableStart(table, table.rows.front());
+    for (std::size_t row = 0; row < count; ++row) m_sink->tableRow(table.rows[row]);
+    table.rows.erase(table.rows.begin(), table.rows.begin() + static_cast<std::ptrdiff_t>(count));
+    m_rowsPassedOn += count;
+}
+
+void DocumentWriter::passOnLeftParts() {
+    if (m_sink == nullptr) return;
+    std::vector<Block>& body = m_document.body;
+    for (std::size_t block = 0; block < m_selection.block; ++block) {
+        if (const auto* paragraph = std::get_if<Paragraph>(&body[block])) {
+            m_sink->paragraph(*paragraph);
+            continue;
+        }
+        Table& table = std::get<Table>(body[block]);
+        passOnRows(table, table.rows.size());
+        m_sink->tableEnd();
+        m_rowsPassedOn = 0;
+    }
+    body.erase(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(m_selection.block));
+    m_selection.block = 0;
+    if (inTable()) {
+        passOnRows(currentTable(), static_cast<std::size_t>(m_selection.row));
+        m_selection.row = 0;
+    }
+}
+
+void DocumentWriter::finish() {
+    if (m_sink == nullptr) return;
+    m_selection = {m_document.body.size(), -1, -1, false, Extent::InsertionPoint};
+    passOnLeftParts();
+}
+
 Table& DocumentWriter::currentTable() { return std::get<Table>(m_document.body[m_selection.block]); }
 
 Cell& DocumentWriter::currentCell() {
@@ -123,6 +160,7 @@ void DocumentWriter::typeParagraph() {
         m_document.body.insert(m_document.body.begin() + static_cast<std::ptrdiff_t>(m_selection.block) + 1,
                                std::move(next));
         ++m_selection.block;
+        passOnLeftParts();
     }
 }
 
@@ -146,6 +184,7 @@ void DocumentWriter::addTable(int rows, int columns) {
     m_selection.column = 0;
     m_selection.atRowEnd = false;
     m_selection.extent = Extent::InsertionPoint;
+    passOnLeftParts();
 }
 
 void DocumentWriter::setTablePadding(double left, double right) {
@@ -157,9 +196,11 @@ void DocumentWriter::setTablePadding(double left, double right) {
 void DocumentWriter::selectCell(int row, int column) {
     if (!inTable()) return;
     const Table& table = currentTable();
-    if (row < 1 || row > static_cast<int>(table.rows.size())) return;
-    if (column < 1 || column > static_cast<int>(table.rows[static_cast<std::size_t>(row) - 1].cells.size())) return;
-    m_selection.row = row - 1;
+    // Rows passed on to the sink are no longer there to select.
+    const long held = static_cast<long>(row) - 1 - static_cast<long>(m_rowsPassedOn);
+    if (held < 0 || held >= static_cast<long>(table.rows.size())) return;
+    if (column < 1 || column > static_cast<int>(table.rows[static_cast<std::size_t>(held)].cells.size())) return;
+    m_selection.row = static_cast<int>(held);
     m_selection.column = column - 1;
     m_selection.atRowEnd = false;
     m_selection.extent = Extent::Cell;
@@ -198,7 +239,10 @@ void DocumentWriter::moveToNextCell() {
     }
     m_selection.column = 0;
     ++m_selection.row;
-    if (row + 1 < table.rows.size()) return;
+    if (row + 1 < table.rows.size()) {
+        passOnLeftParts();
+        return;
+    }
     // A new row carries on the last one: widths, alignment, borders, shading and fonts.
     TableRow added;
     for (const Cell& above : table.rows.back().cells) {
@@ -207,6 +251,7 @@ void DocumentWriter::moveToNextCell() {
         added.cells.push_back(std::move(cell));
     }
     table.rows.push_back(std::move(added));
+    passOnLeftParts();
 }
 
 void DocumentWriter::moveRight(int count) {
@@ -223,6 +268,7 @@ void DocumentWriter::moveRight(int count) {
         } else {
             m_selection = {m_selection.block + 1, -1, -1, false, Extent::InsertionPoint};
         }
+        passOnLeftParts();
     }
 }
 

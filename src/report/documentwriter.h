@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "report/documentmodel.h"
+#include "report/documentxml.h"
 
 namespace tabrin::report {
 
@@ -15,12 +16,21 @@ namespace tabrin::report {
 /// and to the text typed next. Text is only ever typed at the end of the document or of a cell.
 /// Word's window and keyboard (Visible, Keyboard) have no counterpart here. A call that needs a
 /// table or a cell where the selection has none does nothing.
+///
+/// Given a sink, the writer passes every part on as soon as the selection has left it for good,
+/// and keeps only the parts still open: the paragraphs from the selection's on, and of a table the
+/// row holding the selection. A row passed on can no longer be selected or changed.
 class DocumentWriter {
 public:
     /// A document of one empty paragraph with the selection in it.
     DocumentWriter();
+    explicit DocumentWriter(DocumentSink& sink);
 
+    /// The document, or with a sink the parts not yet passed on, and the page margins.
     const Document& document() const { return m_document; }
+
+    /// Passes the parts still held on to the sink: the document is complete.
+    void finish();
 
     /// PageSetup margins.
     void setPageMargins(const PageMargins& margins);
@@ -82,10 +92,16 @@ private:
     void applyCharacterFormat(const std::function<void(CharacterFormat&)>& change);
     void appendText(std::string_view text);
     void clearSelectedText();
+    /// With a sink: passes on the blocks before the selection's and the rows above its row.
+    void passOnLeftParts();
+    void passOnRows(Table& table, std::size_t count);
 
     Document m_document;
     Selection m_selection;
     CharacterFormat m_typing;
+    DocumentSink* m_sink = nullptr;
+    // The table whose first rows went to the sink: how many, counted from its start.
+    std::size_t m_rowsPassedOn = 0;
 };
 
 }  // namespace tabrin::report

@@ -1,32 +1,21 @@
-// The main part of a .docx package: the document as WordprocessingML.
+// The main part of a .docx package: the document as WordprocessingML, written part by part as the
+// parts become final.
 #include "report/documentxml.h"
 
 #include <cmath>
 #include <cstdio>
-#include <sstream>
-
-#include <pugixml.hpp>
+#include <utility>
 
 #include "app/cp1251.h"
 
 namespace tabrin::report {
 namespace {
 
-constexpr const char* kWordNamespace = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+constexpr std::size_t kPieceSize = 64 * 1024;
 
 std::string twips(double points) { return std::to_string(std::lround(points * 20)); }
 
 std::string halfPoints(double points) { return std::to_string(std::lround(points * 2)); }
-
-void addValue(pugi::xml_node parent, const char* name, const std::string& value) {
-    parent.append_child(name).append_attribute("w:val") = value.c_str();
-}
-
-void addWidth(pugi::xml_node parent, const char* name, double points) {
-    pugi::xml_node width = parent.append_child(name);
-    width.append_attribute("w:w") = twips(points).c_str();
-    width.append_attribute("w:type") = "dxa";
-}
 
 const char* alignmentValue(ParagraphAlignment alignment) {
     switch (alignment) {
@@ -55,118 +44,212 @@ std::string colorValue(std::uint32_t color) {
     return text;
 }
 
-void addCharacterFormat(pugi::xml_node parent, const CharacterFormat& format) {
-    pugi::xml_node properties = parent.append_child("w:rPr");
-    pugi::xml_node fonts = properties.append_child("w:rFonts");
-    for (const char* script : {"w:ascii", "w:hAnsi", "w:cs"}) fonts.append_attribute(script) = format.fontName.c_str();
-    if (format.bold) properties.append_child("w:b");
-    addValue(properties, "w:sz", halfPoints(format.size));
-    addValue(properties, "w:szCs", halfPoints(format.size));
+// The escapes of common XML writers: '&' and '<' everywhere, '>' in text, '"' in attribute
+// values, and control characters as numeric references (in text all but tab and line ends).
+bool needsEscape(char c, bool inAttribute) {
+    switch (c) {
+    case '&':
+    case '<': return true;
+    case '>': return !inAttribute;
+    case '"': return inAttribute;
+    case '\t':
+    case '\r':
+    case '\n': return inAttribute;
+    default: return static_cast<unsigned char>(c) < 0x20;
+    }
 }
 
-void addParagraph(pugi::xml_node parent, const Paragraph& paragraph) {
-    pugi::xml_node node = parent.append_child("w:p");
-    pugi::xml_node properties = node.append_child("w:pPr");
-    pugi::xml_node spacing = properties.append_child("w:spacing");
-    spacing.append_attribute("w:before") = twips(paragraph.format.spaceBefore).c_str();
-    spacing.append_attribute("w:after") = twips(paragraph.format.spaceAfter).c_str();
-    addValue(properties, "w:jc", alignmentValue(paragraph.format.alignment));
-    addCharacterFormat(properties, paragraph.mark);
+class Markup {
+public:
+    explicit Markup(std::string& out) : m_out(out) {}
+
+    Markup& raw(std::string_view text) {
+        m_out.append(text);
+        return *this;
+    }
+
+    Markup& text(std::string_view text) { return escaped(text, false); }
+
+    /// ` name="value"`
+    Markup& attribute(std::string_view name, std::string_view value) {
+        m_out.append(" ").append(name).append("=\"");
+        escaped(value, true);
+        m_out.append("\"");
+        return *this;
+    }
+
+    /// `<name w:val="value"/>`
+    Markup& valueElement(std::string_view name, std::string_view value) {
+        m_out.append("<").append(name);
+        attribute("w:val", value);
+        m_out.append("/>");
+        return *this;
+    }
+
+    /// `<name w:w="twips" w:type="dxa"/>`
+    Markup& widthElement(std::string_view name, double points) {
+        m_out.append("<").append(name);
+        attribute("w:w", twips(points)).attribute("w:type", "dxa");
+        m_out.append("/>");
+        return *this;
+    }
+
+private:
+    Markup& escaped(std::string_view text, bool inAttribute) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (!needsEscape(c, inAttribute)) continue;
+            m_out.append(text.substr(start, i - start));
+            switch (c) {
+            case '&': m_out.append("&amp;"); break;
+            case '<': m_out.append("&lt;"); break;
+            case '>': m_out.append("&gt;"); break;
+            case '"': m_out.append("&quot;"); break;
+            default: {
+                const char reference[] = {'&', '#', static_cast<char>('0' + c / 10), static_cast<char>('0' + c % 10), ';'};
+                m_out.append(reference, sizeof reference);
+            }
+            }
+            start = i + 1;
+        }
+        m_out.append(text.substr(start));
+        return *this;
+    }
+
+    std::string& m_out;
+};
+
+void writeCharacterFormat(Markup& xml, const CharacterFormat& format) {
+    xml.raw("<w:rPr><w:rFonts");
+    for (const char* script : {"w:ascii", "w:hAnsi", "w:cs"}) xml.attribute(script, format.fontName);
+    xml.raw("/>");
+    if (format.bold) xml.raw("<w:b/>");
+    xml.valueElement("w:sz", halfPoints(format.size)).valueElement("w:szCs", halfPoints(format.size));
+    xml.raw("</w:rPr>");
+}
+
+void writeParagraph(Markup& xml, const Paragraph& paragraph) {
+    xml.raw("<w:p><w:pPr><w:spacing")
+        .attribute("w:before", twips(paragraph.format.spaceBefore))
+        .attribute("w:after", twips(paragraph.format.spaceAfter))
+        .raw("/>")
+        .valueElement("w:jc", alignmentValue(paragraph.format.alignment));
+    writeCharacterFormat(xml, paragraph.mark);
+    xml.raw("</w:pPr>");
     for (const Run& run : paragraph.runs) {
-        pugi::xml_node runNode = node.append_child("w:r");
-        addCharacterFormat(runNode, run.format);
-        pugi::xml_node text = runNode.append_child("w:t");
-        text.append_attribute("xml:space") = "preserve";
-        text.text() = cp1251::toUtf8(run.text).c_str();
+        xml.raw("<w:r>");
+        writeCharacterFormat(xml, run.format);
+        xml.raw("<w:t xml:space=\"preserve\">").text(cp1251::toUtf8(run.text)).raw("</w:t></w:r>");
     }
+    xml.raw("</w:p>");
 }
 
-void addCellProperties(pugi::xml_node cellNode, const Cell& cell) {
-    pugi::xml_node properties = cellNode.append_child("w:tcPr");
-    addWidth(properties, "w:tcW", cell.width);
-    pugi::xml_node borders = properties.append_child("w:tcBorders");
+void writeCellProperties(Markup& xml, const Cell& cell) {
+    xml.raw("<w:tcPr>").widthElement("w:tcW", cell.width).raw("<w:tcBorders>");
     for (const char* side : {"w:top", "w:left", "w:bottom", "w:right"}) {
-        pugi::xml_node border = borders.append_child(side);
+        xml.raw("<").raw(side);
         if (cell.borders == LineStyle::None) {
-            border.append_attribute("w:val") = "nil";
-            continue;
+            xml.attribute("w:val", "nil");
+        } else {
+            // Size in eighths of a point: Word's thinnest line.
+            xml.attribute("w:val", "single").attribute("w:sz", "4").attribute("w:space", "0").attribute("w:color", "auto");
         }
-        border.append_attribute("w:val") = "single";
-        border.append_attribute("w:sz") = "4";  // eighths of a point: Word's thinnest line
-        border.append_attribute("w:space") = "0";
-        border.append_attribute("w:color") = "auto";
+        xml.raw("/>");
     }
+    xml.raw("</w:tcBorders>");
     if (cell.shading.foreground != kAutomaticColor || cell.shading.background != kAutomaticColor) {
-        pugi::xml_node shading = properties.append_child("w:shd");
-        shading.append_attribute("w:val") = "clear";
-        shading.append_attribute("w:color") = colorValue(cell.shading.foreground).c_str();
-        shading.append_attribute("w:fill") = colorValue(cell.shading.background).c_str();
+        xml.raw("<w:shd")
+            .attribute("w:val", "clear")
+            .attribute("w:color", colorValue(cell.shading.foreground))
+            .attribute("w:fill", colorValue(cell.shading.background))
+            .raw("/>");
     }
-    addValue(properties, "w:vAlign", verticalAlignmentValue(cell.verticalAlignment));
-}
-
-void addTable(pugi::xml_node parent, const Table& table) {
-    pugi::xml_node node = parent.append_child("w:tbl");
-    pugi::xml_node properties = node.append_child("w:tblPr");
-    double totalWidth = 0;
-    for (const Cell& cell : table.rows.front().cells) totalWidth += cell.width;
-    addWidth(properties, "w:tblW", totalWidth);
-    // Fixed layout keeps the widths as set instead of fitting them to the contents.
-    properties.append_child("w:tblLayout").append_attribute("w:type") = "fixed";
-    pugi::xml_node margins = properties.append_child("w:tblCellMar");
-    addWidth(margins, "w:left", table.leftPadding);
-    addWidth(margins, "w:right", table.rightPadding);
-    pugi::xml_node grid = node.append_child("w:tblGrid");
-    for (const Cell& cell : table.rows.front().cells) {
-        grid.append_child("w:gridCol").append_attribute("w:w") = twips(cell.width).c_str();
-    }
-    for (const TableRow& row : table.rows) {
-        pugi::xml_node rowNode = node.append_child("w:tr");
-        for (const Cell& cell : row.cells) {
-            pugi::xml_node cellNode = rowNode.append_child("w:tc");
-            addCellProperties(cellNode, cell);
-            for (const Paragraph& paragraph : cell.paragraphs) addParagraph(cellNode, paragraph);
-        }
-    }
-}
-
-void addSection(pugi::xml_node body, const PageMargins& margins) {
-    pugi::xml_node section = body.append_child("w:sectPr");
-    pugi::xml_node size = section.append_child("w:pgSz");
-    size.append_attribute("w:w") = twips(kPageWidthPoints).c_str();
-    size.append_attribute("w:h") = twips(kPageHeightPoints).c_str();
-    pugi::xml_node pageMargins = section.append_child("w:pgMar");
-    pageMargins.append_attribute("w:top") = twips(margins.top).c_str();
-    pageMargins.append_attribute("w:right") = twips(margins.right).c_str();
-    pageMargins.append_attribute("w:bottom") = twips(margins.bottom).c_str();
-    pageMargins.append_attribute("w:left") = twips(margins.left).c_str();
-    // Header and footer 1.25 cm from the edge, as Word places them by default.
-    pageMargins.append_attribute("w:header") = "709";
-    pageMargins.append_attribute("w:footer") = "709";
-    pageMargins.append_attribute("w:gutter") = "0";
+    xml.valueElement("w:vAlign", verticalAlignmentValue(cell.verticalAlignment)).raw("</w:tcPr>");
 }
 
 }  // namespace
 
-std::string documentXml(const Document& document) {
-    pugi::xml_document xml;
-    pugi::xml_node declaration = xml.append_child(pugi::node_declaration);
-    declaration.append_attribute("version") = "1.0";
-    declaration.append_attribute("encoding") = "UTF-8";
-    declaration.append_attribute("standalone") = "yes";
-    pugi::xml_node root = xml.append_child("w:document");
-    root.append_attribute("xmlns:w") = kWordNamespace;
-    pugi::xml_node body = root.append_child("w:body");
-    for (const Block& block : document.body) {
-        if (const auto* paragraph = std::get_if<Paragraph>(&block))
-            addParagraph(body, *paragraph);
-        else
-            addTable(body, std::get<Table>(block));
+DocumentXmlWriter::DocumentXmlWriter(Output output) : m_output(std::move(output)) {
+    m_text.reserve(kPieceSize + kPieceSize / 2);
+    Markup(m_text)
+        .raw("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>")
+        .raw("<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>");
+}
+
+void DocumentXmlWriter::flushWhenFull() {
+    if (m_text.size() < kPieceSize) return;
+    m_output(m_text);
+    m_text.clear();
+}
+
+void DocumentXmlWriter::paragraph(const Paragraph& paragraph) {
+    Markup xml(m_text);
+    writeParagraph(xml, paragraph);
+    flushWhenFull();
+}
+
+void DocumentXmlWriter::tableStart(const Table& table, const TableRow& firstRow) {
+    double totalWidth = 0;
+    for (const Cell& cell : firstRow.cells) totalWidth += cell.width;
+    Markup xml(m_text);
+    // Fixed layout keeps the widths as set instead of fitting them to the contents.
+    xml.raw("<w:tbl><w:tblPr>")
+        .widthElement("w:tblW", totalWidth)
+        .raw("<w:tblLayout w:type=\"fixed\"/><w:tblCellMar>")
+        .widthElement("w:left", table.leftPadding)
+        .widthElement("w:right", table.rightPadding)
+        .raw("</w:tblCellMar></w:tblPr><w:tblGrid>");
+    for (const Cell& cell : firstRow.cells) xml.raw("<w:gridCol").attribute("w:w", twips(cell.width)).raw("/>");
+    xml.raw("</w:tblGrid>");
+}
+
+void DocumentXmlWriter::tableRow(const TableRow& row) {
+    Markup xml(m_text);
+    xml.raw("<w:tr>");
+    for (const Cell& cell : row.cells) {
+        xml.raw("<w:tc>");
+        writeCellProperties(xml, cell);
+        for (const Paragraph& paragraph : cell.paragraphs) writeParagraph(xml, paragraph);
+        xml.raw("</w:tc>");
     }
-    addSection(body, document.margins);
-    std::ostringstream text;
-    xml.save(text, "", pugi::format_raw, pugi::encoding_utf8);
-    return text.str();
+    xml.raw("</w:tr>");
+    flushWhenFull();
+}
+
+void DocumentXmlWriter::tableEnd() { m_text.append("</w:tbl>"); }
+
+void DocumentXmlWriter::finish(const PageMargins& margins) {
+    Markup xml(m_text);
+    xml.raw("<w:sectPr><w:pgSz")
+        .attribute("w:w", twips(kPageWidthPoints))
+        .attribute("w:h", twips(kPageHeightPoints))
+        .raw("/><w:pgMar")
+        .attribute("w:top", twips(margins.top))
+        .attribute("w:right", twips(margins.right))
+        .attribute("w:bottom", twips(margins.bottom))
+        .attribute("w:left", twips(margins.left))
+        // Header and footer 1.25 cm from the edge, as Word places them by default.
+        .attribute("w:header", "709")
+        .attribute("w:footer", "709")
+        .attribute("w:gutter", "0")
+        .raw("/></w:sectPr></w:body></w:document>");
+    m_output(m_text);
+    m_text.clear();
+}
+
+void sendDocument(const Document& document, DocumentSink& sink) {
+    for (const Block& block : document.body) {
+        if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
+            sink.paragraph(*paragraph);
+            continue;
+        }
+        const Table& table = std::get<Table>(block);
+        if (table.rows.empty()) continue;
+        sink.tableStart(table, table.rows.front());
+        for (const TableRow& row : table.rows) sink.tableRow(row);
+        sink.tableEnd();
+    }
 }
 
 }  // namespace tabrin::report

@@ -1,17 +1,19 @@
 // The .docx file: the document and the parts every word processor needs around it, zipped.
 #include "report/docxpackage.h"
 
-#include <chrono>
-#include <ctime>
-#include <memory>
-#include <string_view>
-#include <utility>
-#include <vector>
-
 #include <zip.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+
 #include "app/eventlog.h"
-#include "report/documentxml.h"
+#include "report/deflatedtext.h"
 
 namespace tabrin::report {
 namespace {
@@ -75,8 +77,7 @@ constexpr zip_uint32_t kPartAttributes = 0100644u << 16;
 
 // Every part carries the same time and attributes, whoever writes it and when, so that the same
 // document gives the same bytes.
-bool addPart(zip_t* archive, const char* name, std::string_view bytes, std::time_t time) {
-    zip_source_t* data = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
+bool addPart(zip_t* archive, const char* name, zip_source_t* data, std::time_t time) {
     if (data == nullptr) return false;
     const zip_int64_t index = zip_file_add(archive, name, data, ZIP_FL_ENC_UTF_8);
     if (index < 0) {
@@ -88,22 +89,58 @@ bool addPart(zip_t* archive, const char* name, std::string_view bytes, std::time
            zip_file_set_external_attributes(archive, entry, 0, ZIP_OPSYS_UNIX, kPartAttributes) == 0;
 }
 
+// The main part as it was compressed, and how much of it the archive has read.
+struct CompressedPart {
+    const DeflatedText& text;
+    std::size_t read = 0;
+};
+
+// Hands the archive the compressed main part with the length and CRC of its text, so that the
+// archive stores it without compressing it again.
+zip_int64_t readCompressed(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
+    CompressedPart& part = *static_cast<CompressedPart*>(state);
+    const std::string& bytes = part.text.compressed();
+    switch (command) {
+    case ZIP_SOURCE_OPEN: part.read = 0; return 0;
+    case ZIP_SOURCE_READ: {
+        const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(length), bytes.size() - part.read);
+        std::memcpy(data, bytes.data() + part.read, count);
+        part.read += count;
+        return static_cast<zip_int64_t>(count);
+    }
+    case ZIP_SOURCE_STAT: {
+        auto* stat = static_cast<zip_stat_t*>(data);
+        zip_stat_init(stat);
+        stat->size = part.text.textSize();
+        stat->comp_size = bytes.size();
+        stat->crc = part.text.crc();
+        stat->comp_method = ZIP_CM_DEFLATE;
+        stat->valid = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_CRC | ZIP_STAT_COMP_METHOD;
+        return sizeof *stat;
+    }
+    case ZIP_SOURCE_ERROR: return 2 * sizeof(int);
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+    case ZIP_SOURCE_CLOSE:
+    case ZIP_SOURCE_FREE: return 0;
+    default: return -1;
+    }
+}
+
 std::optional<std::string> readWhole(zip_source_t* source) {
+    zip_stat_t stat;
+    if (zip_source_stat(source, &stat) < 0 || (stat.valid & ZIP_STAT_SIZE) == 0) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(stat.size), '\0');
     if (zip_source_open(source) < 0) return std::nullopt;
-    std::string bytes;
-    char buffer[8192];
-    zip_int64_t count = 0;
-    while ((count = zip_source_read(source, buffer, sizeof buffer)) > 0)
-        bytes.append(buffer, static_cast<std::size_t>(count));
+    const zip_int64_t count = zip_source_read(source, bytes.data(), bytes.size());
     zip_source_close(source);
-    if (count < 0) return std::nullopt;
+    if (count != static_cast<zip_int64_t>(bytes.size())) return std::nullopt;
     return bytes;
 }
 
-}  // namespace
-
-std::optional<std::string> docxPackage(const Document& document) {
-    const std::string mainPart = documentXml(document);
+// The bytes of the package around the compressed main part.
+std::optional<std::string> packageBytes(const DeflatedText& mainPart) {
     // The archive is built in memory, so that the file is written in one piece.
     Source buffer(zip_source_buffer_create(nullptr, 0, 0, nullptr));
     if (!buffer) return std::nullopt;
@@ -111,27 +148,48 @@ std::optional<std::string> docxPackage(const Document& document) {
     if (!archive) return std::nullopt;
     // Closing the archive releases the source it was opened on; the bytes are still to be read from it.
     zip_source_keep(buffer.get());
-    const std::pair<const char*, std::string_view> parts[] = {
-        {"[Content_Types].xml", kContentTypes},
-        {"_rels/.rels", kPackageRelationships},
-        {"word/document.xml", mainPart},
-        {"word/styles.xml", kStyles},
-        {"word/_rels/document.xml.rels", kDocumentRelationships},
+    CompressedPart compressed{mainPart};
+    zip_t* zip = archive.get();
+    const auto fixed = [zip](std::string_view bytes) { return zip_source_buffer(zip, bytes.data(), bytes.size(), 0); };
+    const std::pair<const char*, zip_source_t*> parts[] = {
+        {"[Content_Types].xml", fixed(kContentTypes)},
+        {"_rels/.rels", fixed(kPackageRelationships)},
+        {"word/document.xml", zip_source_function(zip, readCompressed, &compressed)},
+        {"word/styles.xml", fixed(kStyles)},
+        {"word/_rels/document.xml.rels", fixed(kDocumentRelationships)},
     };
     // The parts' time is the time of writing, or the instant SOURCE_DATE_EPOCH names.
     const std::time_t time = std::chrono::system_clock::to_time_t(app::currentTime());
-    for (const auto& [name, bytes] : parts) {
-        if (!addPart(archive.get(), name, bytes, time)) return std::nullopt;
+    bool added = true;
+    for (const auto& [name, data] : parts) {
+        if (added) added = addPart(zip, name, data, time);
+        else if (data != nullptr) zip_source_free(data);
     }
-    if (zip_close(archive.get()) < 0) return std::nullopt;
+    if (!added || zip_close(zip) < 0) return std::nullopt;
     archive.release();
     return readWhole(buffer.get());
 }
 
-app::FileWriteResult writeDocx(const Document& document, const std::filesystem::path& file) {
-    const std::optional<std::string> package = docxPackage(document);
+}  // namespace
+
+DocxPackage::DocxPackage()
+    : m_mainPart(std::make_unique<DeflatedText>()),
+      m_xml([part = m_mainPart.get()](std::string_view text) { part->append(text); }) {}
+
+DocxPackage::~DocxPackage() = default;
+
+app::FileWriteResult DocxPackage::write(const PageMargins& margins, const std::filesystem::path& file) {
+    m_xml.finish(margins);
+    if (!m_mainPart->finish()) return {app::FileWriteStatus::CannotWrite, 0};
+    const std::optional<std::string> package = packageBytes(*m_mainPart);
     if (!package) return {app::FileWriteStatus::CannotWrite, 0};
     return app::writeFileAtomically(file, *package);
+}
+
+app::FileWriteResult writeDocx(const Document& document, const std::filesystem::path& file) {
+    DocxPackage package;
+    sendDocument(document, package.document());
+    return package.write(document.margins, file);
 }
 
 }  // namespace tabrin::report

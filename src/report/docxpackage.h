@@ -2,20 +2,40 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <string>
+#include <memory>
 
 #include "app/filewrite.h"
 #include "report/documentmodel.h"
+#include "report/documentxml.h"
 
 namespace tabrin::report {
 
-/// The bytes of the .docx package of `document`; nothing when the archive could not be built.
-/// Its parts come in a fixed order with fixed attributes and the time of writing, or the instant
-/// SOURCE_DATE_EPOCH names, so that the same document written at that instant gives the same bytes.
-std::optional<std::string> docxPackage(const Document& document);
+class DeflatedText;
 
-/// Writes the package to `file`, replacing it only when the whole package was written.
+/// A .docx package whose document is compressed part by part as it is handed over, so that only
+/// the compressed text is ever held. Its parts come in a fixed order with fixed attributes and
+/// the time of writing, or the instant SOURCE_DATE_EPOCH names, so that the same document written
+/// at that instant gives the same bytes.
+class DocxPackage {
+public:
+    DocxPackage();
+    ~DocxPackage();
+    DocxPackage(const DocxPackage&) = delete;
+    DocxPackage& operator=(const DocxPackage&) = delete;
+
+    /// Takes the document's paragraphs and tables, in order.
+    DocumentSink& document() { return m_xml; }
+
+    /// Ends the document with its page margins and writes the package to `file`, replacing it
+    /// only when the whole package was written.
+    app::FileWriteResult write(const PageMargins& margins, const std::filesystem::path& file);
+
+private:
+    std::unique_ptr<DeflatedText> m_mainPart;
+    DocumentXmlWriter m_xml;
+};
+
+/// Writes the package of a document held whole.
 app::FileWriteResult writeDocx(const Document& document, const std::filesystem::path& file);
 
 }  // namespace tabrin::report

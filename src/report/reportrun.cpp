@@ -98,10 +98,13 @@ bool fillReportDocument(const ReportContent& content, DocumentWriter& writer, st
 
 ReportStatus writeReport(const ReportContent& content, const std::filesystem::path& file, std::stop_token stop,
                          const ProgressCallback& progress) {
-    DocumentWriter writer;
+    // The document goes into the package row by row as it is filled.
+    DocxPackage package;
+    DocumentWriter writer(package.document());
     if (!fillReportDocument(content, writer, std::move(stop), progress)) return ReportStatus::Stopped;
-    return writeDocx(writer.document(), file).written() ? ReportStatus::Written
-                                                                               : ReportStatus::CannotWrite;
+    writer.finish();
+    return package.write(writer.document().margins, file).written() ? ReportStatus::Written
+                                                                     : ReportStatus::CannotWrite;
 }
 
 }  // namespace tabrin::report

@@ -20,8 +20,9 @@ enum class ReportStatus { Written, Stopped, CannotWrite };
 bool fillReportDocument(const ReportContent& content, DocumentWriter& writer, std::stop_token stop,
                         const ProgressCallback& progress);
 
-/// Fills a document and writes it to `file`. A stopped run writes nothing, and a file that cannot
-/// be written is not replaced, so an existing file stays as it was; errno then tells why.
+/// Fills a document and writes it to `file`, passing it on to the package row by row so that it
+/// is never held whole. A stopped run writes nothing, and a file that cannot be written is not
+/// replaced, so an existing file stays as it was; errno then tells why.
 ReportStatus writeReport(const ReportContent& content, const std::filesystem::path& file, std::stop_token stop,
                          const ProgressCallback& progress);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "report/documentwriter.h"
+#include "report/documentxml.h"
 
 namespace tabrin::report {
 namespace {
@@ -199,6 +200,93 @@ TEST(DocumentWriter, TableCallsOutsideATableChangeNothing) {
     writer.selectCell(2, 1);
     writer.typeText("in the only cell");
     EXPECT_EQ(paragraphTexts(cellAt(writer, 1, 0, 0).paragraphs), std::vector<std::string>{"in the only cell"});
+}
+
+
+// The text of word/document.xml for what a writer built, passed on part by part or held whole.
+class MainPartText {
+public:
+    MainPartText() : m_xml([this](std::string_view piece) { m_text += piece; }) {}
+
+    DocumentSink& sink() { return m_xml; }
+
+    const std::string& finished(const PageMargins& margins) {
+        m_xml.finish(margins);
+        return m_text;
+    }
+
+private:
+    std::string m_text;
+    DocumentXmlWriter m_xml;
+};
+
+// A report's calls: heading, bold titles, tables with a shaded header and many rows.
+void writeTables(DocumentWriter& writer, int rows) {
+    writer.setPageMargins({56.7, 42.525, 42.525, 42.525});
+    writer.setFontSize(9);
+    writer.typeText("heading & <notes>\nsecond line");
+    writer.typeParagraph();
+    for (const char* title : {"first table", "second table"}) {
+        writer.typeParagraph();
+        writer.typeText(title);
+        writer.selectToLineStart();
+        writer.setBold(true);
+        writer.collapseToLineEnd();
+        writer.typeParagraph();
+        writer.setBold(false);
+        writer.addTable(1, 2);
+        writer.setTablePadding(2.835, 2.835);
+        for (int column = 1; column <= 2; ++column) {
+            writer.selectCell(1, column);
+            writer.setColumnBorders(LineStyle::Single);
+            writer.setCellWidth(50.0 * column);
+            writer.typeText("header");
+            writer.setCellShading(kAutomaticColor, 0xE0E0E0);
+        }
+        for (int row = 2; row < rows + 2; ++row) {
+            writer.moveToNextCell();
+            for (int column = 1; column <= 2; ++column) {
+                writer.selectCell(row, column);
+                if (row == 2) writer.setCellShading(kAutomaticColor, kAutomaticColor);
+                writer.typeText("row " + std::to_string(row) + "\ncolumn " + std::to_string(column));
+            }
+        }
+        writer.collapseToLineEnd();
+        writer.moveRight(2);
+    }
+    writer.typeText("end");
+}
+
+TEST(DocumentWriter, PassedOnPartByPartTheDocumentIsTheOneHeldWhole) {
+    constexpr int kRows = 1500;  // far more text than one piece of the main part
+    DocumentWriter whole;
+    writeTables(whole, kRows);
+    MainPartText expected;
+    sendDocument(whole.document(), expected.sink());
+
+    MainPartText streamed;
+    DocumentWriter writer(streamed.sink());
+    writeTables(writer, kRows);
+    ASSERT_EQ(writer.document().body.size(), 1u) << "only the paragraph being typed is held";
+    writer.finish();
+    EXPECT_TRUE(writer.document().body.empty());
+    EXPECT_EQ(streamed.finished(writer.document().margins), expected.finished(whole.document().margins));
+}
+
+TEST(DocumentWriter, RowsPassedOnCannotBeSelectedAgain) {
+    MainPartText streamed;
+    DocumentWriter writer(streamed.sink());
+    writer.addTable(1, 1);
+    writer.typeText("first");
+    writer.moveToNextCell();
+    writer.typeText("second");
+    ASSERT_EQ(tableAt(writer, 0).rows.size(), 1u);
+    writer.selectCell(1, 1);
+    writer.typeText(" row");
+    writer.selectCell(2, 1);
+    writer.setBold(true);
+    EXPECT_EQ(paragraphTexts(cellAt(writer, 0, 0, 0).paragraphs), std::vector<std::string>{"second row"});
+    EXPECT_TRUE(cellAt(writer, 0, 0, 0).paragraphs[0].runs[0].format.bold);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "report/docxpackage.h"
 #include "report/documentwriter.h"
+#include "report/documentxml.h"
 #include "support/docxreader.h"
 #include "support/scopedenvironment.h"
 #include "support/tempfolder.h"
@@ -104,6 +105,28 @@ TEST_F(DocxPackageTest, EntriesCarryTheTimeOfWritingOrTheInstantOfSourceDateEpoc
             EXPECT_EQ(stamp.attributes, 0100644u << 16) << "a regular file, rw-r--r--";
         }
     }
+}
+
+TEST_F(DocxPackageTest, ALongDocumentReadsBackWhole) {
+    DocumentWriter writer;
+    writer.typeText("long");
+    writer.addTable(1, 3);
+    for (int cell = 0; cell < 3 * 2000; ++cell) {
+        writer.typeText("cell " + std::to_string(cell) + " & more");
+        writer.moveToNextCell();
+    }
+    std::string expected;
+    DocumentXmlWriter xml([&](std::string_view piece) { expected += piece; });
+    sendDocument(writer.document(), xml);
+    xml.finish(writer.document().margins);
+    ASSERT_GT(expected.size(), 1000000u);
+
+    ASSERT_TRUE(writeDocx(writer.document(), file()).written());
+    // Reading an entry checks its length and CRC against the archive's records.
+    const std::optional<std::string> mainPart = test::zipEntry(file(), "word/document.xml");
+    ASSERT_TRUE(mainPart);
+    EXPECT_TRUE(*mainPart == expected);
+    EXPECT_LT(std::filesystem::file_size(file()), expected.size() / 10) << "the document is compressed";
 }
 
 TEST_F(DocxPackageTest, ColoursBordersPaddingAndAlignmentAsWordprocessingMl) {
