@@ -94,6 +94,21 @@ FileWriteResult writeToReadPipe(Scene& scene) {
     return result;
 }
 
+// The reader takes a little of a long text and goes away: the write fails, the program goes on.
+FileWriteResult writeToPipeLeftEarly(Scene& scene) {
+    int reader = ::open(scene.written.c_str(), O_RDONLY | O_NONBLOCK);
+    if (reader < 0) return {FileWriteStatus::CannotOpen, errno};
+    std::thread reading([&] {
+        char buffer[16];
+        while (::read(reader, buffer, sizeof buffer) <= 0) std::this_thread::yield();  // until the writer came
+        scene.delivered.assign(buffer, sizeof buffer);
+        ::close(reader);
+    });
+    const FileWriteResult result = writeFileAtomically(scene.written, std::string(1024 * 1024, 'x'));
+    reading.join();
+    return result;
+}
+
 // The file system refuses writes beyond a size limit: the save stops halfway.
 FileWriteResult writeBeyondSizeLimit(Scene& scene) {
     rlimit previous{};
@@ -183,6 +198,18 @@ const Case kCases[] = {
          EXPECT_EQ(entries(s.folder), std::set<std::string>{"pipe"});
      },
      false, writeToReadPipe},
+    {"PipeWhoseReaderLeavesEarly",
+     [](Scene& s) {
+         s.written = s.folder / "pipe";
+         return ::mkfifo(s.written.c_str(), 0600) == 0;
+     },
+     [](const Scene& s, const FileWriteResult& result) {
+         EXPECT_EQ(result.status, FileWriteStatus::CannotWrite);
+         EXPECT_EQ(result.error, EPIPE);
+         EXPECT_EQ(s.delivered, std::string(16, 'x'));
+         EXPECT_EQ(fileType(s.written), S_IFIFO);
+     },
+     false, writeToPipeLeftEarly},
     {"PipeNobodyReadsIsNotWaitedFor",
      [](Scene& s) {
          s.written = s.folder / "pipe";
