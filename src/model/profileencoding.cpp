@@ -5,31 +5,12 @@
 #include <algorithm>
 
 #include "app/cp1251.h"
+#include "model/xmlparser.h"
 
 namespace tabrin::model {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-// The value of the declaration's `encoding`, lower-cased; empty when the text starts with no
-// declaration or the declaration names none.
-std::string declaredEncoding(std::string_view text) {
-    if (!text.starts_with("<?xml")) return {};
-    const std::string_view declaration = text.substr(0, text.find("?>"));
-    std::size_t i = declaration.find("encoding");
-    if (i == std::string_view::npos) return {};
-    i += 8;
-    while (i < declaration.size() && isBlank(declaration[i])) ++i;
-    if (i >= declaration.size() || declaration[i] != '=') return {};
-    ++i;
-    while (i < declaration.size() && isBlank(declaration[i])) ++i;
-    if (i >= declaration.size() || (declaration[i] != '"' && declaration[i] != '\'')) return {};
-    const std::size_t end = declaration.find(declaration[i], i + 1);
-    if (end == std::string_view::npos) return {};
-    return cp1251::lower(declaration.substr(i + 1, end - i - 1));
-}
 
 std::u16string codePointText(char32_t codePoint) {
     std::u16string text = u"'";
@@ -46,7 +27,8 @@ std::u16string codePointText(char32_t codePoint) {
 
 bool isUtf8Profile(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) return true;
-    const std::string encoding = declaredEncoding(text);
+    if (!text.starts_with("<?xml")) return false;
+    const std::string encoding = declaredEncoding(text.substr(0, text.find("?>")));
     return encoding == "utf-8" || encoding == "utf8";
 }
 

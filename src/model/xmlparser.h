@@ -52,6 +52,9 @@ void setCharacterMode(CharacterMode mode);
 /// The mode a file's first bytes call for; texts shorter than 25 bytes keep `current`.
 CharacterMode guessCharacterMode(std::string_view text, CharacterMode current);
 
+/// The value of the first `encoding="..."` in `text`, lower-cased; empty when there is none.
+std::string declaredEncoding(std::string_view text);
+
 /// The largest file `parseFile` reads; larger ones count as not found.
 inline constexpr std::uintmax_t kMaxDocumentFileSize = std::uintmax_t(1) << 30;
 

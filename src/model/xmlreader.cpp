@@ -347,7 +347,8 @@ bool isValidUtf8Prefix(std::string_view text) {
     return true;
 }
 
-// The value of `encoding="..."` among the first bytes, lower-cased; empty when there is none.
+}  // namespace
+
 std::string declaredEncoding(std::string_view text) {
     const std::size_t key = text.find("encoding");
     if (key == std::string_view::npos) return {};
@@ -361,8 +362,6 @@ std::string declaredEncoding(std::string_view text) {
     if (end == std::string_view::npos) return {};
     return cp1251::lower(text.substr(i + 1, end - i - 1));
 }
-
-}  // namespace
 
 bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results) {
     return Reader(document, mode).run(results);
