@@ -45,7 +45,7 @@ std::string withCrLf(std::string_view text) {
 }
 
 // The text the library is given. A UTF-8 byte-order mark, which it would skip, goes first (the
-// file is written without one), and a blank line goes before comments at the top. A section line without a name or without its closing bracket is
+// file is written without one; an editor may have put more than one), and a blank line goes before comments at the top. A section line without a name or without its closing bracket is
 // left out like any other malformed line: the library would file the keys after an unclosed one
 // under a name that runs on into those lines, and writes the nameless section, with its comment,
 // where reading takes them for something else.
@@ -58,7 +58,7 @@ bool namesSection(std::string_view rest) {
 }
 
 std::string loadableText(std::string_view text) {
-    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+    while (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     std::string kept;
     kept.reserve(text.size());
     std::size_t start = 0;

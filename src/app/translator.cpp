@@ -132,12 +132,12 @@ std::string Translator::translateProperty(const std::vector<std::string>& compon
 
 bool Translator::saveDictionary() {
     if (!m_mayWrite) return false;
-    pugi::xml_node declaration = m_document.first_child();
-    if (declaration.type() != pugi::node_declaration) {
-        declaration = m_document.prepend_child(pugi::node_declaration);
-        declaration.append_attribute("version") = "1.0";
-    }
-    setAttribute(declaration, "encoding", "UTF-8");
+    // The declaration is written anew: what the file had may name another encoding, repeat an
+    // attribute or hold "?>" in a value, which would end the declaration early when written back.
+    if (m_document.first_child().type() == pugi::node_declaration) m_document.remove_child(m_document.first_child());
+    pugi::xml_node declaration = m_document.prepend_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
 
     std::ostringstream text;
     m_document.save(text, "\t", pugi::format_indent, pugi::encoding_utf8);
