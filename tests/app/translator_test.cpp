@@ -271,8 +271,8 @@ TEST_F(TranslatorTest, SavingWritesOneUtf8DeclarationWhateverTheFileHad) {
     const Row rows[] = {
         {"no declaration", entry},
         {"declaration without encoding", "<?xml version=\"1.0\"?>\n" + entry},
-        {"declaration with a repeated attribute whose value holds its end",
-         "<?xml version=\"1.0\" encoding=\"UTF-8\" encoding=\"x?>\" standalone=\"yes\"?>\n" + entry},
+        {"declaration whose value holds its end, closed like an element",
+         "<?xml version=\"1.0\" encoding=\"x?>\" standalone=\"yes\" />\n" + entry},
         {"UTF-16 file", utf16LittleEndianWithBom(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
                                                  u"<!-- checked by the translator -->\n"
                                                  u"<FormMain-Caption RUS=\"Главное окно\" ENG=\"Main\" />\n")},
