@@ -26,7 +26,7 @@ void fillGrid(benchmark::State& state, const std::function<void(model::Profile&,
     profile.load(largeProfileFile());
     editing::DictionaryGrid grid;
     setUp(profile, grid);
-    const editing::GridSources sources{profile, largeTextBase(), groupSets(), app::Language::Russian, translator()};
+    const editing::GridSources sources{profile, groupSets(), app::Language::Russian, translator()};
     for (auto _ : state) {
         grid.fill(sources);
         benchmark::DoNotOptimize(grid.rows().data());

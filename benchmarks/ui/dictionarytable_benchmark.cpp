@@ -22,7 +22,7 @@ constexpr int kHeight = 600;
 struct ShownTable {
     ShownTable()
         : profile(translator(), app::Language::Russian),
-          sources{profile, largeTextBase(), groupSets(), app::Language::Russian, translator()},
+          sources{profile, groupSets(), app::Language::Russian, translator()},
           model(grid, translator()) {
         profile.load(largeProfileFile());
         view.setModel(&model);

@@ -6,16 +6,21 @@
 
 #include "model/vendortoken.h"
 
+namespace tabrin::editing {
+class ProfileDocument;
+}
+
 namespace tabrin::app {
 
 class MessagePort;
 class Translator;
 
 /// Format words of C-code profiles are always encrypted; the vendor-token object is brought in
-/// line with `programToken`; then the dictionary table's filling copies the texts of the text base
-/// into the objects and gives roots their counts and groups. Reports what the alignment changed:
-/// a changed or created vendor-token object is a change the profile's file does not hold yet.
-model::VendorTokenChanges prepareOpenedProfile(model::Profile& profile, bases::TextBase& texts,
+/// line with `programToken`; then the document begins editing: the objects of the view take their
+/// texts from the text base and the roots their counts and groups (the vendor-token objects the
+/// alignment created among them). Reports what the alignment changed: a changed or created
+/// vendor-token object is a change the profile's file does not hold yet.
+model::VendorTokenChanges prepareOpenedProfile(editing::ProfileDocument& document, bases::TextBase& texts,
                                                std::string_view programToken, std::string_view user,
                                                MessagePort& port, Translator& translator);
 

@@ -1,5 +1,5 @@
-// The open profile as the main window keeps it: its path, modified flag and file stamp, and the
-// flows of opening, saving, autosave and noticing changes that other programs make to the file.
+// The open profile as the main window keeps it: its path and file stamp, and the flows of opening,
+// saving, autosave and noticing changes that other programs make to the file.
 #include "app/profilesession.h"
 
 #include <algorithm>
@@ -95,12 +95,15 @@ void ProfileSession::showStatus(std::string_view utf8) {
     if (m_showStatus) m_showStatus(translated(utf8));
 }
 
+bool ProfileSession::isModified() const { return m_open && m_workspace.document.isModified(); }
+
 std::string ProfileSession::caption() {
-    return windowTitle(m_workspace.translator, m_open ? m_path : std::string(), m_modified, m_workspace.log.isOpen());
+    return windowTitle(m_workspace.translator, m_open ? m_path : std::string(), isModified(),
+                       m_workspace.log.isOpen());
 }
 
 bool ProfileSession::askToSaveModified(SaveQuestion question) {
-    if (!m_modified) return true;
+    if (!isModified()) return true;
     BusyScope busy(m_busy);
     const std::string caption = translated(question == SaveQuestion::BeforeExit ? kExitCaption : kModifiedCaption);
     switch (m_port.ask({caption, translated(kModified), MessageButtons::YesNoCancel, MessageIcon::Question})) {
@@ -142,9 +145,8 @@ bool ProfileSession::open(const std::string& path) {
     BusyScope busy(m_busy);
     m_path = path;
     m_open = false;
-    m_modified = false;
-    model::Profile& profile = m_workspace.profile;
-    const model::TOperationResult loaded = profile.load(nativePath(path));
+    editing::ProfileDocument& document = m_workspace.document;
+    const model::TOperationResult loaded = document.load(nativePath(path));
     if (!loaded.ok()) {
         const std::string message = cp1251::fromUtf16(m_workspace.translator.translateWideText(loaded.message));
         const bool notAProfile = loaded.code == kParseFailure;
@@ -156,15 +158,15 @@ bool ProfileSession::open(const std::string& path) {
     }
     const std::string fileName = shownPath(nativePath(path).filename().native());
     Settings& settings = m_workspace.settings;
-    if (!model::checkProfileOrigin(fileName, settings.vendorToken, profile.vendorToken, m_port, m_workspace.translator))
+    if (!model::checkProfileOrigin(fileName, settings.vendorToken, document.profile().vendorToken, m_port,
+                                   m_workspace.translator))
         return false;
     copyIntoLogFolder();
     putRecentProfileFirst(settings.recentProfiles, path, m_workspace.programFolder, settings.rememberLastNum);
     m_stamp = readFileStamp(nativePath(path));
-    const model::VendorTokenChanges changes = prepareOpenedProfile(profile, m_workspace.texts, settings.vendorToken,
-                                                                   m_workspace.user, m_port, m_workspace.translator);
+    prepareOpenedProfile(document, m_workspace.texts, settings.vendorToken, m_workspace.user, m_port,
+                         m_workspace.translator);
     m_open = true;
-    m_modified = changes.profileModified;
     return true;
 }
 
@@ -199,7 +201,7 @@ bool ProfileSession::saveAs() {
 
 bool ProfileSession::write() {
     Workspace& workspace = m_workspace;
-    const model::TOperationResult saved = workspace.profile.save(nativePath(m_path), workspace.sets);
+    const model::TOperationResult saved = workspace.document.save(nativePath(m_path), workspace.sets);
     if (!saved.ok()) {
         m_port.ask({translated(kErrorCaption), cp1251::fromUtf16(workspace.translator.translateWideText(saved.message)),
                     MessageButtons::Ok, MessageIcon::Error});
@@ -207,11 +209,10 @@ bool ProfileSession::write() {
     }
     workspace.log.writeLog(formatText("Profile saved to file: %s", {shownPath(m_path)}));
     // What is generated beside the profile follows it to its new name.
-    workspace.profile.path = m_path;
+    workspace.document.setPath(m_path);
     putRecentProfileFirst(workspace.settings.recentProfiles, m_path, workspace.programFolder,
                           workspace.settings.rememberLastNum);
     m_stamp = readFileStamp(nativePath(m_path));
-    m_modified = false;
     return true;
 }
 
@@ -276,11 +277,8 @@ void ProfileSession::checkExternalChange() {
 model::VendorTokenChanges ProfileSession::alignVendorToken() {
     if (!m_open) return {};
     BusyScope busy(m_busy);
-    const model::VendorTokenChanges changes =
-        model::alignVendorToken(m_workspace.profile, m_workspace.settings.vendorToken, m_workspace.texts,
-                                m_workspace.user, m_port, m_workspace.translator);
-    if (changes.profileModified) m_modified = true;
-    return changes;
+    return m_workspace.document.alignVendorToken(m_workspace.settings.vendorToken, m_workspace.texts,
+                                                 m_workspace.user, m_port, m_workspace.translator);
 }
 
 }  // namespace tabrin::app

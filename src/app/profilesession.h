@@ -1,5 +1,5 @@
-// The open profile as the main window keeps it: its path, modified flag and file stamp, and the
-// flows of opening, saving, autosave and noticing changes that other programs make to the file.
+// The open profile as the main window keeps it: its path and file stamp, and the flows of opening,
+// saving, autosave and noticing changes that other programs make to the file.
 #pragma once
 
 #include <cstddef>
@@ -30,12 +30,9 @@ public:
     const std::string& path() const { return m_path; }
     /// Whether a profile was opened successfully and is being edited.
     bool isOpen() const { return m_open; }
-    bool isModified() const { return m_modified; }
-    /// Every change to the open profile calls this; without an open profile there is nothing to mark.
-    void markModified() {
-        if (m_open) m_modified = true;
-    }
-    /// The main window's caption for the present state (UTF-8, see `windowTitle`).
+    /// Whether the open profile differs from its file.
+    bool isModified() const;
+    /// The main window's caption for the present state.
     std::string caption();
 
     /// Asks whether to save a modified profile: false when the user cancels or the save did not
@@ -85,7 +82,6 @@ private:
     std::string m_path;
     std::optional<FileStamp> m_stamp;
     bool m_open = false;
-    bool m_modified = false;
     bool m_busy = false;
     int m_autosaveSeconds = 0;
 };

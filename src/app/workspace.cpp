@@ -57,7 +57,8 @@ Workspace::Workspace(fs::path folder, int localeLanguage)
     : programFolder(std::move(folder)),
       settings(readSettings(settingsFilePath(programFolder), localeLanguage)),
       language(settings.englishInterface() ? Language::English : Language::Russian),
-      profile(translator, language) {}
+      document(translator, language, texts, log),
+      profile(document.profile()) {}
 
 Workspace::~Workspace() { setFileWriteNotice({}); }
 

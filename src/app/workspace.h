@@ -1,5 +1,5 @@
 // What the main window owns for the whole run: settings, event log, interface translation, both
-// bases and the profile, with the steps of the run's start and end that need no window.
+// bases and the profile document, with the steps of the run's start and end that need no window.
 #pragma once
 
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
+#include "editing/profiledocument.h"
 #include "model/profile.h"
 
 namespace tabrin::app {
@@ -59,7 +60,8 @@ public:
     Translator translator;
     bases::TextBase texts;
     bases::SetBase sets;
-    model::Profile profile;
+    editing::ProfileDocument document;  // the one way to change the profile
+    const model::Profile& profile;      // the document's profile, to read
     std::string user;  // the name given at the last login; the author of what the user creates
 
 private:

@@ -49,13 +49,13 @@ int checkCommand(CliContext& context, const std::vector<std::string>& arguments)
 
     CliSession session(context);
     if (!session.loadBases() || !session.loadProfile(parsed->file)) return kExitFailed;
-    model::Profile& profile = session.profile();
+    const model::Profile& profile = session.profile();
     if (configuration) {
         if (*configuration < 0 || *configuration >= static_cast<int>(profile.configurations.size())) {
             context.err << kCommand << ": the profile has no configuration " << *configuration << '\n';
             return kExitFailed;
         }
-        profile.setCurrent(*configuration);
+        session.document().setCurrent(*configuration);
     }
 
     FaultListingPort port(context.out, model::groupWarningCaption(session.translator()));

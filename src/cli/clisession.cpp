@@ -7,12 +7,11 @@
 #include "app/paths.h"
 #include "app/profileopening.h"
 #include "cli/commandarguments.h"
-#include "editing/viewfill.h"
 
 namespace tabrin::cli {
 
 CliSession::CliSession(CliContext& context)
-    : m_context(context), m_port(context.err), m_profile(m_translator, context.language) {
+    : m_context(context), m_port(context.err), m_document(m_translator, context.language, m_texts, m_log) {
     m_translator.loadDictionary(context.home / "lang_dict.xml", static_cast<int>(context.language));
 }
 
@@ -35,7 +34,7 @@ bool CliSession::loadProfile(const std::string& file) {
     // by its absolute path.
     const std::filesystem::path path =
         file == kStandardInput ? std::filesystem::path("stdin") : std::filesystem::absolute(file);
-    const model::TOperationResult result = m_profile.load(path);
+    const model::TOperationResult result = m_document.load(path);
     if (result.ok()) return true;
     m_context.err << "cannot load " << file << ": code " << result.code << ": "
                   << cp1251::utf16ToUtf8(result.message) << '\n';
@@ -44,15 +43,11 @@ bool CliSession::loadProfile(const std::string& file) {
 
 bool CliSession::openProfile(const std::string& file, std::optional<int> configuration) {
     if (!loadProfile(file)) return false;
-    const std::string fileName = app::shownPath(app::nativePath(m_profile.path).filename().native());
-    model::checkProfileOrigin(fileName, m_context.settings.vendorToken, m_profile.vendorToken, m_port, m_translator);
-    app::prepareOpenedProfile(m_profile, m_texts, m_context.settings.vendorToken, m_context.user, m_port,
+    const std::string fileName = app::shownPath(app::nativePath(profile().path).filename().native());
+    model::checkProfileOrigin(fileName, m_context.settings.vendorToken, profile().vendorToken, m_port, m_translator);
+    app::prepareOpenedProfile(m_document, m_texts, m_context.settings.vendorToken, m_context.user, m_port,
                               m_translator);
-    // Choosing another configuration afterwards shows, and so fills, its view.
-    if (configuration) {
-        m_profile.setCurrent(*configuration);
-        editing::fillView(m_profile, m_texts);
-    }
+    if (configuration) m_document.setCurrent(*configuration);
     return true;
 }
 

@@ -5,11 +5,12 @@
 #include <optional>
 
 #include "app/consolemessageport.h"
+#include "app/eventlog.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
 #include "cli/clicontext.h"
-#include "model/profile.h"
+#include "editing/profiledocument.h"
 
 namespace tabrin::cli {
 
@@ -31,7 +32,8 @@ public:
     /// from the working folder.
     bool loadProfile(const std::string& file);
 
-    model::Profile& profile() { return m_profile; }
+    const model::Profile& profile() const { return m_document.profile(); }
+    editing::ProfileDocument& document() { return m_document; }
     bases::TextBase& texts() { return m_texts; }
     const bases::SetBase& sets() const { return m_sets; }
     app::Translator& translator() { return m_translator; }
@@ -43,7 +45,8 @@ private:
     app::Translator m_translator;
     bases::TextBase m_texts;
     bases::SetBase m_sets;
-    model::Profile m_profile;
+    app::EventLog m_log;  // never opened: the tool keeps no event log
+    editing::ProfileDocument m_document;
 };
 
 }  // namespace tabrin::cli

@@ -27,7 +27,8 @@ int edsCommand(CliContext& context, const std::vector<std::string>& arguments) {
 
     CliSession session(context);
     if (const int opened = openForGeneration(context, kCommand, *parsed, session); opened != kExitDone) return opened;
-    model::Profile& profile = session.profile();
+    session.document().takeScaleCoefficients();
+    const model::Profile& profile = session.profile();
     const generators::EdsFile eds =
         generators::generateEdsFile(profile, generationContext(context, session), profile.header_text);
     if (eds.status != generators::GenerationStatus::Generated) {

@@ -5,6 +5,7 @@
 #include "app/cp1251.h"
 #include "cli/clicontext.h"
 #include "cli/generationsupport.h"
+#include "editing/settingscommands.h"
 #include "generators/controllerfile.h"
 #include "generators/savedfile.h"
 
@@ -28,8 +29,13 @@ int generateCommand(CliContext& context, const std::vector<std::string>& argumen
 
     CliSession session(context);
     if (const int opened = openForGeneration(context, kCommand, *parsed, session); opened != kExitDone) return opened;
-    model::Profile& profile = session.profile();
-    if (module) profile.settings.prefix = std::stoi(*module);
+    if (module) {
+        session.document().push(editing::changedSettings(
+            session.profile(), {"", "CAN module number changed to #" + *module, false},
+            [&](model::ProfileSettings& settings) { settings.prefix = std::stoi(*module); }));
+    }
+    session.document().takeScaleCoefficients();
+    const model::Profile& profile = session.profile();
 
     const generators::ControllerFile file =
         generators::generateControllerFile(profile, generationContext(context, session));

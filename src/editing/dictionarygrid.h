@@ -1,5 +1,5 @@
 // The dictionary grid as a page: its filters and display mode, the rows they show, the selection
-// kept by object number across fills, and the rules of its clicks and scrolling.
+// kept by object identity across fills, and the rules of its clicks and scrolling.
 #pragma once
 
 #include <optional>
@@ -16,8 +16,7 @@ inline constexpr int kGroupColumn = 8;
 
 /// What a fill reads besides the grid's own state.
 struct GridSources {
-    model::Profile& profile;
-    const bases::TextBase& texts;
+    const model::Profile& profile;
     const bases::SetBase& sets;
     app::Language language;
     app::Translator& translator;
@@ -29,8 +28,8 @@ public:
     ValueDisplayMode displayMode = ValueDisplayMode::AsStored;
 
     /// fillDictionaryGrid: the rows of the profile's current view that pass the filters. The
-    /// selected row's object number is looked for among the new rows: the row showing it is
-    /// selected, and when none does, nothing is.
+    /// selected objects are looked for among the new rows: the rows showing them are selected, and
+    /// the objects no row shows are selected no more.
     void fill(const GridSources& sources);
     /// No profile: no rows, nothing selected.
     void clear();
@@ -40,12 +39,28 @@ public:
     /// The objects of the whole view at the last fill, filtered or not.
     int viewObjectCount() const { return m_viewObjectCount; }
 
-    /// The user selected a cell of `row` (nothing: no data row). A data row's object number
-    /// becomes the current number.
+    /// The user selected a cell of `row` (nothing: no data row): the row is the selection and its
+    /// object becomes the current object.
     void select(std::optional<int> row);
-    std::optional<int> selectedRow() const { return m_selectedRow; }
-    /// The object number of the row last selected; -1 before any selection.
+    /// The current cell moved to `row`: a data row's object becomes the current object.
+    void setCurrent(std::optional<int> row);
+    /// The selection of the table covers these rows; the current object stays.
+    void selectRows(std::vector<int> rows);
+    /// Selects these objects (after undo or redo): the rows that show them now, and after the next
+    /// fill the rows that show them then.
+    void selectObjects(std::vector<model::ObjectSerial> objects);
+    /// The selected rows, top to bottom, and their objects.
+    const std::vector<int>& selectedRows() const { return m_selectedRows; }
+    const std::vector<model::ObjectSerial>& selectedObjects() const { return m_selectedObjects; }
+    /// The top selected row.
+    std::optional<int> selectedRow() const;
+    /// The object of the row last selected; 0 before any selection.
+    model::ObjectSerial currentObject() const { return m_currentObject; }
+    /// The view position of the current object at the last fill or selection; -1 before any.
     int currentNumber() const { return m_currentNumber; }
+
+    /// The row showing the object, if any.
+    std::optional<int> rowOf(model::ObjectSerial object) const;
 
     /// The jump of the group list while the group filter is off: the first shown row whose
     /// object's `group` text is the decimal text of `position`.
@@ -58,12 +73,18 @@ public:
 private:
     std::vector<DictionaryRow> m_rows;
     int m_viewObjectCount = 0;
-    std::optional<int> m_selectedRow;
+    std::vector<model::ObjectSerial> m_selectedObjects;
+    std::vector<int> m_selectedRows;
+    model::ObjectSerial m_currentObject = 0;
     int m_currentNumber = -1;
 };
 
 /// The first visible row once `selected` must be in sight: unchanged while the row lies within
 /// the `visibleRows` rows from `firstVisible`, otherwise the selected row itself.
 int firstVisibleRowShowing(int selected, int firstVisible, int visibleRows);
+
+/// The first visible row after a fill: the one before it, except that a table scrolled to its end
+/// before (`wasAtEnd`) is scrolled to its new end, as far as `rowCount` and `visibleRows` reach.
+int restoredFirstVisibleRow(int firstVisible, bool wasAtEnd, int rowCount, int visibleRows);
 
 }  // namespace tabrin::editing

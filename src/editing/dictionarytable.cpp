@@ -11,7 +11,6 @@
 #include "bases/setbase.h"
 #include "editing/formatdescription.h"
 #include "editing/unitlists.h"
-#include "editing/viewfill.h"
 #include "model/numbertext.h"
 #include "model/profile.h"
 
@@ -64,20 +63,18 @@ Rgb rowBackground(RowOrigin origin, int row) {
 
 int filterGroup(const std::string& group) { return app::toInteger(group).value_or(2); }
 
-std::vector<DictionaryRow> fillDictionaryRows(model::Profile& profile, const DictionaryFilters& filters,
-                                              ValueDisplayMode mode, const bases::TextBase& texts,
-                                              const bases::SetBase& sets, app::Language language,
-                                              app::Translator& translator) {
+std::vector<DictionaryRow> fillDictionaryRows(const model::Profile& profile, const DictionaryFilters& filters,
+                                              ValueDisplayMode mode, const bases::SetBase& sets,
+                                              app::Language language, app::Translator& translator) {
     const UnitLists lists = unitLists(sets, language);
     const bases::SetBaseElement* groups = sets.findSet(profile.settings.group_set);
     const std::unordered_set<std::string> base = baseAddresses(profile);
     std::vector<DictionaryRow> rows;
     rows.reserve(profile.view().size());
-    for (int position = 0; position < static_cast<int>(profile.view().size()); ++position) {
-        const model::DictObject& object = *profile.view()[static_cast<std::size_t>(position)];
+    for (const model::DictObject* shown : profile.view()) {
+        const model::DictObject& object = *shown;
         if (!passes(object, filters)) continue;
-        fillViewRow(profile, position, texts);
-        DictionaryRow row{object.number, {}, originOf(object, base), object.isRoot()};
+        DictionaryRow row{object.number, object.serial, {}, originOf(object, base), object.isRoot()};
         row.cells = {std::to_string(object.number),
                      (object.subindex == "00h" ? "" : "    ") + object.index,
                      object.subindex,

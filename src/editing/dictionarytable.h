@@ -8,14 +8,14 @@
 
 #include "app/language.h"
 #include "editing/valuecells.h"
+#include "model/dictobject.h"
 
 namespace tabrin::app {
 class Translator;
 }
 namespace tabrin::bases {
 class SetBase;
-class TextBase;
-}  // namespace tabrin::bases
+}
 namespace tabrin::model {
 class Profile;
 }
@@ -39,6 +39,7 @@ Rgb rowBackground(RowOrigin origin, int row);
 
 struct DictionaryRow {
     int number;  // the object's position in the view
+    model::ObjectSerial serial;
     std::array<std::string, kDictionaryColumns> cells;
     RowOrigin origin;
     bool root;  // drawn bold in columns 1 to 3
@@ -55,12 +56,10 @@ struct DictionaryFilters {
 /// The group an object counts in for the group filter: its `group`, or 2 when that is not a number.
 int filterGroup(const std::string& group);
 
-/// Fills the rows from the profile's current view. Filling changes the objects shown as the
-/// table always has: texts copied from the text base, root counts and groups.
-std::vector<DictionaryRow> fillDictionaryRows(model::Profile& profile, const DictionaryFilters& filters,
-                                              ValueDisplayMode mode, const bases::TextBase& texts,
-                                              const bases::SetBase& sets, app::Language language,
-                                              app::Translator& translator);
+/// Fills the rows from the profile's current view.
+std::vector<DictionaryRow> fillDictionaryRows(const model::Profile& profile, const DictionaryFilters& filters,
+                                              ValueDisplayMode mode, const bases::SetBase& sets,
+                                              app::Language language, app::Translator& translator);
 
 /// The translated column headers.
 std::array<std::string, kDictionaryColumns> dictionaryHeaders(app::Translator& translator);

@@ -1,10 +1,12 @@
-// What showing a profile's view in the dictionary table does to the objects themselves.
+// What showing a profile's view has always done to the objects themselves, kept by the profile
+// document after every change: texts copied from the text base, root counts and groups.
 #include "editing/viewfill.h"
 
 #include "bases/textbase.h"
 #include "model/profile.h"
 
 namespace tabrin::editing {
+namespace {
 
 void fillViewRow(model::Profile& profile, int row, const bases::TextBase& texts) {
     const auto& view = profile.view();
@@ -20,6 +22,8 @@ void fillViewRow(model::Profile& profile, int row, const bases::TextBase& texts)
     for (; next < view.size() && view[next]->index == object.index; ++next) view[next]->group = object.group;
     object.format = std::to_string(next - static_cast<std::size_t>(row) - 1);
 }
+
+}  // namespace
 
 void fillView(model::Profile& profile, const bases::TextBase& texts) {
     for (int row = 0; row < static_cast<int>(profile.view().size()); ++row) fillViewRow(profile, row, texts);

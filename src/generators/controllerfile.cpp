@@ -43,8 +43,8 @@ ControllerFile generateAssembler(const model::Profile& profile, const Generation
 
 }  // namespace
 
-ControllerFile generateControllerFile(model::Profile& profile, const GenerationContext& context) {
-    if (!prepareAndCheck(profile, context)) return {};
+ControllerFile generateControllerFile(const model::Profile& profile, const GenerationContext& context) {
+    if (!passesCheck(profile, context)) return {};
     ControllerFile result = profile.settings.proc_series == model::ProcessorSeries::Assembler
                                 ? generateAssembler(profile, context)
                                 : generateC(profile, context);

@@ -21,12 +21,12 @@ struct ControllerFile {
     bool writtenToFolder() const { return !folderCopy.empty(); }
 };
 
-/// Gives the scale-coefficient objects their defaults (in memory), runs the check before
-/// generation with its questions, and writes the file of the profile's series: the C file, saved
-/// also as the folder copy when the profile asks for it, or the assembler file, saved as vost.asm
-/// in the program's folder. With `BigYA`, every "я" of the returned text is "Я"; the saved copies
-/// keep the small letter. A failed check returns nothing and saves nothing; so does a failure, which
-/// `error` explains.
-ControllerFile generateControllerFile(model::Profile& profile, const GenerationContext& context);
+/// Runs the check before generation with its questions and writes the file of the profile's
+/// series: the C file, saved also as the folder copy when the profile asks for it, or the assembler
+/// file, saved as vost.asm in the program's folder. The scale-coefficient objects are expected to
+/// hold their defaults from the scale table already (`Profile::takeScaleCoefficients`). With
+/// `BigYA`, every "я" of the returned text is "Я"; the saved copies keep the small letter. A failed
+/// check returns nothing and saves nothing; so does a failure, which `error` explains.
+ControllerFile generateControllerFile(const model::Profile& profile, const GenerationContext& context);
 
 }  // namespace tabrin::generators

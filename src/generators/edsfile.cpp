@@ -83,10 +83,10 @@ std::vector<std::string> edsLines(const model::Profile& profile, const Generatio
 
 }  // namespace
 
-EdsFile generateEdsFile(model::Profile& profile, const GenerationContext& context, std::string_view headerText,
+EdsFile generateEdsFile(const model::Profile& profile, const GenerationContext& context, std::string_view headerText,
                         const ProgressReport& progress) {
     if (refusesHeader(headerText, context)) return {};
-    if (!prepareAndCheck(profile, context)) return {};
+    if (!passesCheck(profile, context)) return {};
     if (progress) progress(0);
     return {GenerationStatus::Generated, joinLines(edsLines(profile, context, headerText, progress))};
 }

@@ -23,10 +23,10 @@ struct EdsFile {
 
 /// The EDS file of the profile's current view with `headerText` (the EDS header the user edits,
 /// its line breaks written as CR LF) at its top. A header holding "<" or ">" is refused with a
-/// message, since it would break the profile file; then the scale-coefficient defaults are
-/// rewritten (in memory) and the check before generation runs with its questions. Refused when
-/// either stops it.
-EdsFile generateEdsFile(model::Profile& profile, const GenerationContext& context, std::string_view headerText,
+/// message, since it would break the profile file; then the check before generation runs with
+/// its questions. Refused when either stops it. The scale-coefficient objects are expected to hold
+/// their defaults from the scale table already.
+EdsFile generateEdsFile(const model::Profile& profile, const GenerationContext& context, std::string_view headerText,
                         const ProgressReport& progress = {});
 
 /// Where the EDS file goes: the profile's path with the extension ".eds".

@@ -1,9 +1,6 @@
-// The steps every generation of a controller or EDS file shares: counting, the scale-coefficient
-// defaults, the check, the texts of the file header, and joining the lines.
+// The steps every generation of a controller or EDS file shares: counting, the check, the texts
+// of the file header, and joining the lines.
 #include "generators/generationsteps.h"
-
-#include <algorithm>
-#include <span>
 
 #include "app/eventlog.h"
 #include "generators/generationcontext.h"
@@ -11,12 +8,6 @@
 #include "model/profilecheck.h"
 
 namespace tabrin::generators {
-namespace {
-
-// The controller knows the coefficients 0 to 31 only.
-constexpr std::size_t kScaleCoefficientLimit = 32;
-
-}  // namespace
 
 int indexCount(const std::vector<model::DictObject*>& view) {
     int count = 1;
@@ -26,14 +17,7 @@ int indexCount(const std::vector<model::DictObject*>& view) {
     return count;
 }
 
-void applyScaleCoefficientDefaults(model::Profile& profile) {
-    const std::span<const model::ScaleNumber> coefficients(
-        profile.scaleNumbers.data(), std::min(profile.scaleNumbers.size(), kScaleCoefficientLimit));
-    for (model::DictObject* object : profile.view()) model::takeScaleCoefficient(*object, coefficients);
-}
-
-bool prepareAndCheck(model::Profile& profile, const GenerationContext& context) {
-    applyScaleCoefficientDefaults(profile);
+bool passesCheck(const model::Profile& profile, const GenerationContext& context) {
     return model::checkProfile(profile, context.sets, false, context.port, context.translator);
 }
 

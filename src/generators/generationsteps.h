@@ -1,5 +1,5 @@
-// The steps every generation of a controller or EDS file shares: counting, the scale-coefficient
-// defaults, the check, the texts of the file header, and joining the lines.
+// The steps every generation of a controller or EDS file shares: counting, the check, the texts
+// of the file header, and joining the lines.
 #pragma once
 
 #include <string>
@@ -18,12 +18,9 @@ struct GenerationContext;
 /// empty view), as the controller expects its index count.
 int indexCount(const std::vector<model::DictObject*>& view);
 
-/// Gives the scale-coefficient objects of the view their defaults from the scale table, in memory.
-void applyScaleCoefficientDefaults(model::Profile& profile);
-
-/// Rewrites the scale-coefficient defaults, then runs the check before generation with its
-/// questions asked through the context's port. Returns whether the profile may be generated.
-bool prepareAndCheck(model::Profile& profile, const GenerationContext& context);
+/// The check before generation, with its questions asked through the context's port. Returns
+/// whether the profile may be generated.
+bool passesCheck(const model::Profile& profile, const GenerationContext& context);
 
 /// The name of the profile's current configuration; empty when it has none.
 std::string currentConfigurationName(const model::Profile& profile);

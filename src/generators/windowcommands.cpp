@@ -37,6 +37,7 @@ void deliver(const ControllerFile& file, app::Workspace& workspace, app::Message
 
 ControllerFile runGenerateCommand(app::Workspace& workspace, const std::string& profilePath, app::MessagePort& port,
                                   const WindowServices& services, const panel::GenerationProgress& panelProgress) {
+    workspace.document.takeScaleCoefficients();
     const ControllerFile file = generateControllerFile(workspace.profile, contextOf(workspace, port));
     if (!file.text.empty()) deliver(file, workspace, port, services);
     if (file.status == GenerationStatus::Failed) tellError(workspace, port, file.error);
@@ -50,7 +51,8 @@ ControllerFile runGenerateCommand(app::Workspace& workspace, const std::string& 
 
 bool runEdsCommand(app::Workspace& workspace, std::string_view headerText, app::MessagePort& port,
                    const WindowServices& services, const ProgressReport& progress) {
-    model::Profile& profile = workspace.profile;
+    workspace.document.takeScaleCoefficients();
+    const model::Profile& profile = workspace.profile;
     const EdsFile eds = generateEdsFile(profile, contextOf(workspace, port), headerText, progress);
     if (eds.status != GenerationStatus::Generated) return false;
     const std::filesystem::path file = app::nativePath(edsFilePath(profile));

@@ -23,17 +23,19 @@ struct WindowServices {
     std::function<void()> saveProfile;                            // as the save command does
 };
 
-/// "Генерировать": generates the controller file of the current view. With a text: puts it on the
-/// clipboard, says where it went, saves the profile when the option "save at generation" is on
-/// and keeps the numbered copy in the log folder (a copy that cannot be saved is told). A failed
-/// generation is told. Then, generated or not, the panel files the profile asks for are written
+/// "Генерировать": the scale-coefficient objects take their defaults from the scale table, then the
+/// controller file of the current view is generated. With a text: puts it on the clipboard, says
+/// where it went, saves the profile when the option "save at generation" is on and keeps the
+/// numbered copy in the log folder (a copy that cannot be saved is told). A failed generation is
+/// told. Then, generated or not, the panel files the profile asks for are written
 /// beside `profilePath` with `panelProgress`, which is set back to 0 afterwards.
 ControllerFile runGenerateCommand(app::Workspace& workspace, const std::string& profilePath, app::MessagePort& port,
                                   const WindowServices& services, const panel::GenerationProgress& panelProgress);
 
-/// "Генерировать файл .eds": generates the EDS file of the current view with `headerText`, writes
-/// it beside the profile (a file that cannot be written is told), says where it is and saves the
-/// profile when the option "save at generation" is on. False when no file was written.
+/// "Генерировать файл .eds": the scale-coefficient objects take their defaults, then the EDS file of
+/// the current view is generated with `headerText` and written beside the profile (a file that
+/// cannot be written is told); says where it is and saves the profile when the option "save at
+/// generation" is on. False when no file was written.
 bool runEdsCommand(app::Workspace& workspace, std::string_view headerText, app::MessagePort& port,
                    const WindowServices& services, const ProgressReport& progress);
 

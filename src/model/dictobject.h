@@ -2,6 +2,7 @@
 // default and limits, group, description and callback.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,6 +20,10 @@ class SetBase;
 }
 
 namespace tabrin::model {
+
+/// The identity of an object for the session: given when the object is read or made, kept through
+/// every change, never written to the file; 0 for an object not yet in a profile.
+using ObjectSerial = std::uint32_t;
 
 /// What writing an object needs besides the object: the scale table whose coefficients fill the
 /// scale-coefficient objects, and the group enumeration that names its group.
@@ -64,6 +69,7 @@ struct DictObject {
     std::string groupName;  // as last read from the file
     int number = -1;        // position in the profile's current view; -1 when not placed
     int configuration = 0;  // 0 the base profile, n the n-th further configuration
+    ObjectSerial serial = 0;
 
     void reset() { *this = DictObject(); }
 

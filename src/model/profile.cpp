@@ -2,10 +2,43 @@
 #include "model/profile.h"
 
 #include <algorithm>
+#include <iterator>
+#include <span>
 
 #include "app/translator.h"
 
 namespace tabrin::model {
+namespace {
+
+// The controller knows the coefficients 0 to 31 only.
+constexpr std::size_t kScaleCoefficientLimit = 32;
+
+// The base objects a configuration leaves visible: a configuration hides the base objects at its
+// own addresses, and holding the root of an index it replaces the whole index. Both lists are in
+// object order, so one walk over each finds them.
+void appendVisibleBase(std::vector<DictObject>& base, const std::vector<DictObject>& own,
+                       std::vector<DictObject*>& visible) {
+    std::size_t group = 0;     // the first own object of the base object's index, or beyond it
+    std::size_t groupEnd = 0;  // the end of that index's own objects
+    bool groupHasRoot = false;
+    std::size_t same = 0;  // within the group: the first own object not below the base object's subindex
+    for (DictObject& object : base) {
+        if (group == groupEnd || own[group].index != object.index) {
+            while (group < own.size() && own[group].index < object.index) ++group;
+            groupEnd = group;
+            groupHasRoot = false;
+            for (; groupEnd < own.size() && own[groupEnd].index == object.index; ++groupEnd)
+                groupHasRoot = groupHasRoot || own[groupEnd].subindex == "00h";
+            same = group;
+        }
+        while (same < groupEnd && own[same].subindex < object.subindex) ++same;
+        if (groupHasRoot || (same < groupEnd && own[same].subindex == object.subindex)) continue;
+        object.configuration = 0;
+        visible.push_back(&object);
+    }
+}
+
+}  // namespace
 
 // Files and edits mostly keep objects in order already; sorting whole objects is costly.
 void sortObjects(std::vector<DictObject>& objects) {
@@ -26,6 +59,7 @@ void Profile::reset() {
     configurations.clear();
     CurrSubProfile = 0;
     m_view.clear();
+    m_lastSerial = 0;
 }
 
 bool Profile::isConfiguration(int position) const {
@@ -43,26 +77,25 @@ void Profile::rebuildView() {
     if (!isConfiguration(CurrSubProfile)) CurrSubProfile = 0;
     SubProfile& current = configurations[static_cast<std::size_t>(CurrSubProfile)];
     sortObjects(current.objects);
-
-    if (CurrSubProfile != 0) {
-        // A configuration hides the base objects it replaces; holding the root of an index
-        // replaces the whole index.
-        const auto hidden = [&](const DictObject& base) {
-            return std::any_of(current.objects.begin(), current.objects.end(), [&](const DictObject& own) {
-                return own.index == base.index && (own.subindex == base.subindex || own.subindex == "00h");
-            });
-        };
-        for (DictObject& base : configurations.front().objects) {
-            if (hidden(base)) continue;
-            base.configuration = 0;
-            m_view.push_back(&base);
-        }
+    std::vector<DictObject*> own;
+    own.reserve(current.objects.size());
+    for (DictObject& object : current.objects) {
+        object.configuration = CurrSubProfile;
+        own.push_back(&object);
     }
-    for (DictObject& own : current.objects) {
-        own.configuration = CurrSubProfile;
-        m_view.push_back(&own);
+    if (CurrSubProfile == 0) {
+        m_view = std::move(own);
+    } else {
+        SubProfile& base = configurations.front();
+        sortObjects(base.objects);
+        std::vector<DictObject*> visible;
+        visible.reserve(base.objects.size());
+        appendVisibleBase(base.objects, current.objects, visible);
+        // Base objects come first among equals, as they did before the configuration's own.
+        m_view.reserve(visible.size() + own.size());
+        std::merge(visible.begin(), visible.end(), own.begin(), own.end(), std::back_inserter(m_view),
+                   [](const DictObject* a, const DictObject* b) { return lessThan(*a, *b); });
     }
-    std::stable_sort(m_view.begin(), m_view.end(), [](const DictObject* a, const DictObject* b) { return lessThan(*a, *b); });
     for (std::size_t i = 0; i < m_view.size(); ++i) m_view[i]->number = static_cast<int>(i);
 }
 
@@ -78,6 +111,7 @@ void Profile::addObjects(std::vector<DictObject> objects, int configuration) {
     auto& held = configurations[static_cast<std::size_t>(target)].objects;
     for (DictObject& object : objects) {
         object.configuration = target;
+        if (object.serial == 0) object.serial = newSerial();
         held.push_back(std::move(object));
     }
     sortObjects(held);
@@ -114,6 +148,12 @@ void Profile::deleteRows(int first, int count) {
     }
     for (SubProfile& configuration : configurations) sortObjects(configuration.objects);
     rebuildView();
+}
+
+void Profile::takeScaleCoefficients() {
+    const std::span<const ScaleNumber> coefficients(scaleNumbers.data(),
+                                                    std::min(scaleNumbers.size(), kScaleCoefficientLimit));
+    for (DictObject* object : m_view) takeScaleCoefficient(*object, coefficients);
 }
 
 }  // namespace tabrin::model

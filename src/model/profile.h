@@ -64,13 +64,21 @@ public:
     const std::vector<DictObject*>& view() const { return m_view; }
 
     void setCurrent(int position);
+    /// The view of the current configuration: the base objects it does not hide and its own objects,
+    /// in object order, numbered by position. Linear in the objects of both.
     void rebuildView();
+    /// A serial no object of this profile has had since it was loaded.
+    ObjectSerial newSerial() { return ++m_lastSerial; }
     /// Adds to configuration `configuration` (-1: the current one); an invalid position does nothing.
+    /// An object without a serial gets a new one.
     void addObject(DictObject object, int configuration = -1);
     void addObjects(std::vector<DictObject> objects, int configuration = -1);
     void deleteObject(std::string_view index, std::string_view subindex, int configuration);
     /// Removes the objects shown in view rows first .. first + count - 1, each from its own configuration.
     void deleteRows(int first, int count);
+    /// The scale-coefficient objects of the view (index 2100h + k) take their defaults from
+    /// coefficient k of the scale table, as a generation needs them.
+    void takeScaleCoefficients();
 
 private:
     bool isConfiguration(int position) const;
@@ -81,6 +89,7 @@ private:
     app::Translator& m_translator;
     app::Language m_language;
     std::vector<DictObject*> m_view;
+    ObjectSerial m_lastSerial = 0;
 };
 
 /// Sorts objects into object order.

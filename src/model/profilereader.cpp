@@ -171,6 +171,7 @@ TOperationResult Profile::readConfiguration(const XMLNode& node, int position, S
             continue;
         }
         object.configuration = position;
+        object.serial = newSerial();
         configuration.objects.push_back(std::move(object));
     }
     sortObjects(configuration.objects);

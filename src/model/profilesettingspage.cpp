@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "app/cp1251.h"
-#include "app/eventlog.h"
 #include "app/formattext.h"
 #include "app/messageport.h"
 #include "app/paths.h"
@@ -42,19 +41,18 @@ int groupSetEntryPosition(const std::vector<std::string>& entries, std::string_v
     return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
 }
 
-void chooseGroupSet(Profile& profile, std::string_view entryText) {
-    profile.settings.group_set = std::string(entryNumber(entryText));
-    for (DictObject* object : profile.view()) {
-        if (object->index == kGroupSetIndex && object->subindex == kGroupSetSubindex)
-            object->defaultValue = profile.settings.group_set;
+std::string groupSetOfEntry(std::string_view entryText) { return std::string(entryNumber(entryText)); }
+
+std::vector<const DictObject*> groupSetObjects(const Profile& profile) {
+    std::vector<const DictObject*> objects;
+    for (const DictObject* object : profile.view()) {
+        if (object->index == kGroupSetIndex && object->subindex == kGroupSetSubindex) objects.push_back(object);
     }
+    return objects;
 }
 
-bool chooseCanModule(ProfileSettings& settings, int position, std::string_view itemText, app::EventLog& log) {
-    if (position == settings.prefix) return false;
-    log.writeLog(app::formatText("CAN module number changed to #%d: %s", {std::to_string(position), itemText}));
-    settings.prefix = position;
-    return true;
+std::string canModuleLogLine(int position, std::string_view itemText) {
+    return app::formatText("CAN module number changed to #%d: %s", {std::to_string(position), itemText});
 }
 
 AddressFieldsView addressFieldsView(const ProfileSettings& settings) {

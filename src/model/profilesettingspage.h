@@ -1,5 +1,5 @@
 // The page "Настройки профиля": what its group-enumeration choice, CAN-module choice, address
-// fields and path fields store in the open profile.
+// fields and path fields store in the open profile, and what they show.
 #pragma once
 
 #include <string>
@@ -21,6 +21,7 @@ class SetBase;
 namespace tabrin::model {
 
 class Profile;
+struct DictObject;
 
 /// The entries of the group-enumeration box: the display name of every enumeration, in base order.
 std::vector<std::string> groupSetEntries(const bases::SetBase& sets, app::Language language);
@@ -28,14 +29,17 @@ std::vector<std::string> groupSetEntries(const bases::SetBase& sets, app::Langua
 /// The position of the entry whose text before ":" is `groupSet`, or -1.
 int groupSetEntryPosition(const std::vector<std::string>& entries, std::string_view groupSet);
 
-/// The choice of a group-enumeration entry ("12: Выкл/Вкл"): `group_set` becomes the text before
-/// the first ":", and the object 2534h.01h of the current view, when there is one, takes it as its
-/// default.
-void chooseGroupSet(Profile& profile, std::string_view entryText);
+/// The enumeration number a group-enumeration entry ("12: Выкл/Вкл") names: its text before the
+/// first ":". Choosing the entry makes it `group_set`, and the objects of `groupSetObjects` take it
+/// as their default.
+std::string groupSetOfEntry(std::string_view entryText);
 
-/// The CAN-module choice (0 single module, 1 first, 2 second) with the chosen item's text: a change
-/// of module is logged. Returns whether the module changed.
-bool chooseCanModule(ProfileSettings& settings, int position, std::string_view itemText, app::EventLog& log);
+/// The objects of the current view that keep the group enumeration's number (2534h.01h).
+std::vector<const DictObject*> groupSetObjects(const Profile& profile);
+
+/// The log line of a change of the CAN module (0 single module, 1 first, 2 second) to `position`,
+/// the chosen item's text being `itemText`.
+std::string canModuleLogLine(int position, std::string_view itemText);
 
 enum class AddressField { Comm, User };
 

@@ -1,12 +1,15 @@
-// The dictionary table StringGridProf: a table view that scrolls one row per wheel notch and
-// extends its selection only while Shift is held.
+// The dictionary table StringGridProf: a table view that scrolls one row per wheel notch, selects
+// a range of rows only while Shift is held, tracks the row under the mouse, makes the copies of
+// Alt and Ctrl clicks and drags rows by their number cell.
 #include "ui/dictionarygridview.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace tabrin::ui {
 namespace {
@@ -15,6 +18,7 @@ constexpr int kNotch = 120;  // eighths of a degree per wheel notch
 constexpr int kRowHeight = 18;
 // The stored column widths were made for a small grid font; larger text would be cut in most columns.
 constexpr int kFontPointSize = 8;
+constexpr int kNumberColumn = 0;
 
 }  // namespace
 
@@ -60,6 +64,50 @@ void DictionaryGridView::wheelEvent(QWheelEvent* event) {
     m_wheelRemainder -= notches * kNotch;
     if (notches != 0) verticalScrollBar()->setValue(verticalScrollBar()->value() - notches);
     event->accept();
+}
+
+void DictionaryGridView::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    m_mouseRow = index.isValid() ? index.row() : -1;
+    if (index.isValid() && event->button() == Qt::LeftButton) {
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        const bool alt = modifiers.testFlag(Qt::AltModifier);
+        const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+        if (index.column() != kNumberColumn && (alt || ctrl)) {
+            emit copyClicked(index.row(), alt, ctrl);
+            event->accept();
+            return;
+        }
+        if (index.column() == kNumberColumn && !modifiers.testFlag(Qt::ShiftModifier)) {
+            if (!m_rowDragging) {
+                emit dragRefused();
+                event->accept();
+                return;
+            }
+            m_draggedRow = index.row();
+        }
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void DictionaryGridView::mouseMoveEvent(QMouseEvent* event) {
+    m_mouseRow = rowAt(event->position().toPoint().y());
+    // A plain drag neither selects a range nor moves the current cell: ranges need Shift, and a
+    // drag from the number cell moves a row.
+    if (event->buttons() != Qt::NoButton && !event->modifiers().testFlag(Qt::ShiftModifier)) {
+        if (m_draggedRow >= 0) viewport()->setCursor(Qt::DragMoveCursor);
+        event->accept();
+        return;
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void DictionaryGridView::mouseReleaseEvent(QMouseEvent* event) {
+    const int from = std::exchange(m_draggedRow, -1);
+    viewport()->unsetCursor();
+    QTableView::mouseReleaseEvent(event);
+    const int to = rowAt(event->position().toPoint().y());
+    if (from >= 0 && to >= 0 && to != from) emit rowDragged(from, to);
 }
 
 }  // namespace tabrin::ui

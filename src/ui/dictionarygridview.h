@@ -1,5 +1,6 @@
-// The dictionary table StringGridProf: a table view that scrolls one row per wheel notch and
-// extends its selection only while Shift is held.
+// The dictionary table StringGridProf: a table view that scrolls one row per wheel notch, selects
+// a range of rows only while Shift is held, tracks the row under the mouse, makes the copies of
+// Alt and Ctrl clicks and drags rows by their number cell.
 #pragma once
 
 #include <QTableView>
@@ -18,12 +19,30 @@ public:
     int visibleRowCount() const;
     /// Scrolls so that `row` is the first one in sight, as far as the scroll range goes.
     void scrollToFirstRow(int row);
+    /// The data row the mouse pointer was last over; -1 when that was no row.
+    int mouseRow() const { return m_mouseRow; }
+    /// Whether rows may be dragged by their number cell; a press there is refused otherwise.
+    void setRowDragging(bool allowed) { m_rowDragging = allowed; }
+
+signals:
+    /// A press with Alt (index) or Ctrl (subindex) held on a data cell outside the number column.
+    void copyClicked(int row, bool indexIncrement, bool subindexIncrement);
+    /// The row dragged by its number cell was dropped on the row `to`.
+    void rowDragged(int from, int to);
+    /// A press on a number cell while dragging is not allowed.
+    void dragRefused();
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     int m_wheelRemainder = 0;  // eighths of a degree not yet turned into rows
+    int m_mouseRow = -1;
+    bool m_rowDragging = true;
+    int m_draggedRow = -1;
 };
 
 }  // namespace tabrin::ui

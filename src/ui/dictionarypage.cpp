@@ -7,11 +7,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -22,8 +20,10 @@
 #include "app/workspace.h"
 #include "editing/gridfilterinput.h"
 #include "ui/dictionarygridview.h"
+#include "ui/dictionaryoperations.h"
 #include "ui/dictionarytablemodel.h"
 #include "ui/flowlayout.h"
+#include "ui/hexkeyfilter.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/radiogroup.h"
@@ -34,26 +34,6 @@ namespace {
 constexpr int kControlSpacing = 6;
 constexpr int kConfigurationListWidth = 150;
 constexpr int kConfigurationListHeight = 72;
-
-// The begin and end texts of the range filter take hexadecimal digits only, in capitals. Keys
-// without a printable character (Enter, arrows, Delete, shortcuts) go on as usual.
-class RangeKeyFilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (text.size() != 1 || (!text[0].isPrint() && text[0] != QLatin1Char(editing::kBackspace))) return false;
-        const char key = text[0].unicode() < 0x80 ? static_cast<char>(text[0].unicode()) : '\0';
-        const std::optional<char> taken = editing::acceptedRangeKey(key);
-        if (!taken) return true;
-        if (*taken == key) return false;
-        static_cast<QLineEdit*>(watched)->insert(QString(QLatin1Char(*taken)));
-        return true;
-    }
-};
 
 QLineEdit* rangeEdit(const char* name, const char* text, QObject* keyFilter) {
     auto* edit = named(new QLineEdit(QString::fromLatin1(text)), name);
@@ -84,10 +64,8 @@ DictionaryPage::DictionaryPage(app::Workspace& workspace, app::ProfileSession& s
         app::shownProfColumnWidths(workspace.settings.profColumnWidths, workspace.englishInterface());
     for (int column = 0; column < static_cast<int>(widths.size()); ++column)
         m_view->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
-    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_popup = named(new QMenu(this), "PopupMenuEditing");
-    m_moveTo = named(m_popup->addMenu(QStringLiteral("Переместить в")), "N_MoveTo");
-    m_copyTo = named(m_popup->addMenu(QStringLiteral("Копировать в")), "N_CopyTo");
+    m_operations = new DictionaryOperations(workspace, port, m_grid, m_view, this);
+    auto* create = named(new QPushButton(QStringLiteral("Создать элемент словаря")), "ButtonNewObject");
 
     // The controls keep their natural sizes, side by side as far as the width allows; the table
     // takes all the rest.
@@ -96,19 +74,22 @@ DictionaryPage::DictionaryPage(app::Workspace& workspace, app::ProfileSession& s
     controls->addWidget(m_displayMode);
     controls->addWidget(buildConfigurationColumn(report));
     controls->addWidget(buildControllerFileBox());
+    controls->addWidget(create);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(m_view, 1);
 
     connect(m_displayMode, &RadioGroup::itemClicked, this, &DictionaryPage::chooseDisplayMode);
     connect(report, &QPushButton::clicked, this, &DictionaryPage::reportClicked);
+    connect(create, &QPushButton::clicked, m_operations, &DictionaryOperations::createObject);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &DictionaryPage::selectCell);
-    connect(m_view, &QWidget::customContextMenuRequested, this, &DictionaryPage::showContextMenu);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DictionaryPage::takeSelection);
+    m_subscription = workspace.document.listen([this](const editing::DocumentChange& change) { showChange(change); });
 }
 
 QWidget* DictionaryPage::buildFilterBox() {
     m_filterBox = named(new QGroupBox(QStringLiteral("Фильтр")), "GroupBoxFilter");
-    auto* keyFilter = new RangeKeyFilter(this);
+    auto* keyFilter = new HexKeyFilter(this);
     m_rangeCheck = named(new QCheckBox(QStringLiteral("Диапазон")), "CheckBoxRange");
     m_rangeBegin = rangeEdit("EditRangeBegin", "0000", keyFilter);
     m_rangeEnd = rangeEdit("EditRangeEnd", "6000", keyFilter);
@@ -179,7 +160,7 @@ QWidget* DictionaryPage::buildControllerFileBox() {
 }
 
 editing::GridSources DictionaryPage::sources() const {
-    return {m_workspace.profile, m_workspace.texts, m_workspace.sets, m_workspace.language, m_workspace.translator};
+    return {m_workspace.profile, m_workspace.sets, m_workspace.language, m_workspace.translator};
 }
 
 void DictionaryPage::showProfile() {
@@ -187,6 +168,7 @@ void DictionaryPage::showProfile() {
     m_grid.filters.groupOn = false;
     m_rangeCheck->setChecked(false);
     m_groupCheck->setChecked(false);
+    m_view->setRowDragging(true);
     m_grid.clear();
 
     const model::Profile& profile = m_workspace.profile;
@@ -225,6 +207,23 @@ void DictionaryPage::showNoProfile() {
     m_groups->clear();
 }
 
+// The after-change sequence: the table filled again with the scroll position kept, where a table
+// scrolled to its end stays at its end; undo and redo select the objects they touched.
+void DictionaryPage::showChange(const editing::DocumentChange& change) {
+    using editing::ChangeKind;
+    if (!m_session.isOpen() ||
+        !editing::touches(change.kinds, ChangeKind::Objects | ChangeKind::Configurations | ChangeKind::Settings))
+        return;
+    const QScrollBar* scroll = m_view->verticalScrollBar();
+    const bool atEnd = scroll->maximum() > 0 && scroll->value() == scroll->maximum();
+    if (change.cause == editing::ChangeCause::Undone || change.cause == editing::ChangeCause::Redone)
+        m_grid.selectObjects(change.objects);
+    fill();
+    if (atEnd)
+        m_view->scrollToFirstRow(editing::restoredFirstVisibleRow(m_view->firstVisibleRow(), true, m_model->rowCount(),
+                                                                  m_view->visibleRowCount()));
+}
+
 void DictionaryPage::fill() {
     int firstRow = m_view->firstVisibleRow();
     const int firstColumnOffset = m_view->horizontalScrollBar()->value();
@@ -244,7 +243,7 @@ void DictionaryPage::fill() {
     m_view->horizontalScrollBar()->setValue(firstColumnOffset);
     m_controllerFileBox->setTitle(
         toQString(editing::controllerFileBoxCaption(m_grid.viewObjectCount(), m_workspace.translator)));
-    rebuildConfigurationMenus();
+    m_operations->rebuildConfigurationMenus();
 }
 
 void DictionaryPage::rememberSelectedColumns() {
@@ -257,25 +256,39 @@ void DictionaryPage::rememberSelectedColumns() {
 // The kept row is selected over the columns selected before; it becomes the current cell without
 // counting as the user's selection.
 void DictionaryPage::showSelection() {
-    const std::optional<int> row = m_grid.selectedRow();
-    if (!row) return;
-    const QModelIndex left = m_model->index(*row, m_selectedLeft);
-    m_view->selectionModel()->setCurrentIndex(left, QItemSelectionModel::NoUpdate);
-    m_view->selectionModel()->select(QItemSelection(left, m_model->index(*row, m_selectedRight)),
-                                     QItemSelectionModel::ClearAndSelect);
+    const std::vector<int>& rows = m_grid.selectedRows();
+    if (rows.empty()) return;
+    QItemSelection selection;
+    for (const int row : rows)
+        selection.select(m_model->index(row, m_selectedLeft), m_model->index(row, m_selectedRight));
+    m_view->selectionModel()->setCurrentIndex(m_model->index(rows.front(), m_selectedLeft),
+                                              QItemSelectionModel::NoUpdate);
+    m_view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void DictionaryPage::selectCell(const QModelIndex& current) {
     if (m_showingFill) return;
-    m_grid.select(current.isValid() ? std::optional<int>(current.row()) : std::nullopt);
+    m_grid.setCurrent(current.isValid() ? std::optional<int>(current.row()) : std::nullopt);
     if (!current.isValid() || current.column() != editing::kGroupColumn) return;
     // The group picker of an object at subindex 00h comes with the editing of object fields.
     if (const std::optional<app::Message> refusal = m_grid.groupColumnRefusal(current.row(), m_workspace.translator))
         m_port.ask(*refusal);
 }
 
+// The table keeps the rows of its selection as the user makes it, a range only with Shift held.
+void DictionaryPage::takeSelection() {
+    if (m_showingFill) return;
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : m_view->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
+    }
+    m_grid.selectRows(std::move(rows));
+}
+
 void DictionaryPage::switchFilter(QCheckBox* box, bool editing::DictionaryFilters::*filter) {
     m_grid.filters.*filter = box->isChecked();
+    // Rows are dragged only while both filters are off.
+    m_view->setRowDragging(!m_grid.filters.rangeOn && !m_grid.filters.groupOn);
     fill();
     m_workspace.log.writeLog(
         editing::filterSwitchLogLine(fromQString(m_filterBox->title()), fromQString(box->text()), box->isChecked()));
@@ -306,32 +319,13 @@ void DictionaryPage::chooseDisplayMode(int mode) {
 
 void DictionaryPage::chooseConfiguration(int position) {
     if (position < 0) return;
-    model::Profile& profile = m_workspace.profile;
-    profile.setCurrent(position);
-    fill();
-    m_session.markModified();
+    m_workspace.document.setCurrent(position);
+    const model::Profile& profile = m_workspace.profile;
     m_generateAll->setVisible(profile.configurations.size() > 1);
     m_workspace.log.writeLog(
         app::formatText("Current configuration changed to: %s",
                         {profile.configurations[static_cast<std::size_t>(profile.CurrSubProfile)].name}));
     emit configurationChosen();
-}
-
-// One entry per configuration, carrying its position; the moves and copies themselves come with
-// the configuration operations.
-void DictionaryPage::rebuildConfigurationMenus() {
-    const auto& configurations = m_workspace.profile.configurations;
-    for (QMenu* menu : {m_moveTo, m_copyTo}) {
-        menu->clear();
-        for (std::size_t position = 0; position < configurations.size(); ++position)
-            menu->addAction(toQString(configurations[position].name))->setData(static_cast<int>(position));
-        menu->menuAction()->setVisible(configurations.size() > 1);
-    }
-}
-
-void DictionaryPage::showContextMenu(const QPoint& position) {
-    if (m_grid.rows().empty() || !m_moveTo->menuAction()->isVisible()) return;
-    m_popup->popup(m_view->viewport()->mapToGlobal(position));
 }
 
 int DictionaryPage::topRow() const { return m_view->firstVisibleRow() + 1; }

@@ -6,13 +6,13 @@
 
 #include "app/columnwidths.h"
 #include "editing/dictionarygrid.h"
+#include "editing/profiledocument.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
-class QMenu;
 class QPushButton;
 
 namespace tabrin::app {
@@ -24,6 +24,7 @@ class Workspace;
 namespace tabrin::ui {
 
 class DictionaryGridView;
+class DictionaryOperations;
 class DictionaryTableModel;
 class RadioGroup;
 
@@ -58,7 +59,7 @@ public:
 signals:
     void generateClicked();
     void reportClicked();
-    /// Another configuration was chosen: the view was rebuilt and the profile marked modified.
+    /// Another configuration was chosen.
     void configurationChosen();
 
 private:
@@ -68,21 +69,22 @@ private:
     /// The items of the profile's group enumeration, `position` chosen (the first when it has none such).
     void fillGroupList(int position);
     editing::GridSources sources() const;
+    void showChange(const editing::DocumentChange& change);
     void rememberSelectedColumns();
     void showSelection();
     void selectCell(const QModelIndex& current);
+    void takeSelection();
     void switchFilter(QCheckBox* box, bool editing::DictionaryFilters::*filter);
     void enterRange();
     void chooseGroup(int position);
     void chooseDisplayMode(int mode);
     void chooseConfiguration(int position);
-    void rebuildConfigurationMenus();
-    void showContextMenu(const QPoint& position);
 
     app::Workspace& m_workspace;
     app::ProfileSession& m_session;
     app::MessagePort& m_port;
     editing::DictionaryGrid m_grid;
+    editing::Subscription m_subscription;
     int m_selectedLeft = 0;
     int m_selectedRight = 0;
     bool m_showingFill = false;
@@ -99,9 +101,7 @@ private:
     RadioGroup* m_canModule = nullptr;
     QPushButton* m_generate = nullptr;
     QPushButton* m_generateAll = nullptr;
-    QMenu* m_popup = nullptr;
-    QMenu* m_moveTo = nullptr;
-    QMenu* m_copyTo = nullptr;
+    DictionaryOperations* m_operations = nullptr;
     DictionaryGridView* m_view = nullptr;
     DictionaryTableModel* m_model = nullptr;
 };

@@ -1,7 +1,8 @@
-// The page "EDS-файл" (TabSheetEDS): the EDS header memo bound to the profile, the generate button
+// The page "EDS-файл" (TabSheetEDS): the EDS header memo committing to the profile document, the generate button
 // and the progress bar of a generation.
 #include "ui/edspage.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -9,8 +10,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/profilesession.h"
 #include "app/workspace.h"
+#include "editing/settingscommands.h"
 #include "generators/windowcommands.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
@@ -28,10 +29,9 @@ std::string headerText(const QString& memoText) {
 
 }  // namespace
 
-EdsPage::EdsPage(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port, QWidget* parent)
+EdsPage::EdsPage(app::Workspace& workspace, app::MessagePort& port, QWidget* parent)
     : QWidget(parent),
       m_workspace(workspace),
-      m_session(session),
       m_port(port),
       m_header(named(new QPlainTextEdit, "MemoEdsHeader")),
       m_progress(named(new QProgressBar, "ProgressBarEdsGen")) {
@@ -51,10 +51,16 @@ EdsPage::EdsPage(app::Workspace& workspace, app::ProfileSession& session, app::M
     layout->addWidget(generateButton, 0, Qt::AlignLeft);
     layout->addWidget(m_progress);
 
+    // Typing makes one command until the focus leaves the memo.
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingSession; });
     connect(m_header, &QPlainTextEdit::textChanged, this, [this] {
-        m_workspace.profile.header_text = headerText(m_header->toPlainText());
-        m_session.markModified();
-        emit profileChanged();
+        m_committing = true;
+        m_workspace.document.push(editing::edsHeaderChange(m_workspace.profile, headerText(m_header->toPlainText()),
+                                                           m_typingSession, m_workspace.translator));
+        m_committing = false;
+    });
+    m_subscription = m_workspace.document.listen([this](const editing::DocumentChange& change) {
+        if (!m_committing && editing::touches(change.kinds, editing::ChangeKind::EdsHeader)) showProfile();
     });
     connect(generateButton, &QPushButton::clicked, this, &EdsPage::generateClicked);
 }

@@ -1,15 +1,16 @@
-// The page "EDS-файл" (TabSheetEDS): the EDS header memo bound to the profile, the generate button
+// The page "EDS-файл" (TabSheetEDS): the EDS header memo committing to the profile document, the generate button
 // and the progress bar of a generation.
 #pragma once
 
 #include <QWidget>
+
+#include "editing/profiledocument.h"
 
 class QPlainTextEdit;
 class QProgressBar;
 
 namespace tabrin::app {
 class MessagePort;
-class ProfileSession;
 class Workspace;
 }  // namespace tabrin::app
 namespace tabrin::generators {
@@ -22,7 +23,7 @@ class EdsPage : public QWidget {
     Q_OBJECT
 
 public:
-    EdsPage(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port, QWidget* parent = nullptr);
+    EdsPage(app::Workspace& workspace, app::MessagePort& port, QWidget* parent = nullptr);
 
     /// Shows the EDS header of the open profile.
     void showProfile();
@@ -31,13 +32,13 @@ public:
 
 signals:
     void generateClicked();
-    /// The memo changed the profile.
-    void profileChanged();
 
 private:
     app::Workspace& m_workspace;
-    app::ProfileSession& m_session;
     app::MessagePort& m_port;
+    editing::Subscription m_subscription;
+    bool m_committing = false;
+    int m_typingSession = 1;
     QPlainTextEdit* m_header;
     QProgressBar* m_progress;
 };

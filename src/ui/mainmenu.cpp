@@ -1,4 +1,4 @@
-// The main menu of the main window: "Файл", "Сервис" and "Справка".
+// The main menu of the main window: "Файл", "Правка", "Сервис" and "Справка".
 #include "ui/mainmenu.h"
 
 #include <QAction>
@@ -38,6 +38,14 @@ MainMenu buildMainMenu(QMainWindow* window) {
     menus.saveAs = item(menus.file, window, QStringLiteral("Сохранить профиль как"), "N_SaveAs");
     menus.openInXmlEditor->setEnabled(false);  // until a profile is open
     menus.file->menuAction()->setEnabled(false);
+
+    menus.edit = menu(window, QStringLiteral("Правка"), "N_Edit");
+    menus.undo = item(menus.edit, window, QStringLiteral("Отменить"), "N_Undo");
+    menus.undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    menus.redo = item(menus.edit, window, QStringLiteral("Повторить"), "N_Redo");
+    menus.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menus.undo->setEnabled(false);
+    menus.redo->setEnabled(false);
 
     QMenu* service = menu(window, QStringLiteral("Сервис"), "N_Service");
     menus.options = item(service, window, QStringLiteral("Настройки"), "N_Options");

@@ -1,4 +1,4 @@
-// The main menu of the main window: "Файл", "Сервис" and "Справка".
+// The main menu of the main window: "Файл", "Правка", "Сервис" and "Справка".
 #pragma once
 
 class QAction;
@@ -14,6 +14,9 @@ struct MainMenu {
     QAction* openInXmlEditor;
     QAction* save;
     QAction* saveAs;
+    QMenu* edit;
+    QAction* undo;
+    QAction* redo;
     QAction* options;
     QAction* importObjects;
     QAction* loadDefaults;
@@ -22,7 +25,8 @@ struct MainMenu {
 };
 
 /// Builds the menu bar of `window`. The file menu, the XML editor, the import, the default values
-/// and the new instance start disabled: login and a successful open enable them.
+/// and the new instance start disabled: login and a successful open enable them. Undo and redo
+/// start disabled.
 MainMenu buildMainMenu(QMainWindow* window);
 
 }  // namespace tabrin::ui

@@ -89,6 +89,8 @@ MainWindow::MainWindow(std::filesystem::path programFolder, int localeLanguage, 
     showKnownUsers();
 
     m_session.setStatusListener([this](const std::string& text) { m_statusPanel->setText(toQString(text)); });
+    m_documentSubscription =
+        m_workspace.document.listen([this](const editing::DocumentChange&) { refreshProfileState(); });
     connect(m_timerMain, &QTimer::timeout, this, [this] {
         m_statusPanel->clear();
         m_session.autosaveTick();
@@ -118,7 +120,6 @@ void MainWindow::buildPages() {
     setCentralWidget(m_pages);
 
     connect(m_loginPage, &LoginPageWidget::loginClicked, this, &MainWindow::login);
-    connect(m_profilePages, &ProfilePages::profileChanged, this, &MainWindow::refreshProfileState);
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::generateClicked, this,
             &MainWindow::generateControllerFile);
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::reportClicked, this, &MainWindow::showReport);
@@ -145,6 +146,8 @@ void MainWindow::connectMenu() {
     connect(m_menu.openInXmlEditor, &QAction::triggered, this, &MainWindow::openInXmlEditor);
     connect(m_menu.save, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.save(); }); });
     connect(m_menu.saveAs, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.saveAs(); }); });
+    connect(m_menu.undo, &QAction::triggered, this, [this] { m_workspace.document.undo(); });
+    connect(m_menu.redo, &QAction::triggered, this, [this] { m_workspace.document.redo(); });
     connect(m_menu.options, &QAction::triggered, this, &MainWindow::showOptions);
     connect(m_menu.newInstance, &QAction::triggered, this, &MainWindow::startNewInstance);
     connect(m_menu.help, &QAction::triggered, this, &MainWindow::openManual);
@@ -231,6 +234,21 @@ void MainWindow::runProfileFlow(const std::function<void()>& flow) {
 void MainWindow::refreshProfileState() {
     setWindowTitle(m_busyCaption.isEmpty() ? QString::fromStdString(m_session.caption()) : m_busyCaption);
     if (m_workspace.settings.recentProfiles != m_shownRecent) rebuildRecentMenu();
+    showHistory();
+}
+
+// "Отменить: удаление 4 объектов": each item names the command it would take back or do again.
+void MainWindow::showHistory() {
+    const editing::ProfileDocument& document = m_workspace.document;
+    const auto show = [this](QAction* action, const char* verb, bool possible, const std::string& command) {
+        QString text = translatedText(m_workspace.translator, verb);
+        if (possible) text += QStringLiteral(": ") + toQString(command);
+        action->setText(text);
+        action->setEnabled(possible);
+    };
+    const bool open = m_session.isOpen();
+    show(m_menu.undo, "Отменить", open && document.canUndo(), document.undoText());
+    show(m_menu.redo, "Повторить", open && document.canRedo(), document.redoText());
 }
 
 void MainWindow::rebuildRecentMenu() {
@@ -293,15 +311,12 @@ void MainWindow::generateControllerFile() {
                                        m_panelPage->progress());
     });
     m_profilePages->setGenerating(false);
-    // The generation gave the scale-coefficient objects their defaults.
-    m_profilePages->dictionaryPage()->fill();
     m_busyCaption.clear();
     refreshProfileState();
 }
 
 void MainWindow::generateEdsFile() {
     runProfileFlow([this] { m_profilePages->edsPage()->generate(windowServices()); });
-    m_profilePages->dictionaryPage()->fill();
 }
 
 // The report window is shown alone, the main window minimised meanwhile.

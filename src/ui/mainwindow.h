@@ -68,6 +68,7 @@ private:
     bool openProfile(const std::function<bool()>& open);
     void runProfileFlow(const std::function<void()>& flow);
     void refreshProfileState();
+    void showHistory();
     void rebuildRecentMenu();
     void saveByActivePage();
     void showOptions();
@@ -90,6 +91,7 @@ private:
     std::vector<app::TPathRelAbs> m_shownRecent;
     QString m_busyCaption;  // shown instead of the profile's caption while a generation runs
 
+    editing::Subscription m_documentSubscription;
     MainMenu m_menu;
     QTabWidget* m_pages = nullptr;
     LoginPageWidget* m_loginPage = nullptr;

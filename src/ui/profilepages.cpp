@@ -22,7 +22,7 @@ ProfilePages::ProfilePages(app::Workspace& workspace, app::ProfileSession& sessi
       m_dictionary(new DictionaryPage(workspace, session, port)),
       m_canModule(m_dictionary->canModule()),
       m_settings(new ProfileSettingsWidget(workspace, session, port)),
-      m_eds(new EdsPage(workspace, session, port)) {
+      m_eds(new EdsPage(workspace, port)) {
     setObjectName(QStringLiteral("TabSheetProfile"));
     m_pages->addTab(m_dictionary, QStringLiteral("Словарь"));
     m_pages->addTab(named(new QWidget, "TabSheetScales"), QStringLiteral("Масштабирующие коэффициенты"));
@@ -32,16 +32,11 @@ ProfilePages::ProfilePages(app::Workspace& workspace, app::ProfileSession& sessi
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);
 
-    connect(m_settings, &ProfileSettingsWidget::profileChanged, this, &ProfilePages::profileChanged);
     connect(m_settings, &ProfileSettingsWidget::canModuleShown, m_canModule, &RadioGroup::setItemIndex);
     connect(m_settings, &ProfileSettingsWidget::groupSetChosen, m_dictionary, &DictionaryPage::showGroupSet);
     connect(m_canModule, &RadioGroup::itemClicked, m_settings, &ProfileSettingsWidget::chooseCanModule);
-    connect(m_eds, &EdsPage::profileChanged, this, &ProfilePages::profileChanged);
     // The settings page shows the controller file of the chosen configuration.
-    connect(m_dictionary, &DictionaryPage::configurationChosen, this, [this] {
-        m_settings->showProfile();
-        emit profileChanged();
-    });
+    connect(m_dictionary, &DictionaryPage::configurationChosen, m_settings, &ProfileSettingsWidget::showProfile);
     showNoProfile();
 }
 

@@ -41,10 +41,6 @@ public:
     /// addresses cannot be edited.
     void setGenerating(bool generating);
 
-signals:
-    /// The profile was changed on one of the pages.
-    void profileChanged();
-
 private:
     void setEditable(bool editable);
 

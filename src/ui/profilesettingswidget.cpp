@@ -1,7 +1,8 @@
 // The page "Настройки профиля" (TabSheet5): the generation settings of the open profile, each
-// control storing into the profile as the user changes it.
+// control committing its change as a command of the profile document.
 #include "ui/profilesettingswidget.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -19,6 +20,7 @@
 #include "app/paths.h"
 #include "app/profilesession.h"
 #include "app/workspace.h"
+#include "editing/settingscommands.h"
 #include "generators/filenaming.h"
 #include "model/profilesettingspage.h"
 #include "ui/desktophelpers.h"
@@ -89,14 +91,13 @@ ProfileSettingsWidget::ProfileSettingsWidget(app::Workspace& workspace, app::Pro
 
     // The processor series only chooses which settings are shown; it is no change of the profile.
     connect(m_series, &RadioGroup::itemClicked, this, [this](int position) {
-        m_workspace.profile.settings.proc_series =
-            position == 0 ? model::ProcessorSeries::CCode : model::ProcessorSeries::Assembler;
+        m_workspace.document.chooseProcessorSeries(position == 0 ? model::ProcessorSeries::CCode
+                                                                 : model::ProcessorSeries::Assembler);
         showSeries();
     });
     const auto storeFlag = [this](QCheckBox* box, bool ProfileSettings::*member) {
         connect(box, &QCheckBox::clicked, this, [this, member](bool checked) {
-            m_workspace.profile.settings.*member = checked;
-            markChanged();
+            commit([&](ProfileSettings& settings) { settings.*member = checked; });
         });
     };
     storeFlag(m_bigYa, &ProfileSettings::BigYA);
@@ -111,13 +112,32 @@ ProfileSettingsWidget::ProfileSettingsWidget(app::Workspace& workspace, app::Pro
     connect(m_genPuTexts, &QCheckBox::toggled, m_puTextsGroup, &QGroupBox::setEnabled);
     const auto storePosition = [this](QComboBox* combo, int ProfileSettings::*member) {
         connect(combo, &QComboBox::activated, this, [this, member](int position) {
-            m_workspace.profile.settings.*member = position;
-            markChanged();
+            commit([&](ProfileSettings& settings) { settings.*member = position; });
         });
     };
     storePosition(m_puCodeType, &ProfileSettings::PUCodeType);
     storePosition(m_puTextsType, &ProfileSettings::PUTextsType);
     storePosition(m_puEnumsType, &ProfileSettings::PUEnumsType);
+
+    // Typing goes on in one field while the focus stays there: its keys make one command.
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingSession; });
+    // Changes made elsewhere (undo, redo, opening) are shown; the page's own are shown already.
+    m_subscription = m_workspace.document.listen([this](const editing::DocumentChange& change) {
+        if (!m_committing && editing::touches(change.kinds, editing::ChangeKind::Settings)) showProfile();
+    });
+}
+
+void ProfileSettingsWidget::commit(const std::function<void(ProfileSettings&)>& change, int typingSession) {
+    m_committing = true;
+    m_workspace.document.push(
+        editing::settingsFieldChange(m_workspace.profile, change, m_workspace.translator, typingSession));
+    m_committing = false;
+}
+
+void ProfileSettingsWidget::commit(std::unique_ptr<editing::Command> command) {
+    m_committing = true;
+    m_workspace.document.push(std::move(command));
+    m_committing = false;
 }
 
 QWidget* ProfileSettingsWidget::buildGroupSetRow() {
@@ -130,9 +150,8 @@ QWidget* ProfileSettingsWidget::buildGroupSetRow() {
     m_groupSet->setMinimumContentsLength(40);
     layout->addWidget(m_groupSet, 1);
     connect(m_groupSet, &QComboBox::activated, this, [this](int position) {
-        model::chooseGroupSet(m_workspace.profile, m_groupSetEntries[static_cast<std::size_t>(position)]);
-        markChanged();
-        emit groupSetChosen();
+        commit(editing::groupSetChoice(m_workspace.profile, m_groupSetEntries[static_cast<std::size_t>(position)],
+                                       m_workspace.translator));
     });
     return row;
 }
@@ -147,7 +166,9 @@ QGroupBox* ProfileSettingsWidget::buildCSeriesGroup() {
     m_addrUser = named(new QLineEdit, "EditAddrUser");
     const auto bindAddress = [this](QLineEdit* field, model::AddressField which) {
         connect(field, &QLineEdit::returnPressed, this, [this, field, which] {
-            if (model::storeAddress(m_workspace.profile.settings, which, fromQString(field->text()))) markChanged();
+            model::ProfileSettings settings = m_workspace.profile.settings;
+            if (model::storeAddress(settings, which, fromQString(field->text())))
+                commit([&](ProfileSettings& stored) { stored = settings; });
         });
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), field, nullptr, nullptr, Qt::WidgetShortcut);
         connect(escape, &QShortcut::activated, this, &ProfileSettingsWidget::showAddresses);
@@ -194,17 +215,18 @@ QLineEdit* ProfileSettingsWidget::pathField(const char* name, std::string Profil
     auto* field = named(new QLineEdit, name);
     // A character the profile cannot hold is taken back out of the field.
     connect(field, &QLineEdit::textEdited, this, [this, field, member](const QString& text) {
-        if (!storePath(member, fromQPath(text))) field->setText(toQString(m_workspace.profile.settings.*member));
+        if (!storePath(member, fromQPath(text), m_typingSession))
+            field->setText(toQString(m_workspace.profile.settings.*member));
     });
     return field;
 }
 
-bool ProfileSettingsWidget::storePath(std::string ProfileSettings::*member, const std::string& text) {
-    if (!model::storePathText(m_workspace.profile.settings.*member, m_session.path(), text, m_port,
-                              m_workspace.translator))
-        return false;
+bool ProfileSettingsWidget::storePath(std::string ProfileSettings::*member, const std::string& text,
+                                      int typingSession) {
+    std::string stored;
+    if (!model::storePathText(stored, m_session.path(), text, m_port, m_workspace.translator)) return false;
+    commit([&](ProfileSettings& settings) { settings.*member = stored; }, typingSession);
     showPathLabels();
-    markChanged();
     return true;
 }
 
@@ -272,12 +294,10 @@ QWidget* ProfileSettingsWidget::buildPanelTexts() {
     m_hInc = named(new QLineEdit, "editPUTextsHInc");
     m_cInc = named(new QLineEdit, "editPUTextsCInc");
     connect(m_hInc, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_workspace.profile.settings.PUTextsHInc = fromQString(text);
-        markChanged();
+        commit([&](ProfileSettings& settings) { settings.PUTextsHInc = fromQString(text); }, m_typingSession);
     });
     connect(m_cInc, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_workspace.profile.settings.PUTextsCInc = fromQString(text);
-        markChanged();
+        commit([&](ProfileSettings& settings) { settings.PUTextsCInc = fromQString(text); }, m_typingSession);
     });
 
     auto* groupLayout = new QVBoxLayout(m_puTextsGroup);
@@ -344,11 +364,13 @@ void ProfileSettingsWidget::showProfile() {
     showSeries();
     showAddresses();
     showPathLabels();
+    emit canModuleShown(settings.prefix);
 }
 
 void ProfileSettingsWidget::chooseCanModule(int position) {
     const std::string itemText = fromQString(m_canModule->itemText(position));
-    if (model::chooseCanModule(m_workspace.profile.settings, position, itemText, m_workspace.log)) markChanged();
+    if (auto choice = editing::canModuleChoice(m_workspace.profile, position, itemText, m_workspace.translator))
+        commit(std::move(choice));
     m_canModule->setCurrentIndex(position);
     showAddresses();
     showPathLabels();
@@ -358,11 +380,6 @@ void ProfileSettingsWidget::chooseCanModule(int position) {
 void ProfileSettingsWidget::setAddressesReadOnly(bool readOnly) {
     m_addrComm->setReadOnly(readOnly);
     m_addrUser->setReadOnly(readOnly);
-}
-
-void ProfileSettingsWidget::markChanged() {
-    m_session.markModified();
-    emit profileChanged();
 }
 
 void ProfileSettingsWidget::showSeries() {

@@ -1,12 +1,15 @@
 // The page "Настройки профиля" (TabSheet5): the generation settings of the open profile, each
-// control storing into the profile as the user changes it.
+// control committing its change as a command of the profile document.
 #pragma once
 
 #include <QWidget>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "editing/profiledocument.h"
 #include "model/profilesettings.h"
 
 class QCheckBox;
@@ -46,8 +49,6 @@ public:
     void setAddressesReadOnly(bool readOnly);
 
 signals:
-    /// The profile was changed: the caption must show it.
-    void profileChanged();
     /// The CAN module shown here changed; the dictionary page shows the same.
     void canModuleShown(int position);
     /// Another group enumeration was chosen; the dictionary page shows its groups.
@@ -60,12 +61,14 @@ private:
     QWidget* buildControllerFolder();
     QWidget* buildPanelTexts();
     QLineEdit* pathField(const char* name, std::string model::ProfileSettings::*member);
-    void markChanged();
+    /// A field's change as one command; changes of one typing session merge.
+    void commit(const std::function<void(model::ProfileSettings&)>& change, int typingSession = 0);
+    void commit(std::unique_ptr<editing::Command> command);
     void showSeries();
     void showAddresses();
     void showPathLabels();
     /// Stores a path text typed or chosen; false when the profile cannot hold it.
-    bool storePath(std::string model::ProfileSettings::*member, const std::string& text);
+    bool storePath(std::string model::ProfileSettings::*member, const std::string& text, int typingSession = 0);
     /// Where a picker starts: the folder of the stored path, resolved against the profile's folder.
     QString pickerFolder(const std::string& stored, bool storedIsFile) const;
     void chooseControllerFolder();
@@ -75,6 +78,9 @@ private:
     app::ProfileSession& m_session;
     app::MessagePort& m_port;
     std::vector<std::string> m_groupSetEntries;
+    editing::Subscription m_subscription;
+    bool m_committing = false;
+    int m_typingSession = 1;
 
     QComboBox* m_groupSet = nullptr;
     RadioGroup* m_series = nullptr;

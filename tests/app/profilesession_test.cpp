@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 #include "app/cp1251.h"
@@ -10,6 +11,7 @@
 #include "app/profilesession.h"
 #include "app/version.h"
 #include "app/workspace.h"
+#include "editing/settingscommands.h"
 #include "support/profilefile.h"
 #include "support/scriptedfiledialogport.h"
 #include "support/scriptedmessageport.h"
@@ -55,6 +57,13 @@ protected:
     }
 
     std::string log() const { return test::readFile(home.path() / "Log" / "Tabrin4.log"); }
+
+    // A change of the profile through its document, as a page makes one.
+    void change(const std::function<void(model::ProfileSettings&)>& edit = [](model::ProfileSettings& settings) {
+        settings.BigYA = !settings.BigYA;
+    }) {
+        workspace->document.push(editing::settingsFieldChange(workspace->profile, edit, workspace->translator));
+    }
 
     static void touch(const std::string& path) {
         const fs::path file = nativePath(path);
@@ -109,7 +118,8 @@ TEST_F(ProfileSessionTest, FailedOpenIsToldAndLeavesNoProfile) {
     start();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        opened(drive).markModified();
+        opened(drive);
+    change();
         const fs::path file = home.path() / "broken.xml";
         fs::remove(file);
         if (!row.contents.empty()) test::writeFile(file, row.contents);
@@ -194,9 +204,10 @@ TEST_F(ProfileSessionTest, TheQuestionBeforeOpeningAnotherProfile) {
         SCOPED_TRACE(row.name);
         test::writeFile(nativePath(drive), test::profileFile(kObjects));
         const std::string before = test::readFile(nativePath(drive));
-        opened(drive).markModified();
+        opened(drive);
+    change();
         // A profile without its group enumeration cannot be saved.
-        if (row.saveFails) workspace->profile.settings.group_set.clear();
+        if (row.saveFails) change([](model::ProfileSettings& settings) { settings.group_set.clear(); });
         port = test::ScriptedMessagePort({row.answer});
         dialogs.answer(other);
 
@@ -218,7 +229,8 @@ TEST_F(ProfileSessionTest, TheQuestionBeforeOpeningAnotherProfile) {
 
 TEST_F(ProfileSessionTest, SaveWritesTheFileAndClearsTheMark) {
     start();
-    opened(drive).markModified();
+    opened(drive);
+    change();
     EXPECT_NE(session->caption().find(drive + "* [DEBUG]"), std::string::npos);
     std::string status;
     session->setStatusListener([&](const std::string& text) { status = text; });
@@ -234,9 +246,10 @@ TEST_F(ProfileSessionTest, SaveWritesTheFileAndClearsTheMark) {
 
 TEST_F(ProfileSessionTest, FailedSaveKeepsTheOldFileAndTheMark) {
     start();
-    opened(drive).markModified();
+    opened(drive);
+    change();
     const std::string before = test::readFile(nativePath(drive));
-    workspace->profile.settings.group_set.clear();
+    change([](model::ProfileSettings& settings) { settings.group_set.clear(); });
 
     EXPECT_FALSE(session->save());
     EXPECT_TRUE(session->isModified());
@@ -248,7 +261,8 @@ TEST_F(ProfileSessionTest, FailedSaveKeepsTheOldFileAndTheMark) {
 
 TEST_F(ProfileSessionTest, FileChangedByAnotherProgramIsSavedUnderANewName) {
     start();
-    opened(drive).markModified();
+    opened(drive);
+    change();
     touch(drive);
     const std::string changedByOthers = test::readFile(nativePath(drive));
     const std::string newName = pathText(home.path() / "profiles" / "drive2.xml");
@@ -389,7 +403,7 @@ TEST_F(ProfileSessionTest, NothingToOpenAtLoginWithoutRecentProfiles) {
 
 TEST_F(ProfileSessionTest, NothingToMarkWithoutAnOpenProfile) {
     start();
-    session->markModified();
+    change();
     EXPECT_FALSE(session->isModified());
     EXPECT_TRUE(session->askToSaveModified(SaveQuestion::BeforeExit));
     EXPECT_TRUE(port.asked().empty());

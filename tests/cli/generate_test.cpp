@@ -6,11 +6,13 @@
 #include <regex>
 
 #include "app/cp1251.h"
+#include "app/eventlog.h"
 #include "app/profileopening.h"
 #include "app/settings.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
+#include "editing/profiledocument.h"
 #include "generators/controllerfile.h"
 #include "generators/edsfile.h"
 #include "model/profile.h"
@@ -49,15 +51,18 @@ protected:
         bases::TextBase texts;
         bases::SetBase sets;
         app::Settings settings;
-        model::Profile profile{translator, app::Language::Russian};
+        app::EventLog log;
+        editing::ProfileDocument document{translator, app::Language::Russian, texts, log};
+        const model::Profile& profile = document.profile();
 
         explicit WindowSession(const std::filesystem::path& home, const std::filesystem::path& file) {
             settings = app::readSettings(app::settingsFilePath(home), app::progLanguageRussian);
             translator.loadDictionary(home / "lang_dict.xml", settings.progLanguage);
             texts.load(bases::TextBase::filePath(home), port);
             sets.load(bases::SetBase::filePath(home), port);
-            profile.load(file);
-            app::prepareOpenedProfile(profile, texts, settings.vendorToken, settings.user, port, translator);
+            document.load(file);
+            app::prepareOpenedProfile(document, texts, settings.vendorToken, settings.user, port, translator);
+            document.takeScaleCoefficients();
         }
         generators::GenerationContext context(const std::filesystem::path& home) {
             return {sets, settings.user, app::Language::Russian, translator, port, home};

@@ -1,4 +1,4 @@
-// The dictionary grid as a page: selection kept by object number, group jumps, the group-column
+// The dictionary grid as a page: selection kept by object identity, group jumps, the group-column
 // rule and where the table scrolls after a fill.
 #include <gtest/gtest.h>
 
@@ -115,6 +115,21 @@ TEST(FirstVisibleRow, ScrollsOnlyWhenTheSelectedRowIsOutOfSight) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(firstVisibleRowShowing(row.selected, 10, 10), row.expected);
+    }
+}
+
+TEST(FirstVisibleRow, AfterAChangeATableAtItsEndStaysThere) {
+    struct Row { const char* name; int first; bool atEnd; int rows; int expected; };
+    // Ten rows are in sight.
+    const Row rows[] = {
+        {"not at the end", 30, false, 35, 30},
+        {"at the end, rows added", 30, true, 45, 35},
+        {"at the end, rows removed", 30, true, 38, 28},
+        {"fewer rows than fit", 30, true, 4, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(restoredFirstVisibleRow(row.first, row.atEnd, row.rows, 10), row.expected);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "editing/dictionarytable.h"
 #include "editing/formatdescription.h"
 #include "editing/unitlists.h"
+#include "editing/viewfill.h"
 #include "model/profile.h"
 #include "sampledictionary.h"
 #include "support/utf8.h"
@@ -121,7 +122,8 @@ TEST(ValueCells, DisplayModes) {
 
 using DictionaryRows = SampleDictionary;
 
-TEST_F(DictionaryRows, FillingCopiesTextsAndCountsRoots) {
+TEST_F(DictionaryRows, ViewFillCopiesTextsAndCountsRootsForTheRows) {
+    fillView(m_profile, m_texts);
     const std::vector<DictionaryRow> rows = fill();
     ASSERT_EQ(rows.size(), 5u);
     const auto& root = rows[0].cells;
@@ -147,12 +149,11 @@ TEST_F(DictionaryRows, Filters) {
     range.rangeBegin = "2000";
     range.rangeEnd = "2FFF";
     EXPECT_TRUE(fill(range).empty());
-    EXPECT_EQ(m_profile.view()[0]->format, "0");  // the root was not filled, so nothing changed
 
     DictionaryFilters outside;
     outside.groupOn = true;
     outside.group = 2;  // an empty group counts as group 2
-    // The root of 1018h is filtered out, so its objects keep their empty groups.
+    // The view was not filled, so the objects of 1018h keep their empty groups.
     const std::vector<DictionaryRow> rows = fill(outside);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].number, 1);

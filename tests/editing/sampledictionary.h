@@ -58,15 +58,19 @@ protected:
         variant.name = "v";
         variant.objects = {object("3000h", "00h"), object("4000h", "00h")};
         m_profile.configurations = {base, variant};
+        // Objects made by hand take the serials a profile gives the objects it reads.
+        for (model::SubProfile& configuration : m_profile.configurations) {
+            for (model::DictObject& o : configuration.objects) o.serial = m_profile.newSerial();
+        }
         m_profile.setCurrent(0);
     }
 
     std::vector<DictionaryRow> fill(const DictionaryFilters& filters = {}) {
-        return fillDictionaryRows(m_profile, filters, ValueDisplayMode::AsStored, m_texts, m_sets,
-                                  app::Language::Russian, m_translator);
+        return fillDictionaryRows(m_profile, filters, ValueDisplayMode::AsStored, m_sets, app::Language::Russian,
+                                  m_translator);
     }
 
-    GridSources sources() { return {m_profile, m_texts, m_sets, app::Language::Russian, m_translator}; }
+    GridSources sources() { return {m_profile, m_sets, app::Language::Russian, m_translator}; }
 
     app::Translator m_translator;
     bases::SetBase m_sets;

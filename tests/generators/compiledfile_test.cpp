@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <map>
 
+#include "app/eventlog.h"
 #include "app/profileopening.h"
 #include "app/settings.h"
 #include "generators/canmodule.h"
+#include "editing/profiledocument.h"
+#include "editing/settingscommands.h"
 #include "generators/controllerfile.h"
 #include "generatorfixture.h"
 #include "model/numbertext.h"
@@ -102,18 +105,19 @@ int compile(const std::filesystem::path& folder, const std::string& options, con
 
 class CompiledFileTest : public ::testing::Test {
 protected:
-    CompiledFileTest() : m_profile(m_translator, app::Language::Russian) {}
+    CompiledFileTest() : m_document(m_translator, app::Language::Russian, m_texts, m_log) {}
 
     void SetUp() override {
         const std::filesystem::path home = DEMO_HOME_DIR;
         ASSERT_TRUE(m_texts.load(bases::TextBase::filePath(home), m_port));
         ASSERT_TRUE(m_sets.load(bases::SetBase::filePath(home), m_port));
-        ASSERT_TRUE(m_profile.load(home / "profiles" / "demo_drive.xml").ok());
-        app::prepareOpenedProfile(m_profile, m_texts, "", "Demo", m_port, m_translator);
+        ASSERT_TRUE(m_document.load(home / "profiles" / "demo_drive.xml").ok());
+        app::prepareOpenedProfile(m_document, m_texts, "", "Demo", m_port, m_translator);
     }
 
     ControllerFile generate() {
-        return generateControllerFile(m_profile,
+        m_document.takeScaleCoefficients();
+        return generateControllerFile(m_document.profile(),
                                       {m_sets, "Demo", app::Language::Russian, m_translator, m_port, m_folder.path()});
     }
 
@@ -123,7 +127,9 @@ protected:
     test::ScriptedMessagePort m_port{{}, app::MessageAnswer::Yes};
     bases::TextBase m_texts;
     bases::SetBase m_sets;
-    model::Profile m_profile;
+    app::EventLog m_log;
+    editing::ProfileDocument m_document;
+    const model::Profile& m_profile = m_document.profile();
 };
 
 struct CompileRow {
@@ -140,10 +146,14 @@ TEST_F(CompiledFileTest, CompilesForEveryModuleAndGroupForm) {
         const std::string name = "module " + std::to_string(row.module) + (row.oldGroups ? ", old groups" : "") +
                                  ", configuration " + std::to_string(row.configuration);
         SCOPED_TRACE(name);
-        m_profile.settings.prefix = row.module;
-        m_profile.settings.old_groups = row.oldGroups;
-        m_profile.setCurrent(row.configuration);
-        editing::fillView(m_profile, m_texts);
+        m_document.push(editing::settingsFieldChange(
+            m_profile,
+            [&](model::ProfileSettings& settings) {
+                settings.prefix = row.module;
+                settings.old_groups = row.oldGroups;
+            },
+            m_translator));
+        m_document.setCurrent(row.configuration);
         const ControllerFile file = generate();
         ASSERT_EQ(file.status, GenerationStatus::Generated) << file.error;
 

@@ -51,7 +51,7 @@ TEST_F(ControllerFileTest, FailedCheckReturnsNothingAndWritesNothing) {
     EXPECT_NE(m_port.asked().front().text.find("3000h.00h"), std::string::npos) << "the duplicate question";
 }
 
-TEST_F(ControllerFileTest, ScaleCoefficientDefaultsAreRewrittenFirst) {
+TEST_F(ControllerFileTest, ScaleCoefficientObjectsTakeTheirDefaultsForTheGeneration) {
     m_profile.scaleNumbers = {{{}, "U", "5", "3", "12", "2", "220"}};
     setObjects({
         Obj("2100h", "00h").root().group("0"),
@@ -62,6 +62,7 @@ TEST_F(ControllerFileTest, ScaleCoefficientDefaultsAreRewrittenFirst) {
         Obj("2100h", "05h").access("Protected").bits(0, 8).values("0"),
         Obj("2100h", "06h").access("Protected").bits(0, 8).values("0"),
     });
+    m_profile.takeScaleCoefficients();
     ASSERT_EQ(generateControllerFile(m_profile, context()).status, GenerationStatus::Generated);
     std::vector<std::string> defaults;
     for (const model::DictObject* object : m_profile.view()) defaults.push_back(object->defaultValue);
@@ -75,6 +76,7 @@ TEST_F(ControllerFileTest, OutOfByteScaleDefaultIsCaughtByTheCheck) {
                 Obj("2100h", "02h").access("Protected").standard("16"), Obj("2100h", "03h").access("Protected").bits(0, 8),
                 Obj("2100h", "04h").access("Protected").bits(0, 8), Obj("2100h", "05h").access("Protected").bits(0, 8),
                 Obj("2100h", "06h").access("Protected").bits(0, 8)});
+    m_profile.takeScaleCoefficients();
     EXPECT_EQ(generateControllerFile(m_profile, context()).status, GenerationStatus::Refused);
 }
 

@@ -4,12 +4,15 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "app/cp1251.h"
 #include "app/paths.h"
 #include "app/profilesession.h"
 #include "app/workspace.h"
+#include "editing/objectscommand.h"
+#include "editing/settingscommands.h"
 #include "generators/windowcommands.h"
 #include "support/scriptedfiledialogport.h"
 #include "support/scriptedmessageport.h"
@@ -47,6 +50,10 @@ protected:
 
     ControllerFile generate() {
         return runGenerateCommand(*workspace, profilePath(), port, services(), {});
+    }
+
+    void changeSettings(const std::function<void(model::ProfileSettings&)>& change) {
+        workspace->document.push(editing::settingsFieldChange(workspace->profile, change, workspace->translator));
     }
 
     std::vector<std::string> askedCaptions() const {
@@ -102,20 +109,24 @@ TEST_F(WindowCommands, LogCopyThatCannotBeSavedIsTold) {
 }
 
 TEST_F(WindowCommands, PanelFilesFollowTheGenerationWhenTheProfileAsksForThem) {
-    model::ProfileSettings& settings = workspace->profile.settings;
-    settings.PUTextsHPath = "pu_texts.h";
-    settings.PUTextsCPath = "pu_texts.c";
+    changeSettings([](model::ProfileSettings& settings) {
+        settings.PUTextsHPath = "pu_texts.h";
+        settings.PUTextsCPath = "pu_texts.c";
+    });
     std::vector<int> progress;
     panel::GenerationProgress panelProgress{[&](int percent) { progress.push_back(percent); }, {}};
     runGenerateCommand(*workspace, profilePath(), port, services(), panelProgress);
     EXPECT_TRUE(progress.empty());
     EXPECT_FALSE(fs::exists(home.path() / "profiles" / "pu_texts.c"));
 
-    settings.GenPUTextsToFolder = true;
+    changeSettings([](model::ProfileSettings& settings) { settings.GenPUTextsToFolder = true; });
     clipboard.clear();
 
     // Also when the check refuses the controller file.
-    workspace->profile.view().front()->index = "10a0h";
+    model::DictObject faulty = *workspace->profile.view().front();
+    faulty.index = "10a0h";
+    workspace->document.push(std::make_unique<editing::ObjectsCommand>(editing::CommandTexts{},
+                                                                       std::vector{faulty.serial}, std::vector{faulty}));
     runGenerateCommand(*workspace, profilePath(), port, services(), panelProgress);
     EXPECT_TRUE(clipboard.empty());
     const std::string texts = test::readFile(home.path() / "profiles" / "pu_texts.c");
@@ -155,7 +166,7 @@ TEST_F(WindowCommands, EdsFileRefusedOrNotWritableIsNotReportedAsDone) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         port = test::ScriptedMessagePort();
-        workspace->profile.path = row.profilePath;
+        workspace->document.setPath(row.profilePath);
         EXPECT_FALSE(runEdsCommand(*workspace, row.header, port, services(), {}));
         EXPECT_EQ(askedCaptions(), std::vector<std::string>{"Ошибка"});
         ASSERT_FALSE(port.asked().empty());

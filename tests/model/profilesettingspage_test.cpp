@@ -2,7 +2,6 @@
 // relative to the profile file.
 #include <gtest/gtest.h>
 
-#include "app/eventlog.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "model/profile.h"
@@ -35,31 +34,22 @@ TEST(GroupEnumeration, EntriesNameEveryEnumerationAndFindTheProfilesOne) {
     EXPECT_EQ(groupSetEntryPosition(entries, ""), -1);
 }
 
-TEST(GroupEnumeration, ChoiceStoresTheNumberAndTheGroupObjectsDefault) {
+TEST(GroupEnumeration, ChoiceNamesTheNumberAndTheGroupObjectsOfTheView) {
+    EXPECT_EQ(groupSetOfEntry(w("12: Выкл/Вкл: режим")), "12");
+    EXPECT_EQ(groupSetOfEntry("7"), "7");
     app::Translator translator;
     Profile profile(translator, app::Language::Russian);
     profile.configurations = {SubProfile{
         {}, "base", {object("2534h", "00h", "0"), object("2534h", "01h", "20"), object("2535h", "01h", "20")}}};
     profile.rebuildView();
-    chooseGroupSet(profile, w("12: Выкл/Вкл: режим"));
-    EXPECT_EQ(profile.settings.group_set, "12");
-    EXPECT_EQ(profile.view()[0]->defaultValue, "0");
-    EXPECT_EQ(profile.view()[1]->defaultValue, "12");
-    EXPECT_EQ(profile.view()[2]->defaultValue, "20");
+    const std::vector<const DictObject*> objects = groupSetObjects(profile);
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(objects[0]->address(), "2534h.01h");
 }
 
-TEST(CanModule, ChangeIsLoggedAndStored) {
-    const test::TempFolder folder;
-    app::EventLog log([] { return std::chrono::system_clock::time_point(); });
-    ASSERT_TRUE(log.open(folder.path() / "log"));
-    ProfileSettings settings;
-    EXPECT_TRUE(chooseCanModule(settings, 2, w("2-ой модуль CANopen"), log));
-    EXPECT_EQ(settings.prefix, 2);
-    EXPECT_FALSE(chooseCanModule(settings, 2, w("2-ой модуль CANopen"), log));
-    log.close();
-    const std::string written = test::readFile(folder.path() / "log");
-    EXPECT_NE(written.find("CAN module number changed to #2: " + w("2-ой модуль CANopen") + "\r\n"), std::string::npos);
-    EXPECT_EQ(written.find("changed", written.find("changed") + 1), std::string::npos);
+TEST(CanModule, ChangeIsLoggedWithTheItemText) {
+    EXPECT_EQ(canModuleLogLine(2, w("2-ой модуль CANopen")),
+              "CAN module number changed to #2: " + w("2-ой модуль CANopen"));
 }
 
 TEST(AddressFields, ShownForTheChosenModule) {

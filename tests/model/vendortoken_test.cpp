@@ -135,6 +135,7 @@ TEST_F(VendorTokenAlignment, CreatesRootAndTokenWithoutTheFirmwareBox) {
     root.Type = "Root";
     root.group = "2";
     root.number = 1;
+    root.serial = 1;  // the first serial the profile gives, its one object being made by hand
     DictObject token;
     token.index = "2600h";
     token.subindex = "01h";
@@ -150,6 +151,7 @@ TEST_F(VendorTokenAlignment, CreatesRootAndTokenWithoutTheFirmwareBox) {
     token.Size = "32";
     token.group = "2";
     token.number = 2;
+    token.serial = 2;
     ASSERT_EQ(m_profile.view().size(), 3u);
     EXPECT_EQ(*m_profile.view()[1], root);
     EXPECT_EQ(*m_profile.view()[2], token);

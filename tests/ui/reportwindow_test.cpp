@@ -15,6 +15,7 @@
 
 #include "app/cp1251.h"
 #include "app/paths.h"
+#include "editing/objectscommand.h"
 #include "model/numbertext.h"
 #include "support/tempfolder.h"
 #include "ui/modalhelper.h"
@@ -163,6 +164,7 @@ private slots:
 private:
     // Editable parameters of the group at position 3, all within the default index range.
     void addParameters(int count) {
+        editing::ProfileDocument& document = m_run->window().workspace().document;
         std::vector<model::DictObject> objects;
         for (int i = 0; i < count; ++i) {
             model::DictObject& object = objects.emplace_back();
@@ -175,8 +177,10 @@ private:
             object.format = "18944";  // Editable unsigned 16-bit number
             object.group = "3";
             object.defaultValue = "1";
+            object.serial = document.newSerial();
         }
-        m_run->window().workspace().profile.addObjects(std::move(objects), 0);
+        document.push(std::make_unique<editing::ObjectsCommand>(
+            editing::CommandTexts{}, std::vector<model::ObjectSerial>{}, std::move(objects)));
     }
 
     std::unique_ptr<test::OpenedWindow> m_run;

@@ -1,0 +1,359 @@
+// The object operations through the window on a profile with a base and two configurations: the
+// create dialog, the copies from the menu, the shortcuts and the Alt and Ctrl clicks, delete with
+// its questions, renumbering, dragging rows, range selection with Shift, and undo and redo from
+// the menu "Правка". After each change the table shows what a fresh open of the saved file shows.
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/eventlog.h"
+#include "app/profileopening.h"
+#include "editing/dictionarygrid.h"
+#include "editing/profiledocument.h"
+#include "ui/dictionarygridview.h"
+#include "ui/modalhelper.h"
+#include "ui/openedwindow.h"
+#include "ui/qtext.h"
+#include "ui/uitestregistry.h"
+
+namespace tabrin::ui {
+namespace {
+
+using app::MessageAnswer;
+
+QString utf8(const char* text) { return QString::fromUtf8(text); }
+
+std::filesystem::path fixture() {
+    return std::filesystem::path(TEST_DATA_DIR) / "editing" / "three_configurations.xml";
+}
+
+}  // namespace
+
+class ObjectOperationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_run = std::make_unique<test::OpenedWindow>("ProgLanguage=0\r\n", fixture());
+        m_view = m_run->find<DictionaryGridView>("StringGridProf");
+        QVERIFY(m_view);
+        // The shortcuts work while the table is on the screen.
+        m_run->find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        m_run->window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_run->window()));
+        m_view->setFocus();
+    }
+
+    void cleanup() { m_run.reset(); }
+
+    void createProposesTheNextSubindexAndSelectsTheRowBelowTheTemplate() {
+        const int templateRow = row("2000h", "01h");
+        clickCell(templateRow, 3);
+        QString proposedIndex;
+        QString proposedSubindex;
+        test::whenShown(
+            "FormNewObject", [](QWidget*) { return true; },
+            [&](QWidget* dialog) {
+                proposedIndex = dialog->findChild<QLineEdit*>("EditIndex")->text();
+                proposedSubindex = dialog->findChild<QLineEdit*>("EditSubindex")->text();
+                QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
+            });
+        m_run->find<QPushButton>("ButtonNewObject")->click();
+
+        QCOMPARE(proposedIndex, QStringLiteral("2000h"));
+        QCOMPARE(proposedSubindex, QStringLiteral("02h"));
+        QCOMPARE(row("2000h", "02h", 1), templateRow + 2);
+        QCOMPARE(m_view->currentIndex().row(), templateRow + 1);
+        QCOMPARE(m_view->currentIndex().column(), 1);
+        QVERIFY(log().find("New object added: 2000h.02h") != std::string::npos);
+        QVERIFY(m_run->window().windowTitle().contains(QLatin1Char('*')));
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: создание объекта 2000h.02h"));
+        showsWhatAFreshOpenShows();
+    }
+
+    void cancelledCreateChangesNothing() {
+        const QList<QStringList> before = tableTexts();
+        test::whenShown(
+            "FormNewObject", [](QWidget*) { return true; },
+            [](QWidget* dialog) {
+                QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonCancel"), Qt::LeftButton);
+            });
+        m_run->find<QPushButton>("ButtonNewObject")->click();
+        QCOMPARE(tableTexts(), before);
+        QVERIFY(!menuItem("N_Undo")->isEnabled());
+    }
+
+    void copyOfABaseObjectInAConfigurationOverridesItThereOnly() {
+        m_run->find<QListWidget>("ListBoxConfigurations")->setCurrentRow(1);
+        const int base = row("2000h", "03h");
+        QCOMPARE(background(base), base % 2 == 0 ? QColor(230, 240, 250) : QColor(250, 250, 255));
+        openMenu(base);
+        QVERIFY(menuItem("N_Copy")->isVisible());
+        QVERIFY(!menuItem("N_Renumber")->isEnabled());
+        QVERIFY(menuItem("N_MoveTo")->isVisible());
+        menuItem("N_Copy")->trigger();
+        const int copy = row("2000h", "03h");
+        QCOMPARE(copy, base);
+        QCOMPARE(row("2000h", "03h", 1), -1);
+        QCOMPARE(background(copy), copy % 2 == 0 ? QColor(255, 156, 135) : QColor(255, 190, 176));
+        showsWhatAFreshOpenShows();
+    }
+
+    void incrementCopiesByShortcutAndByClicks() {
+        hover(row("20FFh", "03h"));
+        QTest::keyClick(m_view, Qt::Key_I, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(row("2100h", "03h") >= 0);
+        QVERIFY(log().find("Object #6 [20FFh.03h] was copied with increment of index via context menu") !=
+                std::string::npos);
+
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier,
+                          cellCentre(row("2000h", "01h"), 3));
+        QVERIFY(row("2001h", "01h") >= 0);
+        QVERIFY(row("2000h", "02h", 1) >= 0);
+        QVERIFY(log().find("was copied with increment of subindex") != std::string::npos);
+        showsWhatAFreshOpenShows();
+    }
+
+    void rootDeleteAnsweredYesAndItsUndo() {
+        const int root = row("3000h", "00h");
+        const int rows = m_view->model()->rowCount();
+        m_run->port = test::ScriptedMessagePort({MessageAnswer::Yes});
+        openMenu(root);
+        QVERIFY(menuItem("N_Renumber")->isEnabled());
+        menuItem("N_Delete")->trigger();
+        QCOMPARE(m_view->model()->rowCount(), rows - 4);
+        QVERIFY(log().find("Root object #8 [3000h.00h] (and it's subindexes) deleted via context menu") !=
+                std::string::npos);
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: удаление 4 объектов"));
+        showsWhatAFreshOpenShows();
+
+        menuItem("N_Undo")->trigger();
+        QCOMPARE(m_view->model()->rowCount(), rows);
+        QCOMPARE(selectedRows(), (QList<int>{root, root + 1, root + 2, root + 3}));
+        QVERIFY(log().find("Undo: Root object #8 [3000h.00h] (and it's subindexes) deleted via context menu") !=
+                std::string::npos);
+        QVERIFY2(m_run->window().windowTitle().contains(QLatin1Char('*')), "undo across the save");
+        QCOMPARE(menuItem("N_Redo")->text(), utf8("Повторить: удаление 4 объектов"));
+        QCOMPARE(m_run->port.asked().size(), std::size_t(1));
+        showsWhatAFreshOpenShows();
+
+        QTest::keyClick(m_view, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(m_view->model()->rowCount(), rows - 4);
+        QCOMPARE(m_run->port.asked().size(), std::size_t(1));  // redo asks nothing
+        QTest::keyClick(m_view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_view->model()->rowCount(), rows);
+        QTest::keyClick(m_view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_view->model()->rowCount(), rows - 4);
+    }
+
+    void fiveRowsAnsweredNoChangeNothing() {
+        const int first = row("2000h", "00h");
+        clickCell(first, 3);
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(first + 4, 3));
+        QCOMPARE(selectedRows().size(), 5);
+        const QList<QStringList> before = tableTexts();
+        m_run->port = test::ScriptedMessagePort({MessageAnswer::No});
+        openMenu(first + 2);
+        menuItem("N_Delete")->trigger();
+        QCOMPARE(toQString(m_run->port.asked().at(0).text),
+                 utf8("Выделено несколько объектов. Хотите удалить их все?"));
+        QCOMPARE(tableTexts(), before);
+        QVERIFY(!menuItem("N_Undo")->isEnabled());
+        QVERIFY(!m_run->window().windowTitle().contains(QLatin1Char('*')));
+    }
+
+    void aPlainDragSelectsNoRange() {
+        const int first = row("2000h", "00h");
+        press(first, 3, {});
+        move(first + 3, 3, Qt::LeftButton, {});
+        release(first + 3, 3, {});
+        QCOMPARE(selectedRows(), QList<int>{first});
+    }
+
+    void draggingARowRenumbersTheSubindexesBetween() {
+        drag(row("2000h", "04h"), row("2000h", "02h"));
+        QCOMPARE(cell(row("2000h", "02h"), 3), QStringLiteral("Motor 4"));
+        QCOMPARE(cell(row("2000h", "03h"), 3), QStringLiteral("Motor 2"));
+        QCOMPARE(cell(row("2000h", "04h"), 3), QStringLiteral("Motor 3"));
+        QVERIFY(log().find("Subindex of object #5 [2000h.04h] changed to 02h (by mouse dragging)") !=
+                std::string::npos);
+        showsWhatAFreshOpenShows();
+        menuItem("N_Undo")->trigger();
+        QCOMPARE(cell(row("2000h", "04h"), 3), QStringLiteral("Motor 4"));
+        showsWhatAFreshOpenShows();
+    }
+
+    void draggingWithAFilterOnIsRefused() {
+        m_run->find<QCheckBox>("CheckBoxRange")->click();
+        const QList<QStringList> before = tableTexts();
+        drag(row("2000h", "04h"), row("2000h", "02h"));
+        QCOMPARE(m_run->port.asked().size(), std::size_t(1));
+        QCOMPARE(toQString(m_run->port.asked()[0].caption), utf8("Ошибка"));
+        QCOMPARE(toQString(m_run->port.asked()[0].text),
+                 utf8("\"Перетаскивание\" подындексов возможно только при выключенных фильтрах (по группе и по "
+                      "диапазону)."));
+        QCOMPARE(tableTexts(), before);
+    }
+
+    void renumberingAndCopyingWithSubindexesFromTheMenu() {
+        openMenu(row("3100h", "00h"));
+        menuItem("N_Renumber")->trigger();
+        QCOMPARE(cell(row("3100h", "03h"), 3), QStringLiteral("Gap 7"));
+        QCOMPARE(row("3100h", "07h"), -1);
+
+        test::whenShown(
+            "FormCopyWithSubindexes", [](QWidget*) { return true; },
+            [](QWidget* dialog) {
+                auto* index = dialog->findChild<QLineEdit*>("EditNewIndex");
+                QTest::keyClicks(index, QStringLiteral("3a0x0"));
+                QTest::keyClick(index, Qt::Key_Return);
+            });
+        hover(row("3000h", "00h"));
+        QTest::keyClick(m_view, Qt::Key_A, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(cell(row("3A00h", "00h"), 6), utf8("Корневой"));
+        QVERIFY(row("3A00h", "03h") >= 0);
+        showsWhatAFreshOpenShows();
+    }
+
+    void objectPathGoesToTheClipboard() {
+        openMenu(row("2000h", "01h"));
+        menuItem("N_CopyPath")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("'' --> 'Motor 1 [2000.01]'"));
+        QVERIFY(!menuItem("N_Undo")->isEnabled());
+    }
+
+    void editMenuStandsBetweenFileAndService() {
+        QStringList titles;
+        for (const QAction* action : m_run->window().menuBar()->actions()) titles << action->text();
+        QCOMPARE(titles.mid(0, 3), (QStringList{utf8("Файл"), utf8("Правка"), utf8("Сервис")}));
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить"));
+        QVERIFY(!menuItem("N_Redo")->isEnabled());
+    }
+
+private:
+    QString cell(int r, int column) const { return m_view->model()->index(r, column).data().toString(); }
+
+    // The row of the object at the address; `occurrence` counts rows of one address.
+    int row(const char* index, const char* subindex, int occurrence = 0) const {
+        for (int r = 0; r < m_view->model()->rowCount(); ++r) {
+            if (cell(r, 1).trimmed() == QLatin1String(index) && cell(r, 2) == QLatin1String(subindex) &&
+                occurrence-- == 0)
+                return r;
+        }
+        return -1;
+    }
+
+    QColor background(int r) const {
+        return m_view->model()->index(r, 5).data(Qt::BackgroundRole).value<QBrush>().color();
+    }
+
+    QList<QStringList> tableTexts() const {
+        QList<QStringList> rows;
+        for (int r = 0; r < m_view->model()->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < m_view->model()->columnCount(); ++c) cells << cell(r, c);
+            rows << cells;
+        }
+        return rows;
+    }
+
+    QList<int> selectedRows() const {
+        QList<int> rows;
+        for (const QModelIndex& index : m_view->selectionModel()->selectedIndexes()) {
+            if (!rows.contains(index.row())) rows << index.row();
+        }
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+
+    QPoint cellCentre(int r, int column) const {
+        const QModelIndex index = m_view->model()->index(r, column);
+        m_view->scrollTo(index);
+        return m_view->visualRect(index).center();
+    }
+
+    void clickCell(int r, int column) {
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cellCentre(r, column));
+    }
+
+    void hover(int r) { move(r, 3, Qt::NoButton, {}); }
+
+    void mouse(QEvent::Type type, int r, int column, Qt::MouseButton button, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers modifiers) {
+        const QPointF at = cellCentre(r, column);
+        QMouseEvent event(type, at, m_view->viewport()->mapToGlobal(at), button, buttons, modifiers);
+        QCoreApplication::sendEvent(m_view->viewport(), &event);
+    }
+    void press(int r, int column, Qt::KeyboardModifiers modifiers) {
+        mouse(QEvent::MouseButtonPress, r, column, Qt::LeftButton, Qt::LeftButton, modifiers);
+    }
+    void move(int r, int column, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+        mouse(QEvent::MouseMove, r, column, Qt::NoButton, buttons, modifiers);
+    }
+    void release(int r, int column, Qt::KeyboardModifiers modifiers) {
+        mouse(QEvent::MouseButtonRelease, r, column, Qt::LeftButton, Qt::NoButton, modifiers);
+    }
+    // Drags the row `from` by its number cell onto the row `to`.
+    void drag(int from, int to) {
+        press(from, 0, {});
+        move(to, 0, Qt::LeftButton, {});
+        release(to, 0, {});
+    }
+
+    // Opens the table's context menu on the row, as a right click there does, and closes it again:
+    // the tests trigger its items themselves.
+    void openMenu(int r) {
+        hover(r);
+        emit m_view->customContextMenuRequested(cellCentre(r, 3));
+        if (auto* popup = m_run->window().findChild<QMenu*>("PopupMenuEditing")) popup->hide();
+    }
+
+    QAction* menuItem(const char* name) const {
+        if (auto* action = m_run->window().findChild<QAction*>(QString::fromLatin1(name))) return action;
+        if (auto* menu = m_run->window().findChild<QMenu*>(QString::fromLatin1(name))) return menu->menuAction();
+        return nullptr;
+    }
+
+    std::string log() const { return test::readFile(m_run->home().path() / "Log" / "Tabrin4.log"); }
+
+    // Saves the profile and opens the saved file again beside the window, as opening it would: the
+    // table must show the same rows.
+    void showsWhatAFreshOpenShows() {
+        menuItem("N_Save")->trigger();
+        app::Workspace& workspace = m_run->window().workspace();
+        app::EventLog log;
+        bases::TextBase texts = workspace.texts;
+        test::ScriptedMessagePort port;
+        editing::ProfileDocument fresh(workspace.translator, workspace.language, texts, log);
+        QVERIFY(fresh.load(app::nativePath(m_run->profile())).ok());
+        app::prepareOpenedProfile(fresh, texts, workspace.settings.vendorToken, workspace.user, port,
+                                  workspace.translator);
+        editing::DictionaryGrid grid;
+        grid.fill({fresh.profile(), workspace.sets, workspace.language, workspace.translator});
+        QList<QStringList> rows;
+        for (const editing::DictionaryRow& shown : grid.rows()) {
+            QStringList cells;
+            for (const std::string& text : shown.cells) cells << toQString(text);
+            rows << cells;
+        }
+        QCOMPARE(tableTexts(), rows);
+    }
+
+    std::unique_ptr<test::OpenedWindow> m_run;
+    DictionaryGridView* m_view = nullptr;
+};
+
+TABRIN_UI_TEST(ObjectOperationsTest)
+
+}  // namespace tabrin::ui
+
+#include "objectoperations_test.moc"
