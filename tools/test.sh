@@ -5,7 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABRIN_SANITIZE=ON
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABRIN_SANITIZE=ON "${launcher[@]}"
 cmake --build build-test -j2
 ctest --test-dir build-test --output-on-failure -j2
 if command -v clang++ >/dev/null; then
