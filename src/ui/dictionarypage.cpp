@@ -72,9 +72,8 @@ DictionaryPage::DictionaryPage(app::Workspace& workspace, app::ProfileSession& s
     auto* controls = new FlowLayout(kControlSpacing);
     controls->addWidget(buildFilterBox());
     controls->addWidget(m_displayMode);
-    controls->addWidget(buildConfigurationColumn(report));
+    controls->addWidget(buildConfigurationColumn(report, create));
     controls->addWidget(buildControllerFileBox());
-    controls->addWidget(create);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(m_view, 1);
@@ -120,8 +119,8 @@ QWidget* DictionaryPage::buildFilterBox() {
     return m_filterBox;
 }
 
-// The configuration list, with the report button below it.
-QWidget* DictionaryPage::buildConfigurationColumn(QWidget* reportButton) {
+// The configuration list, with the report and create buttons below it.
+QWidget* DictionaryPage::buildConfigurationColumn(QWidget* reportButton, QWidget* createButton) {
     auto* box = named(new QGroupBox(QStringLiteral("Конфигурации")), "GroupBoxConfigurations");
     m_configurations = named(new QListWidget, "ListBoxConfigurations");
     m_configurations->setMaximumSize(kConfigurationListWidth, kConfigurationListHeight);
@@ -134,6 +133,7 @@ QWidget* DictionaryPage::buildConfigurationColumn(QWidget* reportButton) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(box);
     layout->addWidget(reportButton);
+    layout->addWidget(createButton);
     return column;
 }
 
@@ -194,12 +194,6 @@ void DictionaryPage::fillGroupList(int position) {
     m_groups->setCurrentIndex(position >= 0 && position < m_groups->count() ? position : 0);
 }
 
-void DictionaryPage::showGroupSet() {
-    // A position is a group value, so the filter keeps its group where the new enumeration has one.
-    fillGroupList(m_groups->currentIndex());
-    fill();
-}
-
 void DictionaryPage::showNoProfile() {
     m_grid.clear();
     m_model->showFill();
@@ -218,6 +212,9 @@ void DictionaryPage::showChange(const editing::DocumentChange& change) {
     const bool atEnd = scroll->maximum() > 0 && scroll->value() == scroll->maximum();
     if (change.cause == editing::ChangeCause::Undone || change.cause == editing::ChangeCause::Redone)
         m_grid.selectObjects(change.objects);
+    // The group enumeration may have changed. A position is a group value, so the filter keeps its
+    // group where the new enumeration has one.
+    if (editing::touches(change.kinds, ChangeKind::Settings)) fillGroupList(m_groups->currentIndex());
     fill();
     if (atEnd)
         m_view->scrollToFirstRow(editing::restoredFirstVisibleRow(m_view->firstVisibleRow(), true, m_model->rowCount(),

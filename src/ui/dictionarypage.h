@@ -44,8 +44,6 @@ public:
     void showNoProfile();
     /// fillDictionaryGrid with the current filters, keeping the first visible row and column.
     void fill();
-    /// The profile's group enumeration changed: the group list and the group column show the new one.
-    void showGroupSet();
 
     /// Table rows count from 1 for the first data row, as the settings keep them.
     int topRow() const;
@@ -64,7 +62,7 @@ signals:
 
 private:
     QWidget* buildFilterBox();
-    QWidget* buildConfigurationColumn(QWidget* reportButton);
+    QWidget* buildConfigurationColumn(QWidget* reportButton, QWidget* createButton);
     QWidget* buildControllerFileBox();
     /// The items of the profile's group enumeration, `position` chosen (the first when it has none such).
     void fillGroupList(int position);

@@ -278,8 +278,6 @@ void MainWindow::showOptions() {
     dialog.exec();
     if (!dialog.tokenChanged() || !m_session.isOpen()) return;
     runProfileFlow([this] { m_session.alignVendorToken(); });
-    // Only the vendor-token objects changed: the table keeps its filters and scroll position.
-    m_profilePages->dictionaryPage()->fill();
 }
 
 void MainWindow::openInXmlEditor() {

@@ -33,7 +33,6 @@ ProfilePages::ProfilePages(app::Workspace& workspace, app::ProfileSession& sessi
     layout->addWidget(m_pages);
 
     connect(m_settings, &ProfileSettingsWidget::canModuleShown, m_canModule, &RadioGroup::setItemIndex);
-    connect(m_settings, &ProfileSettingsWidget::groupSetChosen, m_dictionary, &DictionaryPage::showGroupSet);
     connect(m_canModule, &RadioGroup::itemClicked, m_settings, &ProfileSettingsWidget::chooseCanModule);
     // The settings page shows the controller file of the chosen configuration.
     connect(m_dictionary, &DictionaryPage::configurationChosen, m_settings, &ProfileSettingsWidget::showProfile);

@@ -51,8 +51,6 @@ public:
 signals:
     /// The CAN module shown here changed; the dictionary page shows the same.
     void canModuleShown(int position);
-    /// Another group enumeration was chosen; the dictionary page shows its groups.
-    void groupSetChosen();
 
 private:
     QWidget* buildGroupSetRow();
