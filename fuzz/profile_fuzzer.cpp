@@ -1,10 +1,12 @@
 // The profile file: any bytes load without a memory fault; a profile that loads saves to a fixed
 // point, and the controller file and the EDS file are generated from it with the demo bases.
-#include "app/paths.h"
+#include "app/eventlog.h"
 #include "app/profileopening.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
+#include "editing/profiledocument.h"
+#include "editing/settingscommands.h"
 #include "fuzzcheck.h"
 #include "generators/controllerfile.h"
 #include "generators/edsfile.h"
@@ -25,12 +27,12 @@ struct DemoBases {
     bases::SetBase sets;
 };
 
-// Saving `profile`, loading the saved file and saving that again gives the same file. False when
-// the profile's own content refuses the first save.
-bool checkSaveFixedPoint(model::Profile& profile, const bases::SetBase& sets, app::Translator& translator) {
+// Saving the profile, loading the saved file and saving that again gives the same file. False
+// when the profile's own content refuses the first save.
+bool checkSaveFixedPoint(editing::ProfileDocument& document, const bases::SetBase& sets, app::Translator& translator) {
     const std::filesystem::path first = scratchFolder() / "first.xml";
     const std::filesystem::path second = scratchFolder() / "second.xml";
-    if (!profile.save(first, sets).ok()) return false;
+    if (!document.save(first, sets).ok()) return false;
     model::Profile reloaded(translator, app::Language::Russian);
     require(reloaded.load(first).ok(), "a saved profile loads");
     require(reloaded.save(second, sets).ok(), "a reloaded profile can be saved");
@@ -40,13 +42,15 @@ bool checkSaveFixedPoint(model::Profile& profile, const bases::SetBase& sets, ap
 
 // Opens the profile as the window does and generates both files. A generation may refuse the
 // profile; it must not fail on memory or arithmetic.
-void generate(model::Profile& profile, const DemoBases& demo, app::Translator& translator) {
+void generate(editing::ProfileDocument& document, bases::TextBase& texts, const bases::SetBase& sets,
+              app::Translator& translator) {
     // The folder copy would go where the profile says: the fuzzer writes only in its own folder.
-    profile.settings.GenVostCToFolder = false;
-    bases::TextBase texts = demo.texts;  // opening may add texts for the vendor token
+    document.push(editing::settingsFieldChange(
+        document.profile(), [](model::ProfileSettings& settings) { settings.GenVostCToFolder = false; }, translator));
     test::ScriptedMessagePort port = yesPort();
-    app::prepareOpenedProfile(profile, texts, {}, "fuzz", port, translator);
-    const generators::GenerationContext context{demo.sets, "fuzz", app::Language::Russian, translator, port,
+    app::prepareOpenedProfile(document, texts, {}, "fuzz", port, translator);
+    const model::Profile& profile = document.profile();
+    const generators::GenerationContext context{sets, "fuzz", app::Language::Russian, translator, port,
                                                 scratchFolder()};
     generators::generateControllerFile(profile, context);
     generators::generateEdsFile(profile, context, profile.header_text);
@@ -59,11 +63,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tabrin;
     static const fuzz::DemoBases demo;
     app::Translator translator;
-    model::Profile profile(translator, app::Language::Russian);
-    profile.path = app::pathText(fuzz::scratchFolder() / "profile.xml");
-    profile.text = fuzz::bytesOf(data, size);
-    if (!profile.parse().ok()) return 0;
-    if (!fuzz::checkSaveFixedPoint(profile, demo.sets, translator)) return 0;
-    fuzz::generate(profile, demo, translator);
+    bases::TextBase texts = demo.texts;  // opening may add texts for the vendor token
+    app::EventLog log;  // never opened
+    editing::ProfileDocument document(translator, app::Language::Russian, texts, log);
+    const std::filesystem::path file = fuzz::scratchFolder() / "profile.xml";
+    test::writeFile(file, fuzz::bytesOf(data, size));
+    if (!document.load(file).ok()) return 0;
+    if (!fuzz::checkSaveFixedPoint(document, demo.sets, translator)) return 0;
+    fuzz::generate(document, texts, demo.sets, translator);
     return 0;
 }
