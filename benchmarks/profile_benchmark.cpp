@@ -5,7 +5,7 @@
 #include <pugixml.hpp>
 
 #include "largeprofile.h"
-#include "model/xmlparser.h"
+#include "xml/xmlparser.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void pugixmlParseProfile(benchmark::State& state) {
 }
 
 void xmlLayerParseProfile(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(model::XMLNode::parseString(profileBytes(), "root"));
+    for (auto _ : state) benchmark::DoNotOptimize(xml::XMLNode::parseString(profileBytes(), "root"));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * profileBytes().size()));
 }
 

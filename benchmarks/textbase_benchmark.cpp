@@ -10,7 +10,7 @@
 #include "app/cp1251.h"
 #include "app/messageport.h"
 #include "bases/textbase.h"
-#include "model/xmlparser.h"
+#include "xml/xmlparser.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ void pugixmlParse(benchmark::State& state) {
 }
 
 void xmlLayerParse(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(model::XMLNode::parseString(baseBytes(), "root"));
+    for (auto _ : state) benchmark::DoNotOptimize(xml::XMLNode::parseString(baseBytes(), "root"));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * baseBytes().size()));
 }
 

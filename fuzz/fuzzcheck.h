@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "model/xmlparser.h"
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::fuzz {
 
@@ -46,7 +46,7 @@ void checkBaseSaveFixedPoint(const std::string& bytes) {
     const std::filesystem::path second = scratchFolder() / "second.xml";
     test::writeFile(input, bytes);
     // Opening a file keeps its character mode for the process; every input starts afresh.
-    model::setCharacterMode(model::CharacterMode::EightBit);
+    xml::setCharacterMode(xml::CharacterMode::EightBit);
     test::ScriptedMessagePort port = yesPort();
     Base loaded;
     if (!loaded.load(input, port) || !loaded.readCleanly()) return;

@@ -1,7 +1,6 @@
 // The profile file: any bytes load without a memory fault; a profile that loads saves to a fixed
 // point, and the controller file and the EDS file are generated from it with the demo bases.
 #include "app/eventlog.h"
-#include "app/profileopening.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
@@ -11,6 +10,7 @@
 #include "generators/controllerfile.h"
 #include "generators/edsfile.h"
 #include "model/profile.h"
+#include "session/profileopening.h"
 
 namespace tabrin::fuzz {
 namespace {
@@ -48,7 +48,7 @@ void generate(editing::ProfileDocument& document, bases::TextBase& texts, const 
     document.push(editing::settingsFieldChange(
         document.profile(), [](model::ProfileSettings& settings) { settings.GenVostCToFolder = false; }, translator));
     test::ScriptedMessagePort port = yesPort();
-    app::prepareOpenedProfile(document, texts, {}, "fuzz", port, translator);
+    session::prepareOpenedProfile(document, texts, {}, "fuzz", port, translator);
     const model::Profile& profile = document.profile();
     const generators::GenerationContext context{sets, "fuzz", app::Language::Russian, translator, port,
                                                 scratchFolder()};

@@ -3,12 +3,12 @@
 #include <string_view>
 
 #include "fuzzcheck.h"
-#include "model/xmlparser.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::fuzz {
 namespace {
 
-using model::XMLNode;
+using xml::XMLNode;
 
 bool sameTree(const XMLNode& a, const XMLNode& b) {
     if (a.name() != b.name() || a.isDeclaration() != b.isDeclaration()) return false;
@@ -28,12 +28,12 @@ bool sameTree(const XMLNode& a, const XMLNode& b) {
 }
 
 // `parsed` is what parsing the tree reported: a tree without elements is told so again.
-void checkWrittenTree(const XMLNode& tree, const model::XMLResults& parsed, bool formatted) {
+void checkWrittenTree(const XMLNode& tree, const xml::XMLResults& parsed, bool formatted) {
     const std::string written = tree.createXMLString(formatted);
-    model::XMLResults results;
+    xml::XMLResults results;
     const XMLNode reread = XMLNode::parseString(written, {}, &results);
-    const bool noElements = parsed.error == model::XMLError::NoXMLTagFound;
-    require(results.error == (noElements ? model::XMLError::NoXMLTagFound : model::XMLError::None),
+    const bool noElements = parsed.error == xml::XMLError::NoXMLTagFound;
+    require(results.error == (noElements ? xml::XMLError::NoXMLTagFound : xml::XMLError::None),
             "a written tree parses without a fault");
     require(sameTree(tree, reread), "a written tree parses into the same tree");
     require(reread.createXMLString(formatted) == written, "a reread tree is written the same");
@@ -46,10 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tabrin;
     const std::string bytes = fuzz::bytesOf(data, size);
     // Opening a file chooses the character mode from its first bytes.
-    model::setCharacterMode(
-        model::guessCharacterMode(std::string_view(bytes).substr(0, 200), model::CharacterMode::EightBit));
-    model::XMLResults results;
-    const model::XMLNode tree = model::XMLNode::parseString(bytes, {}, &results);
+    xml::setCharacterMode(
+        xml::guessCharacterMode(std::string_view(bytes).substr(0, 200), xml::CharacterMode::EightBit));
+    xml::XMLResults results;
+    const xml::XMLNode tree = xml::XMLNode::parseString(bytes, {}, &results);
     if (tree.isEmpty()) return 0;
     fuzz::checkWrittenTree(tree, results, true);
     fuzz::checkWrittenTree(tree, results, false);

@@ -27,16 +27,16 @@ std::string exportFileName(std::string_view vendorToken) {
     return name + ".xml";
 }
 
-model::XMLNode buildExportDocument(const TextBase& texts, const SetBase& sets,
-                                   std::chrono::system_clock::time_point creationTime,
-                                   const ProcessPendingEvents& processPendingEvents) {
-    model::XMLNode document = model::createProgramDocument();
-    model::XMLNode root = document.addChild("root");
+xml::XMLNode buildExportDocument(const TextBase& texts, const SetBase& sets,
+                                 std::chrono::system_clock::time_point creationTime,
+                                 const ProcessPendingEvents& processPendingEvents) {
+    xml::XMLNode document = xml::createProgramDocument();
+    xml::XMLNode root = document.addChild("root");
     root.addAttribute("CreationDateTime", app::dateTimeText(creationTime));
 
-    model::XMLNode params = root.addChild("params");
+    xml::XMLNode params = root.addChild("params");
     for (const TextBaseElement& text : texts.elements()) {
-        model::XMLNode param = params.addChild("param");
+        xml::XMLNode param = params.addChild("param");
         param.addAttribute("name", text.trus);
         param.addAttribute("ShortText", text.text);
         param.addAttribute("EngText", text.teng);
@@ -45,9 +45,9 @@ model::XMLNode buildExportDocument(const TextBase& texts, const SetBase& sets,
         if (processPendingEvents) processPendingEvents();
     }
 
-    model::XMLNode enums = root.addChild("enums");
+    xml::XMLNode enums = root.addChild("enums");
     for (const SetBaseElement& set : sets.elements()) {
-        model::XMLNode enumNode = enums.addChild("enum");
+        xml::XMLNode enumNode = enums.addChild("enum");
         enumNode.addAttribute("id", set.id);
         for (const SetTextItem& item : set.items) enumNode.addChild("text").addAttribute("text_par", item.packed());
         if (processPendingEvents) processPendingEvents();
@@ -58,8 +58,8 @@ model::XMLNode buildExportDocument(const TextBase& texts, const SetBase& sets,
 bool writeExportFile(const std::filesystem::path& file, const TextBase& texts, const SetBase& sets,
                      std::chrono::system_clock::time_point creationTime,
                      const ProcessPendingEvents& processPendingEvents, int* systemError) {
-    const model::XMLNode document = buildExportDocument(texts, sets, creationTime, processPendingEvents);
-    return document.writeToFile(file, {}, systemError) == model::XMLError::None;
+    const xml::XMLNode document = buildExportDocument(texts, sets, creationTime, processPendingEvents);
+    return document.writeToFile(file, {}, systemError) == xml::XMLError::None;
 }
 
 std::string normaliseFolderArgument(std::string_view argument, bool emptyMeansProgramFolder,

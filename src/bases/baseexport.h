@@ -22,9 +22,9 @@ std::string exportFileName(std::string_view vendorToken);
 using ProcessPendingEvents = std::function<void()>;
 
 /// Builds the export document of both bases as they are in memory.
-model::XMLNode buildExportDocument(const TextBase& texts, const SetBase& sets,
-                                   std::chrono::system_clock::time_point creationTime,
-                                   const ProcessPendingEvents& processPendingEvents = {});
+xml::XMLNode buildExportDocument(const TextBase& texts, const SetBase& sets,
+                                 std::chrono::system_clock::time_point creationTime,
+                                 const ProcessPendingEvents& processPendingEvents = {});
 
 /// Writes the export document to `file`; true when the whole file was written. `systemError`
 /// receives the system's error number of a failure.

@@ -10,16 +10,16 @@ std::optional<BaseSection> openBaseSection(const std::filesystem::path& file, st
                                            app::MessagePort& port) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-    model::XMLResults results;
-    const model::XMLNode root = model::XMLNode::openFileForUser(file, "root", port, &results);
-    return BaseSection{root.child(sectionName), results.error == model::XMLError::None};
+    xml::XMLResults results;
+    const xml::XMLNode root = xml::XMLNode::openFileForUser(file, "root", port, &results);
+    return BaseSection{root.child(sectionName), results.error == xml::XMLError::None};
 }
 
-model::TOperationResult writeBaseDocument(const model::XMLNode& document, const std::filesystem::path& file) {
+xml::TOperationResult writeBaseDocument(const xml::XMLNode& document, const std::filesystem::path& file) {
     int systemError = 0;
-    const model::XMLError error = document.writeToFile(file, {}, &systemError);
-    if (error == model::XMLError::None) return {};
-    std::string message = std::string(model::errorText(error)) + ": " + cp1251::fromUtf8(file.string());
+    const xml::XMLError error = document.writeToFile(file, {}, &systemError);
+    if (error == xml::XMLError::None) return {};
+    std::string message = std::string(xml::errorText(error)) + ": " + cp1251::fromUtf8(file.string());
     if (systemError != 0) message += " (" + app::systemErrorText(systemError) + ")";
     return {static_cast<int>(error), cp1251::toUtf16(message)};
 }
@@ -30,8 +30,8 @@ bool isUnreadFile(const std::filesystem::path& unreadFile, const std::filesystem
     return std::filesystem::equivalent(unreadFile, file, ec) || unreadFile == file;
 }
 
-model::TOperationResult unreadBaseResult(const std::filesystem::path& file) {
-    return {static_cast<int>(model::XMLError::CannotWriteFile),
+xml::TOperationResult unreadBaseResult(const std::filesystem::path& file) {
+    return {static_cast<int>(xml::XMLError::CannotWriteFile),
             u"Файл '" + cp1251::toUtf16(cp1251::fromUtf8(file.string())) +
                 u"' не был прочитан без ошибок и не перезаписан, чтобы не потерять его содержимое."};
 }

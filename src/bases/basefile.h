@@ -6,13 +6,13 @@
 #include <string_view>
 
 #include "app/messageport.h"
-#include "model/operationresult.h"
-#include "model/xmlparser.h"
+#include "xml/operationresult.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::bases {
 
 struct BaseSection {
-    model::XMLNode section;  // empty when the document could not be read
+    xml::XMLNode section;    // empty when the document could not be read
     bool readCleanly;        // false when the parser reported anything, warnings included
 };
 
@@ -22,12 +22,12 @@ std::optional<BaseSection> openBaseSection(const std::filesystem::path& file, st
                                            app::MessagePort& port);
 
 /// The outcome of writing a base document to its file.
-model::TOperationResult writeBaseDocument(const model::XMLNode& document, const std::filesystem::path& file);
+xml::TOperationResult writeBaseDocument(const xml::XMLNode& document, const std::filesystem::path& file);
 
 /// Whether `file` is the one whose reading went wrong (`unreadFile` empty: none did).
 bool isUnreadFile(const std::filesystem::path& unreadFile, const std::filesystem::path& file);
 
 /// Refusal to overwrite a base file that was not read without faults: its content would be lost.
-model::TOperationResult unreadBaseResult(const std::filesystem::path& file);
+xml::TOperationResult unreadBaseResult(const std::filesystem::path& file);
 
 }  // namespace tabrin::bases

@@ -40,12 +40,12 @@ public:
 
     /// Writes every element into `file`, never over a file whose reading went wrong. Clears the
     /// modified flag only when the file was written.
-    model::TOperationResult save(const std::filesystem::path& file) {
+    xml::TOperationResult save(const std::filesystem::path& file) {
         if (isUnreadFile(m_unreadFile, file)) return unreadBaseResult(file);
-        model::XMLNode document = model::createProgramDocument();
-        model::XMLNode section = document.addChild("root").addChild(m_sectionName);
+        xml::XMLNode document = xml::createProgramDocument();
+        xml::XMLNode section = document.addChild("root").addChild(m_sectionName);
         for (Element& element : m_elements) element.writeToXml(section);
-        model::TOperationResult result = writeBaseDocument(document, file);
+        xml::TOperationResult result = writeBaseDocument(document, file);
         if (result.ok()) m_modified = false;
         return result;
     }

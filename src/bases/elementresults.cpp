@@ -3,7 +3,7 @@
 
 namespace tabrin::bases {
 
-model::TOperationResult noXmlNodeResult() { return {1, u"Нулевой указатель на XML-узел"}; }
-model::TOperationResult invalidObjectResult() { return {2, u"Объект не валидный"}; }
+xml::TOperationResult noXmlNodeResult() { return {1, u"Нулевой указатель на XML-узел"}; }
+xml::TOperationResult invalidObjectResult() { return {2, u"Объект не валидный"}; }
 
 }  // namespace tabrin::bases

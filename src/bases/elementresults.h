@@ -1,11 +1,11 @@
 // The outcomes shared by the elements of both bases.
 #pragma once
 
-#include "model/operationresult.h"
+#include "xml/operationresult.h"
 
 namespace tabrin::bases {
 
-model::TOperationResult noXmlNodeResult();
-model::TOperationResult invalidObjectResult();
+xml::TOperationResult noXmlNodeResult();
+xml::TOperationResult invalidObjectResult();
 
 }  // namespace tabrin::bases

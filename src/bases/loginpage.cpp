@@ -8,7 +8,7 @@
 #include "app/formattext.h"
 #include "app/messageport.h"
 #include "app/translator.h"
-#include "model/xmlparser.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::bases {
 namespace {
@@ -30,7 +30,7 @@ std::vector<std::string> readKnownUsers(const std::filesystem::path& textBaseFil
     std::vector<std::string> users;
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(textBaseFile, ignored)) return users;
-    const model::XMLNode texts = model::XMLNode::parseFile(textBaseFile, "root").child("Texts");
+    const xml::XMLNode texts = xml::XMLNode::parseFile(textBaseFile, "root").child("Texts");
     for (int i = 0; i < texts.childCount(); ++i) {
         std::string author = texts.child(i).attributeText("author");
         if (std::find(users.begin(), users.end(), author) == users.end()) users.push_back(std::move(author));

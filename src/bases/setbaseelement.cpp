@@ -66,28 +66,28 @@ void SetBaseElement::rebuildJoinedText() {
     }
 }
 
-model::TOperationResult SetBaseElement::readFromXml(const model::XMLNode& node) {
+xml::TOperationResult SetBaseElement::readFromXml(const xml::XMLNode& node) {
     if (node.isEmpty()) return noXmlNodeResult();
     id = node.attributeText("id");
     author = node.attributeText("author");
     items.clear();
-    const model::XMLNode itemsNode = node.child(0);  // the item list, whatever its name
+    const xml::XMLNode itemsNode = node.child(0);  // the item list, whatever its name
     for (int i = 0; i < itemsNode.attributeCount(); ++i) {
-        const model::XMLAttribute* attribute = itemsNode.attribute(i);
+        const xml::XMLAttribute* attribute = itemsNode.attribute(i);
         items.push_back(SetTextItem::unpack(attribute->value.value_or(std::string_view())));
     }
     rebuildJoinedText();
     return {};
 }
 
-model::TOperationResult SetBaseElement::writeToXml(model::XMLNode parent) const {
+xml::TOperationResult SetBaseElement::writeToXml(xml::XMLNode parent) const {
     if (parent.isEmpty()) return noXmlNodeResult();
     const std::optional<std::string> name = elementName("set_", id);
     if (!name) return invalidObjectResult();
-    model::XMLNode node = parent.addChild(*name);
+    xml::XMLNode node = parent.addChild(*name);
     node.addAttribute("id", id);
     node.addAttribute("author", author);
-    model::XMLNode itemsNode = node.addChild("items");
+    xml::XMLNode itemsNode = node.addChild("items");
     for (std::size_t i = 0; i < items.size(); ++i) {
         itemsNode.addAttribute("item_" + std::to_string(i), items[i].packed());
     }

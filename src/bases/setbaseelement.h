@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/language.h"
-#include "model/operationresult.h"
-#include "model/xmlparser.h"
+#include "xml/operationresult.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::bases {
 
@@ -41,9 +41,9 @@ struct SetBaseElement {
 
     void rebuildJoinedText();
 
-    model::TOperationResult readFromXml(const model::XMLNode& node);
+    xml::TOperationResult readFromXml(const xml::XMLNode& node);
     /// Adds the element `set_<id>` with its `items` child under `parent`.
-    model::TOperationResult writeToXml(model::XMLNode parent) const;
+    xml::TOperationResult writeToXml(xml::XMLNode parent) const;
 
     /// "12: Выкл/Вкл": the number and the long item texts.
     std::string displayName(app::Language language) const;

@@ -8,7 +8,7 @@
 
 namespace tabrin::bases {
 
-model::TOperationResult TextBaseElement::readFromXml(const model::XMLNode& node) {
+xml::TOperationResult TextBaseElement::readFromXml(const xml::XMLNode& node) {
     if (node.isEmpty()) return noXmlNodeResult();
     *this = {};
     // One pass over the attributes; the first of a repeated name counts.
@@ -16,7 +16,7 @@ model::TOperationResult TextBaseElement::readFromXml(const model::XMLNode& node)
     static constexpr std::string_view kNames[] = {"id", "textid", "text", "sets", "trus", "teng", "author"};
     bool seen[std::size(kNames)] = {};
     for (int i = 0; i < node.attributeCount(); ++i) {
-        const model::XMLAttribute* attribute = node.attribute(i);
+        const xml::XMLAttribute* attribute = node.attribute(i);
         for (std::size_t k = 0; k < std::size(kNames); ++k) {
             if (seen[k] || attribute->name != kNames[k]) continue;
             seen[k] = true;
@@ -27,12 +27,12 @@ model::TOperationResult TextBaseElement::readFromXml(const model::XMLNode& node)
     return {};
 }
 
-model::TOperationResult TextBaseElement::writeToXml(model::XMLNode parent) {
+xml::TOperationResult TextBaseElement::writeToXml(xml::XMLNode parent) {
     if (parent.isEmpty()) return noXmlNodeResult();
     const std::optional<std::string> name = elementName("text_", id);
     if (!name) return invalidObjectResult();
     if (hasNoTexts()) sets = "0";
-    model::XMLNode node = parent.addChild(*name);
+    xml::XMLNode node = parent.addChild(*name);
     node.addAttribute("id", id);
     node.addAttribute("textid", textid);
     node.addAttribute("text", text);

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "model/operationresult.h"
-#include "model/xmlparser.h"
+#include "xml/operationresult.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::bases {
 
@@ -21,9 +21,9 @@ struct TextBaseElement {
     bool hasNoTexts() const { return text.empty() && trus.empty() && teng.empty(); }
 
     /// Fills the fields from an element's attributes (missing ones give empty fields).
-    model::TOperationResult readFromXml(const model::XMLNode& node);
+    xml::TOperationResult readFromXml(const xml::XMLNode& node);
     /// Adds the element `text_<id>` under `parent`; an element without texts is bound to no enumeration.
-    model::TOperationResult writeToXml(model::XMLNode parent);
+    xml::TOperationResult writeToXml(xml::XMLNode parent);
 
     bool operator==(const TextBaseElement&) const = default;
 };

@@ -5,8 +5,8 @@
 
 #include "app/cp1251.h"
 #include "app/paths.h"
-#include "app/profileopening.h"
 #include "cli/commandarguments.h"
+#include "session/profileopening.h"
 
 namespace tabrin::cli {
 
@@ -34,7 +34,7 @@ bool CliSession::loadProfile(const std::string& file) {
     // by its absolute path.
     const std::filesystem::path path =
         file == kStandardInput ? std::filesystem::path("stdin") : std::filesystem::absolute(file);
-    const model::TOperationResult result = m_document.load(path);
+    const xml::TOperationResult result = m_document.load(path);
     if (result.ok()) return true;
     m_context.err << "cannot load " << file << ": code " << result.code << ": "
                   << cp1251::utf16ToUtf8(result.message) << '\n';
@@ -45,8 +45,8 @@ bool CliSession::openProfile(const std::string& file, std::optional<int> configu
     if (!loadProfile(file)) return false;
     const std::string fileName = app::shownPath(app::nativePath(profile().path).filename().native());
     model::checkProfileOrigin(fileName, m_context.settings.vendorToken, profile().vendorToken, m_port, m_translator);
-    app::prepareOpenedProfile(m_document, m_texts, m_context.settings.vendorToken, m_context.user, m_port,
-                              m_translator);
+    session::prepareOpenedProfile(m_document, m_texts, m_context.settings.vendorToken, m_context.user, m_port,
+                                  m_translator);
     if (configuration) m_document.setCurrent(*configuration);
     return true;
 }

@@ -26,7 +26,7 @@ int saveCommand(CliContext& context, const std::vector<std::string>& arguments) 
     // Objects name their groups from the enumeration base when they are written.
     CliSession session(context);
     if (!session.loadBases() || !session.loadProfile(parsed->file)) return kExitFailed;
-    const model::TOperationResult saved = session.document().save(output->second, session.sets());
+    const xml::TOperationResult saved = session.document().save(output->second, session.sets());
     if (!saved.ok()) {
         context.err << kCommand << ": cannot save " << output->second << ": code " << saved.code << ": "
                     << cp1251::toUtf8(cp1251::fromUtf16(saved.message)) << '\n';

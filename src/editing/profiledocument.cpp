@@ -34,8 +34,8 @@ ProfileDocument::ProfileDocument(app::Translator& translator, app::Language lang
                                  app::EventLog& log)
     : m_profile(translator, language), m_texts(texts), m_log(log) {}
 
-model::TOperationResult ProfileDocument::load(const std::filesystem::path& file) {
-    const model::TOperationResult loaded = m_profile.load(file);
+xml::TOperationResult ProfileDocument::load(const std::filesystem::path& file) {
+    const xml::TOperationResult loaded = m_profile.load(file);
     m_editing = false;
     m_history.clear();
     m_done = 0;
@@ -52,8 +52,8 @@ void ProfileDocument::beginEditing() {
     changed({ChangeKind::Objects, ChangeCause::Unrecorded, {}});
 }
 
-model::TOperationResult ProfileDocument::save(const std::filesystem::path& file, const bases::SetBase& sets) {
-    const model::TOperationResult saved = m_profile.save(file, sets);
+xml::TOperationResult ProfileDocument::save(const std::filesystem::path& file, const bases::SetBase& sets) {
+    const xml::TOperationResult saved = m_profile.save(file, sets);
     if (saved.ok()) setClean();
     // Saving brought objects in line; the pages show them as they were written.
     changed({ChangeKind::Objects, ChangeCause::Unrecorded, {}});

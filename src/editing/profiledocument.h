@@ -57,14 +57,14 @@ public:
 
     /// Loads the profile file and the view of its current configuration, the objects as the file
     /// has them. The history is forgotten and the profile counts as unmodified.
-    model::TOperationResult load(const std::filesystem::path& file);
+    xml::TOperationResult load(const std::filesystem::path& file);
     /// Opening the loaded profile for editing: from now on, and at once, the objects of the view
     /// carry what the table has always given them: their texts from the text base, and the roots
     /// their counts and groups.
     void beginEditing();
     /// Writes the profile file. Saving brings the scale-coefficient objects and empty defaults in
     /// line in memory as it writes them; a successful save makes the present state the saved one.
-    model::TOperationResult save(const std::filesystem::path& file, const bases::SetBase& sets);
+    xml::TOperationResult save(const std::filesystem::path& file, const bases::SetBase& sets);
     /// The path the profile is known by, beside which its generated files go.
     void setPath(std::string path) { m_profile.path = std::move(path); }
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/language.h"
-#include "model/operationresult.h"
 #include "model/scalenumber.h"
-#include "model/xmlparser.h"
+#include "xml/operationresult.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::app {
 class Translator;
@@ -20,6 +20,10 @@ class SetBase;
 }
 
 namespace tabrin::model {
+
+// Objects are read from and written to nodes of the XML layer.
+using xml::TOperationResult;
+using xml::XMLNode;
 
 /// The identity of an object for the session: given when the object is read or made, kept through
 /// every change, never written to the file; 0 for an object not yet in a profile.

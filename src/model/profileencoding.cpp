@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/cp1251.h"
-#include "model/xmlparser.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::model {
 namespace {
@@ -28,7 +28,7 @@ std::u16string codePointText(char32_t codePoint) {
 bool isUtf8Profile(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) return true;
     if (!text.starts_with("<?xml")) return false;
-    const std::string encoding = declaredEncoding(text.substr(0, text.find("?>")));
+    const std::string encoding = xml::declaredEncoding(text.substr(0, text.find("?>")));
     return encoding == "utf-8" || encoding == "utf8";
 }
 

@@ -87,14 +87,14 @@ TOperationResult Profile::readFile(const std::filesystem::path& file) {
 }
 
 TOperationResult Profile::parse() {
-    const CharacterMode mode = characterMode();
-    setCharacterMode(CharacterMode::EightBit);
-    XMLResults results;
+    const xml::CharacterMode mode = xml::characterMode();
+    xml::setCharacterMode(xml::CharacterMode::EightBit);
+    xml::XMLResults results;
     const XMLNode root = XMLNode::parseString(text, "root", &results);
-    setCharacterMode(mode);
+    xml::setCharacterMode(mode);
     if (root.isEmpty()) return outcome = {5, u"'root' node not found"};
     // A truncated file still gives a tree; opening it would silently lose what was cut off.
-    if (results.error != XMLError::None) {
+    if (results.error != xml::XMLError::None) {
         return outcome =
                    TOperationResult::fromText(5, XMLNode::parseErrorMessage(cp1251::fromUtf8(path), results, "root"));
     }

@@ -75,7 +75,7 @@ TOperationResult Profile::save(const std::filesystem::path& file, const bases::S
     const std::optional<int> groupSet = app::toInteger(settings.group_set);
     if (!groupSet) return outcome = TOperationResult::fromText(6, cp1251::fromUtf8("Не задан номер перечисления с названиями групп параметров"));
 
-    XMLNode document = createProgramDocument();
+    XMLNode document = xml::createProgramDocument();
     XMLNode root = document.addChild("root");
     root.addAttribute("Tabrin4", app::versionText(TABRIN_VERSION));
     writeSettings(root.addChild("dictionary_settings"), settings, CurrSubProfile);
@@ -106,8 +106,8 @@ TOperationResult Profile::save(const std::filesystem::path& file, const bases::S
     rebuildView();  // writing sorted the configurations under the view
 
     int systemError = 0;
-    const XMLError error = document.writeToFile(file, {}, &systemError);
-    if (error != XMLError::None) {
+    const xml::XMLError error = document.writeToFile(file, {}, &systemError);
+    if (error != xml::XMLError::None) {
         std::string message = "Function 'XMLNode::writeToFile' returned error: " + std::to_string(static_cast<int>(error));
         if (systemError != 0) message += " (" + app::systemErrorText(systemError) + ")";
         return outcome = TOperationResult::fromText(6, message);

@@ -3,10 +3,14 @@
 
 #include <string>
 
-#include "model/operationresult.h"
-#include "model/xmlparser.h"
+#include "xml/operationresult.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::model {
+
+// Objects are read from and written to nodes of the XML layer.
+using xml::TOperationResult;
+using xml::XMLNode;
 
 struct ScaleNumber {
     TOperationResult outcome;

@@ -1,11 +1,9 @@
-// The control-panel page and its profile-selection dialog as data: the choices they offer, the
-// environment of their generations over the workspace, and what the result box shows.
+// The control-panel page and its profile-selection dialog as data: the choices they offer and what
+// the result box shows.
 #include "panel/panelpage.h"
 
 #include "app/cp1251.h"
-#include "app/eventlog.h"
 #include "app/translator.h"
-#include "app/workspace.h"
 
 namespace tabrin::panel {
 namespace {
@@ -32,17 +30,6 @@ KindChoice enumerationKindChoice(app::Language language, app::Translator& transl
     if (language == app::Language::English) return choice(translator, {"Long", "Short"}, {1, 4}, 1);
     return choice(translator, {"Длинные русские", "Длинные английские", "Короткие русские", "Короткие английские"},
                   {0, 1, 3, 4}, 2);
-}
-
-PanelEnvironment panelEnvironment(app::Workspace& workspace, app::MessagePort& port, GenerationProgress progress) {
-    return {bases::TextBase::filePath(workspace.programFolder),
-            workspace.sets,
-            workspace.language,
-            workspace.translator,
-            port,
-            workspace.user,
-            app::dateTimeText(app::currentTime()),
-            std::move(progress)};
 }
 
 std::string generationWaitText(app::Translator& translator) {

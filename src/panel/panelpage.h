@@ -1,5 +1,5 @@
-// The control-panel page and its profile-selection dialog as data: the choices they offer, the
-// environment of their generations over the workspace, and what the result box shows.
+// The control-panel page and its profile-selection dialog as data: the choices they offer and what
+// the result box shows.
 #pragma once
 
 #include <optional>
@@ -10,10 +10,8 @@
 #include "panel/panelfile.h"
 
 namespace tabrin::app {
-class MessagePort;
 class Translator;
-class Workspace;
-}  // namespace tabrin::app
+}
 
 namespace tabrin::panel {
 
@@ -31,10 +29,6 @@ KindChoice textKindChoice(app::Language language, app::Translator& translator);
 /// "Генерировать перечисления": long and short, Russian and English (short Russian checked) under
 /// the Russian interface; "Long" and "Short" (kinds 1 and 4) under the English one.
 KindChoice enumerationKindChoice(app::Language language, app::Translator& translator);
-
-/// A generation started from the window: the workspace's enumeration base, language, translation
-/// and user, its text base file on disk, and the time now.
-PanelEnvironment panelEnvironment(app::Workspace& workspace, app::MessagePort& port, GenerationProgress progress);
 
 /// What the result box shows while a generation runs.
 std::string generationWaitText(app::Translator& translator);

@@ -3,25 +3,25 @@
 #include "panel/profilenumbers.h"
 
 #include "app/paths.h"
-#include "model/xmlparser.h"
 #include "panel/numberattribute.h"
+#include "xml/xmlparser.h"
 
 namespace tabrin::panel {
 namespace {
 
 // The `root` element, or an empty node when the file could not be read cleanly: a truncated
 // profile would silently lose the texts of its missing part.
-model::XMLNode readProfileRoot(const std::string& file, app::MessagePort& port) {
-    model::XMLResults results;
-    const model::XMLNode root = model::XMLNode::openFileForUser(app::nativePath(file), "root", port, &results);
-    return results.error == model::XMLError::None ? root : model::XMLNode();
+xml::XMLNode readProfileRoot(const std::string& file, app::MessagePort& port) {
+    xml::XMLResults results;
+    const xml::XMLNode root = xml::XMLNode::openFileForUser(app::nativePath(file), "root", port, &results);
+    return results.error == xml::XMLError::None ? root : xml::XMLNode();
 }
 
-bool readTextNumbers(const model::XMLNode& root, const std::string& file, std::vector<int>& numbers,
+bool readTextNumbers(const xml::XMLNode& root, const std::string& file, std::vector<int>& numbers,
                      app::MessagePort& port, app::Translator& translator) {
-    const model::XMLNode baseProfile = root.child("Indexes");
+    const xml::XMLNode baseProfile = root.child("Indexes");
     for (int i = 0; i < baseProfile.childCount(); ++i) {
-        const model::XMLNode object = baseProfile.child(i);
+        const xml::XMLNode object = baseProfile.child(i);
         const std::optional<int> number =
             readNumberAttribute(object.child("text").attributeText("textID"),
                                 {app::shownPath(file), std::string(object.name()) + "/text", "textID"}, port,
@@ -39,7 +39,7 @@ std::optional<ProfileNumbers> readProfileNumbers(const std::vector<std::string>&
                                                  const GenerationProgress& progress) {
     ProfileNumbers numbers;
     for (const std::string& file : files) {
-        const model::XMLNode root = readProfileRoot(file, port);
+        const xml::XMLNode root = readProfileRoot(file, port);
         if (!readTextNumbers(root, file, numbers.textNumbers, port, translator)) return std::nullopt;
         if (withGroupSets) {
             const std::optional<int> groupSet =

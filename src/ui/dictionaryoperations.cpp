@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "app/workspace.h"
 #include "editing/dictionarygrid.h"
 #include "editing/profiledocument.h"
+#include "session/workspace.h"
 #include "ui/desktophelpers.h"
 #include "ui/dictionarygridview.h"
 #include "ui/hexfieldsdialog.h"
@@ -30,7 +30,7 @@ QLineEdit* openCellEditor(const DictionaryGridView* view) {
 
 }  // namespace
 
-DictionaryOperations::DictionaryOperations(app::Workspace& workspace, app::MessagePort& port,
+DictionaryOperations::DictionaryOperations(session::Workspace& workspace, app::MessagePort& port,
                                            editing::DictionaryGrid& grid, DictionaryGridView* view, QWidget* page)
     : QObject(page),
       m_workspace(workspace),

@@ -12,10 +12,13 @@ class QWidget;
 
 namespace tabrin::app {
 class MessagePort;
-class Workspace;
-}  // namespace tabrin::app
+}
 namespace tabrin::editing {
 class DictionaryGrid;
+}
+
+namespace tabrin::session {
+class Workspace;
 }
 
 namespace tabrin::ui {
@@ -27,7 +30,7 @@ class DictionaryOperations : public QObject {
 
 public:
     /// Acts on the rows `grid` shows in `view`; the context menu belongs to `page`.
-    DictionaryOperations(app::Workspace& workspace, app::MessagePort& port, editing::DictionaryGrid& grid,
+    DictionaryOperations(session::Workspace& workspace, app::MessagePort& port, editing::DictionaryGrid& grid,
                          DictionaryGridView* view, QWidget* page);
 
     /// "Создать элемент словаря": a new object after the selected row (or the last one).
@@ -59,7 +62,7 @@ private:
     int actionRow() const;
     void selectRows(int top, int bottom, int left, int right);
 
-    app::Workspace& m_workspace;
+    session::Workspace& m_workspace;
     app::MessagePort& m_port;
     editing::DictionaryGrid& m_grid;
     DictionaryGridView* m_view;

@@ -16,9 +16,9 @@
 #include <QVBoxLayout>
 
 #include "app/formattext.h"
-#include "app/profilesession.h"
-#include "app/workspace.h"
 #include "editing/gridfilterinput.h"
+#include "session/profilesession.h"
+#include "session/workspace.h"
 #include "ui/dictionarygridview.h"
 #include "ui/dictionaryoperations.h"
 #include "ui/dictionarytablemodel.h"
@@ -45,7 +45,7 @@ QLineEdit* rangeEdit(const char* name, const char* text, QObject* keyFilter) {
 
 }  // namespace
 
-DictionaryPage::DictionaryPage(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSession& session, app::MessagePort& port,
                                QWidget* parent)
     : QWidget(parent), m_workspace(workspace), m_session(session), m_port(port) {
     setObjectName(QStringLiteral("TabSheetDict"));

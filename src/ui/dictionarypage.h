@@ -17,9 +17,12 @@ class QPushButton;
 
 namespace tabrin::app {
 class MessagePort;
+}
+
+namespace tabrin::session {
 class ProfileSession;
 class Workspace;
-}  // namespace tabrin::app
+}  // namespace tabrin::session
 
 namespace tabrin::ui {
 
@@ -32,7 +35,7 @@ class DictionaryPage : public QWidget {
     Q_OBJECT
 
 public:
-    DictionaryPage(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+    DictionaryPage(session::Workspace& workspace, session::ProfileSession& session, app::MessagePort& port,
                    QWidget* parent = nullptr);
 
     RadioGroup* canModule() const { return m_canModule; }
@@ -78,8 +81,8 @@ private:
     void chooseDisplayMode(int mode);
     void chooseConfiguration(int position);
 
-    app::Workspace& m_workspace;
-    app::ProfileSession& m_session;
+    session::Workspace& m_workspace;
+    session::ProfileSession& m_session;
     app::MessagePort& m_port;
     editing::DictionaryGrid m_grid;
     editing::Subscription m_subscription;

@@ -10,9 +10,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/workspace.h"
 #include "editing/settingscommands.h"
-#include "generators/windowcommands.h"
+#include "session/windowcommands.h"
+#include "session/workspace.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 
@@ -29,7 +29,7 @@ std::string headerText(const QString& memoText) {
 
 }  // namespace
 
-EdsPage::EdsPage(app::Workspace& workspace, app::MessagePort& port, QWidget* parent)
+EdsPage::EdsPage(session::Workspace& workspace, app::MessagePort& port, QWidget* parent)
     : QWidget(parent),
       m_workspace(workspace),
       m_port(port),
@@ -71,9 +71,9 @@ void EdsPage::showProfile() {
 }
 
 // The bar appears with the first progress, once the header and the profile passed their checks.
-void EdsPage::generate(const generators::WindowServices& services) {
+void EdsPage::generate(const session::WindowServices& services) {
     m_progress->setValue(0);
-    generators::runEdsCommand(m_workspace, headerText(m_header->toPlainText()), m_port, services, [this](int percent) {
+    session::runEdsCommand(m_workspace, headerText(m_header->toPlainText()), m_port, services, [this](int percent) {
         m_progress->setValue(percent);
         m_progress->show();
     });

@@ -11,11 +11,12 @@ class QProgressBar;
 
 namespace tabrin::app {
 class MessagePort;
-class Workspace;
-}  // namespace tabrin::app
-namespace tabrin::generators {
-struct WindowServices;
 }
+
+namespace tabrin::session {
+class Workspace;
+struct WindowServices;
+}  // namespace tabrin::session
 
 namespace tabrin::ui {
 
@@ -23,18 +24,18 @@ class EdsPage : public QWidget {
     Q_OBJECT
 
 public:
-    EdsPage(app::Workspace& workspace, app::MessagePort& port, QWidget* parent = nullptr);
+    EdsPage(session::Workspace& workspace, app::MessagePort& port, QWidget* parent = nullptr);
 
     /// Shows the EDS header of the open profile.
     void showProfile();
     /// Generates the EDS file from the memo's text, with the progress bar shown while it is written.
-    void generate(const generators::WindowServices& services);
+    void generate(const session::WindowServices& services);
 
 signals:
     void generateClicked();
 
 private:
-    app::Workspace& m_workspace;
+    session::Workspace& m_workspace;
     app::MessagePort& m_port;
     editing::Subscription m_subscription;
     bool m_committing = false;

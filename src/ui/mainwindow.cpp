@@ -23,8 +23,8 @@
 #include "app/manual.h"
 #include "app/recentprofiles.h"
 #include "app/version.h"
-#include "generators/windowcommands.h"
 #include "model/profilesettingspage.h"
+#include "session/windowcommands.h"
 #include "ui/desktophelpers.h"
 #include "ui/dictionarypage.h"
 #include "ui/edspage.h"
@@ -294,7 +294,7 @@ void MainWindow::startNewInstance() {
     QProcess::startDetached(QCoreApplication::applicationFilePath(), {toQPath(m_session.path())});
 }
 
-generators::WindowServices MainWindow::windowServices() {
+session::WindowServices MainWindow::windowServices() {
     return {[](const std::string& text) { copyToClipboard(text); }, [this] { m_session.save(); }};
 }
 
@@ -305,8 +305,7 @@ void MainWindow::generateControllerFile() {
     setWindowTitle(m_busyCaption);
     m_profilePages->setGenerating(true);
     runProfileFlow([this] {
-        generators::runGenerateCommand(m_workspace, m_session.path(), m_port, windowServices(),
-                                       m_panelPage->progress());
+        session::runGenerateCommand(m_workspace, m_session.path(), m_port, windowServices(), m_panelPage->progress());
     });
     m_profilePages->setGenerating(false);
     m_busyCaption.clear();
@@ -329,7 +328,7 @@ void MainWindow::showReport() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
-    runProfileFlow([&] { mayClose = m_session.askToSaveModified(app::SaveQuestion::BeforeExit); });
+    runProfileFlow([&] { mayClose = m_session.askToSaveModified(session::SaveQuestion::BeforeExit); });
     if (!mayClose || !m_workspace.askToSaveModifiedBases(m_port)) {
         event->ignore();
         return;

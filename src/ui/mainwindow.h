@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/profilesession.h"
-#include "app/workspace.h"
 #include "bases/loginpage.h"
+#include "session/profilesession.h"
+#include "session/workspace.h"
 #include "ui/mainmenu.h"
 #include "ui/qttranslation.h"
 
@@ -26,7 +26,7 @@ class FileDialogPort;
 class MessagePort;
 }  // namespace tabrin::app
 
-namespace tabrin::generators {
+namespace tabrin::session {
 struct WindowServices;
 }
 
@@ -48,7 +48,7 @@ public:
                app::FileDialogPort& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    app::Workspace& workspace() { return m_workspace; }
+    session::Workspace& workspace() { return m_workspace; }
 
     /// A profile to open right after the next successful login instead of the most recent one.
     void setStartProfile(std::string path) { m_startProfile = std::move(path); }
@@ -76,16 +76,16 @@ private:
     void openManual();
     void startNewInstance();
     void setPagesVisible(bool visible);
-    generators::WindowServices windowServices();
+    session::WindowServices windowServices();
     void generateControllerFile();
     void generateEdsFile();
     void showReport();
 
     app::MessagePort& m_port;
     app::FileDialogPort& m_dialogs;
-    app::Workspace m_workspace;
+    session::Workspace m_workspace;
     QtTranslation m_qtTranslation;  // before the first dialog: Qt's standard texts in the interface language
-    app::ProfileSession m_session;
+    session::ProfileSession m_session;
     bases::LoginPage m_login;
     std::string m_startProfile;
     std::vector<app::TPathRelAbs> m_shownRecent;

@@ -13,9 +13,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/workspace.h"
 #include "panel/panelpage.h"
 #include "panel/panelwords.h"
+#include "session/panelenvironment.h"
+#include "session/workspace.h"
 #include "ui/named.h"
 #include "ui/profileselectdialog.h"
 #include "ui/qtext.h"
@@ -37,7 +38,8 @@ QPlainTextEdit* resultBox(const char* name) {
 
 }  // namespace
 
-PanelPage::PanelPage(app::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs, QWidget* parent)
+PanelPage::PanelPage(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
+                     QWidget* parent)
     : QWidget(parent),
       m_workspace(workspace),
       m_port(port),
@@ -113,7 +115,7 @@ void PanelPage::showGeneration(
     m_profileTexts->setEnabled(false);
     m_header->setEnabled(false);
     m_texts->setPlainText(toQString(panel::generationWaitText(m_workspace.translator)));
-    const panel::GenerationResult result = generation(panel::panelEnvironment(m_workspace, m_port, progress()));
+    const panel::GenerationResult result = generation(session::panelEnvironment(m_workspace, m_port, progress()));
     if (const std::optional<std::string> text = panel::resultBoxText(result, m_workspace.translator))
         m_texts->setPlainText(shownLines(*text));
     m_type->setEnabled(true);

@@ -17,8 +17,11 @@ class QPushButton;
 namespace tabrin::app {
 class FileDialogPort;
 class MessagePort;
-class Workspace;
 }  // namespace tabrin::app
+
+namespace tabrin::session {
+class Workspace;
+}
 
 namespace tabrin::ui {
 
@@ -26,7 +29,7 @@ class PanelPage : public QWidget {
     Q_OBJECT
 
 public:
-    PanelPage(app::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
+    PanelPage(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
               QWidget* parent = nullptr);
 
     /// The progress of a panel-file generation on ProgressBarTexts; the window goes on handling
@@ -39,7 +42,7 @@ private:
     void showGeneration(const std::function<panel::GenerationResult(const panel::PanelEnvironment&)>& generation);
     void convertFreeText();
 
-    app::Workspace& m_workspace;
+    session::Workspace& m_workspace;
     app::MessagePort& m_port;
     app::FileDialogPort& m_dialogs;
     QComboBox* m_type;

@@ -5,7 +5,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/workspace.h"
+#include "session/workspace.h"
 #include "ui/dictionarypage.h"
 #include "ui/edspage.h"
 #include "ui/named.h"
@@ -14,7 +14,7 @@
 
 namespace tabrin::ui {
 
-ProfilePages::ProfilePages(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+ProfilePages::ProfilePages(session::Workspace& workspace, session::ProfileSession& session, app::MessagePort& port,
                            QWidget* parent)
     : QWidget(parent),
       m_workspace(workspace),

@@ -8,9 +8,12 @@ class QTabWidget;
 
 namespace tabrin::app {
 class MessagePort;
+}
+
+namespace tabrin::session {
 class ProfileSession;
 class Workspace;
-}  // namespace tabrin::app
+}  // namespace tabrin::session
 
 namespace tabrin::ui {
 
@@ -23,7 +26,7 @@ class ProfilePages : public QWidget {
     Q_OBJECT
 
 public:
-    ProfilePages(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+    ProfilePages(session::Workspace& workspace, session::ProfileSession& session, app::MessagePort& port,
                  QWidget* parent = nullptr);
 
     ProfileSettingsWidget* settingsPage() const { return m_settings; }
@@ -44,7 +47,7 @@ public:
 private:
     void setEditable(bool editable);
 
-    app::Workspace& m_workspace;
+    session::Workspace& m_workspace;
     QTabWidget* m_pages;
     DictionaryPage* m_dictionary;
     RadioGroup* m_canModule;

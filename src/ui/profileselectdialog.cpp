@@ -12,8 +12,8 @@
 
 #include "app/cp1251.h"
 #include "app/filedialogport.h"
-#include "app/workspace.h"
 #include "panel/panelpage.h"
+#include "session/workspace.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/radiogroup.h"
@@ -42,7 +42,7 @@ int kindAt(const std::vector<int>& kinds, int position) {
 
 }  // namespace
 
-ProfileSelectDialog::ProfileSelectDialog(app::Workspace& workspace, app::FileDialogPort& dialogs, QWidget* parent)
+ProfileSelectDialog::ProfileSelectDialog(session::Workspace& workspace, app::FileDialogPort& dialogs, QWidget* parent)
     : QDialog(parent),
       m_workspace(workspace),
       m_dialogs(dialogs),

@@ -14,8 +14,11 @@ class QPlainTextEdit;
 
 namespace tabrin::app {
 class FileDialogPort;
+}
+
+namespace tabrin::session {
 class Workspace;
-}  // namespace tabrin::app
+}
 
 namespace tabrin::ui {
 
@@ -25,7 +28,7 @@ class ProfileSelectDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ProfileSelectDialog(app::Workspace& workspace, app::FileDialogPort& dialogs, QWidget* parent = nullptr);
+    ProfileSelectDialog(session::Workspace& workspace, app::FileDialogPort& dialogs, QWidget* parent = nullptr);
 
     /// The files listed when OK closed the dialog; none when it was closed otherwise.
     const std::vector<std::string>& chosenProfiles() const { return m_chosen; }
@@ -37,7 +40,7 @@ protected:
 private:
     void addProfiles();
 
-    app::Workspace& m_workspace;
+    session::Workspace& m_workspace;
     app::FileDialogPort& m_dialogs;
     std::vector<int> m_textKinds;
     std::vector<int> m_enumerationKinds;

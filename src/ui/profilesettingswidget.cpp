@@ -18,11 +18,11 @@
 #include <QVBoxLayout>
 
 #include "app/paths.h"
-#include "app/profilesession.h"
-#include "app/workspace.h"
 #include "editing/settingscommands.h"
 #include "generators/filenaming.h"
 #include "model/profilesettingspage.h"
+#include "session/profilesession.h"
+#include "session/workspace.h"
 #include "ui/desktophelpers.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
@@ -63,7 +63,7 @@ QPushButton* pickerButton(const char* name) { return named(new QPushButton(QStri
 
 }  // namespace
 
-ProfileSettingsWidget::ProfileSettingsWidget(app::Workspace& workspace, app::ProfileSession& session,
+ProfileSettingsWidget::ProfileSettingsWidget(session::Workspace& workspace, session::ProfileSession& session,
                                              app::MessagePort& port, QWidget* parent)
     : QWidget(parent), m_workspace(workspace), m_session(session), m_port(port) {
     setObjectName(QStringLiteral("TabSheet5"));

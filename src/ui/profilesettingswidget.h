@@ -20,9 +20,12 @@ class QLineEdit;
 
 namespace tabrin::app {
 class MessagePort;
+}
+
+namespace tabrin::session {
 class ProfileSession;
 class Workspace;
-}  // namespace tabrin::app
+}  // namespace tabrin::session
 
 namespace tabrin::ui {
 
@@ -33,7 +36,7 @@ class ProfileSettingsWidget : public QWidget {
 
 public:
     /// A path the profile cannot hold is refused through `port`.
-    ProfileSettingsWidget(app::Workspace& workspace, app::ProfileSession& session, app::MessagePort& port,
+    ProfileSettingsWidget(session::Workspace& workspace, session::ProfileSession& session, app::MessagePort& port,
                           QWidget* parent = nullptr);
 
     /// The items of the CAN-module box, for the dictionary page's choice of the same.
@@ -72,8 +75,8 @@ private:
     void chooseControllerFolder();
     void choosePanelFile(QLineEdit* field, std::string model::ProfileSettings::*member, const char* filter);
 
-    app::Workspace& m_workspace;
-    app::ProfileSession& m_session;
+    session::Workspace& m_workspace;
+    session::ProfileSession& m_session;
     app::MessagePort& m_port;
     std::vector<std::string> m_groupSetEntries;
     editing::Subscription m_subscription;

@@ -19,10 +19,10 @@
 #include "app/filewrite.h"
 #include "app/messageport.h"
 #include "app/paths.h"
-#include "app/workspace.h"
 #include "report/reportcontent.h"
 #include "report/reportfile.h"
 #include "report/reportranges.h"
+#include "session/workspace.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/windowtranslation.h"
@@ -34,7 +34,7 @@ constexpr const char* kNoTimeLeft = "00 ч 00 мин 00 сек";
 
 }  // namespace
 
-ReportWindow::ReportWindow(app::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
+ReportWindow::ReportWindow(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
                            QWidget* parent)
     : QDialog(parent),
       m_workspace(workspace),

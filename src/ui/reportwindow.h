@@ -20,8 +20,11 @@ class QPushButton;
 namespace tabrin::app {
 class FileDialogPort;
 class MessagePort;
-class Workspace;
 }  // namespace tabrin::app
+
+namespace tabrin::session {
+class Workspace;
+}
 
 namespace tabrin::ui {
 
@@ -30,7 +33,7 @@ class ReportWindow : public QDialog {
 
 public:
     /// Asks where to save each report through `dialogs`.
-    ReportWindow(app::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
+    ReportWindow(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
                  QWidget* parent = nullptr);
     ~ReportWindow() override;
 
@@ -55,7 +58,7 @@ private:
     void tellNotWritten(const std::string& file, int error);
     void setRangesEditable(bool editable);
 
-    app::Workspace& m_workspace;
+    session::Workspace& m_workspace;
     app::MessagePort& m_port;
     app::FileDialogPort& m_dialogs;
     QLineEdit* m_startIndex;

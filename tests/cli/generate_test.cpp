@@ -7,7 +7,6 @@
 
 #include "app/cp1251.h"
 #include "app/eventlog.h"
-#include "app/profileopening.h"
 #include "app/settings.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
@@ -16,6 +15,7 @@
 #include "generators/controllerfile.h"
 #include "generators/edsfile.h"
 #include "model/profile.h"
+#include "session/profileopening.h"
 #include "support/scopedenvironment.h"
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
@@ -61,7 +61,7 @@ protected:
             texts.load(bases::TextBase::filePath(home), port);
             sets.load(bases::SetBase::filePath(home), port);
             document.load(file);
-            app::prepareOpenedProfile(document, texts, settings.vendorToken, settings.user, port, translator);
+            session::prepareOpenedProfile(document, texts, settings.vendorToken, settings.user, port, translator);
             document.takeScaleCoefficients();
         }
         generators::GenerationContext context(const std::filesystem::path& home) {

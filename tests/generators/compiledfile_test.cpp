@@ -7,14 +7,14 @@
 #include <map>
 
 #include "app/eventlog.h"
-#include "app/profileopening.h"
 #include "app/settings.h"
-#include "generators/canmodule.h"
 #include "editing/profiledocument.h"
 #include "editing/settingscommands.h"
-#include "generators/controllerfile.h"
 #include "generatorfixture.h"
+#include "generators/canmodule.h"
+#include "generators/controllerfile.h"
 #include "model/numbertext.h"
+#include "session/profileopening.h"
 
 namespace tabrin::generators {
 namespace {
@@ -112,7 +112,7 @@ protected:
         ASSERT_TRUE(m_texts.load(bases::TextBase::filePath(home), m_port));
         ASSERT_TRUE(m_sets.load(bases::SetBase::filePath(home), m_port));
         ASSERT_TRUE(m_document.load(home / "profiles" / "demo_drive.xml").ok());
-        app::prepareOpenedProfile(m_document, m_texts, "", "Demo", m_port, m_translator);
+        session::prepareOpenedProfile(m_document, m_texts, "", "Demo", m_port, m_translator);
     }
 
     ControllerFile generate() {

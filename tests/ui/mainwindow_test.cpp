@@ -202,7 +202,7 @@ private slots:
         QVERIFY(run.open(profile));
         run.find<QCheckBox>("CheckBoxBigYA")->click();
         QVERIFY(run.caption().endsWith(utf8("* [DEBUG]")));
-        app::Workspace& workspace = run.window->workspace();
+        session::Workspace& workspace = run.window->workspace();
         workspace.texts.elements().front().text = "saved";
         workspace.texts.setModified(true);
         workspace.sets.elements().front().author = "saved";

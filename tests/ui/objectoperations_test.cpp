@@ -16,9 +16,9 @@
 #include <QTest>
 
 #include "app/eventlog.h"
-#include "app/profileopening.h"
 #include "editing/dictionarygrid.h"
 #include "editing/profiledocument.h"
+#include "session/profileopening.h"
 #include "ui/dictionarygridview.h"
 #include "ui/modalhelper.h"
 #include "ui/openedwindow.h"
@@ -329,13 +329,13 @@ private:
     // table must show the same rows.
     void showsWhatAFreshOpenShows() {
         menuItem("N_Save")->trigger();
-        app::Workspace& workspace = m_run->window().workspace();
+        session::Workspace& workspace = m_run->window().workspace();
         app::EventLog log;
         bases::TextBase texts = workspace.texts;
         test::ScriptedMessagePort port;
         editing::ProfileDocument fresh(workspace.translator, workspace.language, texts, log);
         QVERIFY(fresh.load(app::nativePath(m_run->profile())).ok());
-        app::prepareOpenedProfile(fresh, texts, workspace.settings.vendorToken, workspace.user, port,
+        session::prepareOpenedProfile(fresh, texts, workspace.settings.vendorToken, workspace.user, port,
                                   workspace.translator);
         editing::DictionaryGrid grid;
         grid.fill({fresh.profile(), workspace.sets, workspace.language, workspace.translator});

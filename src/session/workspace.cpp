@@ -1,6 +1,6 @@
 // What the main window owns for the whole run: settings, event log, interface translation, both
 // bases and the profile, with the steps of the run's start and end that need no window.
-#include "app/workspace.h"
+#include "session/workspace.h"
 
 #include <system_error>
 
@@ -10,7 +10,7 @@
 
 namespace fs = std::filesystem;
 
-namespace tabrin::app {
+namespace tabrin::session {
 namespace {
 
 void deleteFilesIn(const fs::path& folder) {
@@ -28,25 +28,26 @@ constexpr std::string_view kExitCaption = "Выход";
 constexpr std::string_view kErrorCaption = "Ошибка";
 
 template <typename Base>
-bool saveBase(Base& base, const fs::path& file, Translator& translator, MessagePort& port) {
-    const model::TOperationResult result = base.save(file);
+bool saveBase(Base& base, const fs::path& file, app::Translator& translator, app::MessagePort& port) {
+    const xml::TOperationResult result = base.save(file);
     if (result.ok()) return true;
     port.ask({translator.translateText(cp1251::fromUtf8(kErrorCaption)),
-              cp1251::fromUtf16(translator.translateWideText(result.message)), MessageButtons::Ok, MessageIcon::Error});
+              cp1251::fromUtf16(translator.translateWideText(result.message)), app::MessageButtons::Ok,
+              app::MessageIcon::Error});
     return false;
 }
 
 // Yes saves, No leaves the file as it is, Cancel (or a failed save) keeps the program running.
 template <typename Base>
-bool askToSaveBase(Base& base, const fs::path& file, std::string_view question, Translator& translator,
-                   MessagePort& port) {
+bool askToSaveBase(Base& base, const fs::path& file, std::string_view question, app::Translator& translator,
+                   app::MessagePort& port) {
     if (!base.isModified()) return true;
-    const Message message{translator.translateText(cp1251::fromUtf8(kExitCaption)),
-                          translator.translateText(cp1251::fromUtf8(question)), MessageButtons::YesNoCancel,
-                          MessageIcon::Question};
+    const app::Message message{translator.translateText(cp1251::fromUtf8(kExitCaption)),
+                               translator.translateText(cp1251::fromUtf8(question)), app::MessageButtons::YesNoCancel,
+                               app::MessageIcon::Question};
     switch (port.ask(message)) {
-    case MessageAnswer::No: return true;
-    case MessageAnswer::Yes: return saveBase(base, file, translator, port);
+    case app::MessageAnswer::No: return true;
+    case app::MessageAnswer::Yes: return saveBase(base, file, translator, port);
     default: return false;
     }
 }
@@ -55,52 +56,52 @@ bool askToSaveBase(Base& base, const fs::path& file, std::string_view question, 
 
 Workspace::Workspace(fs::path folder, int localeLanguage)
     : programFolder(std::move(folder)),
-      settings(readSettings(settingsFilePath(programFolder), localeLanguage)),
-      language(settings.englishInterface() ? Language::English : Language::Russian),
+      settings(app::readSettings(app::settingsFilePath(programFolder), localeLanguage)),
+      language(settings.englishInterface() ? app::Language::English : app::Language::Russian),
       document(translator, language, texts, log),
       profile(document.profile()) {}
 
-Workspace::~Workspace() { setFileWriteNotice({}); }
+Workspace::~Workspace() { app::setFileWriteNotice({}); }
 
 void Workspace::start() {
     std::error_code ignored;
     if (fs::is_directory(logFolder(), ignored)) {
         // Another run of the same program folder is writing there: its log and copies stay.
-        m_instanceLock = std::make_unique<InstanceLock>(logFolder(), [this] { deleteFilesIn(logFolder()); });
+        m_instanceLock = std::make_unique<app::InstanceLock>(logFolder(), [this] { deleteFilesIn(logFolder()); });
         log.open(logFolder() / "Tabrin4.log");
     }
-    setFileWriteNotice([this](std::string_view line) { log.writeLog(line); });
+    app::setFileWriteNotice([this](std::string_view line) { log.writeLog(line); });
     translator.loadDictionary(programFolder / "lang_dict.xml", static_cast<int>(language));
 }
 
 void Workspace::finish() {
     const bool english = englishInterface();
-    settings.profColumnWidths = storedProfColumnWidths(shownProfColumnWidths(settings.profColumnWidths, english),
-                                                       english, settings.englishInterface());
-    if (const std::string error = writeSettings(settingsFilePath(programFolder), settings); !error.empty())
+    settings.profColumnWidths = app::storedProfColumnWidths(
+        app::shownProfColumnWidths(settings.profColumnWidths, english), english, settings.englishInterface());
+    if (const std::string error = app::writeSettings(app::settingsFilePath(programFolder), settings); !error.empty())
         log.writeLog("Error saving 'Tabrin4.INI': " + error);
     translator.saveDictionary();
     texts.elements().clear();
     sets.elements().clear();
 }
 
-bool Workspace::loadBases(MessagePort& port) {
+bool Workspace::loadBases(app::MessagePort& port) {
     const bool textsFound = texts.load(bases::TextBase::filePath(programFolder), port);
     const bool setsFound = sets.load(bases::SetBase::filePath(programFolder), port);
     return textsFound && setsFound;
 }
 
-bool Workspace::saveTextBase(MessagePort& port) {
+bool Workspace::saveTextBase(app::MessagePort& port) {
     return saveBase(texts, bases::TextBase::filePath(programFolder), translator, port);
 }
 
-bool Workspace::saveSetBase(MessagePort& port) {
+bool Workspace::saveSetBase(app::MessagePort& port) {
     return saveBase(sets, bases::SetBase::filePath(programFolder), translator, port);
 }
 
-bool Workspace::askToSaveModifiedBases(MessagePort& port) {
+bool Workspace::askToSaveModifiedBases(app::MessagePort& port) {
     return askToSaveBase(texts, bases::TextBase::filePath(programFolder), kTextBaseModified, translator, port) &&
            askToSaveBase(sets, bases::SetBase::filePath(programFolder), kSetBaseModified, translator, port);
 }
 
-}  // namespace tabrin::app
+}  // namespace tabrin::session

@@ -1,5 +1,5 @@
 // XMLNode handles: navigation, building, file parsing and writing, and the user's error message.
-#include "model/xmlparser.h"
+#include "xml/xmlparser.h"
 
 #include <algorithm>
 #include <array>
@@ -9,9 +9,9 @@
 #include "app/cp1251.h"
 #include "app/fileread.h"
 #include "app/filewrite.h"
-#include "model/xmlnodedata.h"
+#include "xml/xmlnodedata.h"
 
-namespace tabrin::model {
+namespace tabrin::xml {
 namespace {
 
 std::atomic<CharacterMode> g_characterMode{CharacterMode::EightBit};
@@ -255,4 +255,4 @@ XMLError XMLNode::writeToFile(const std::filesystem::path& path, std::string_vie
     return XMLError::CannotWriteFile;
 }
 
-}  // namespace tabrin::model
+}  // namespace tabrin::xml

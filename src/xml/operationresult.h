@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tabrin::model {
+namespace tabrin::xml {
 
 struct TOperationResult {
     int code = 0;
@@ -18,4 +18,4 @@ struct TOperationResult {
     static TOperationResult fromText(int code, std::string_view message);
 };
 
-}  // namespace tabrin::model
+}  // namespace tabrin::xml

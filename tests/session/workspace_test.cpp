@@ -6,13 +6,13 @@
 
 #include "app/cp1251.h"
 #include "app/filewrite.h"
-#include "app/workspace.h"
+#include "session/workspace.h"
 #include "support/ordinaryuser.h"
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
 #include "support/utf8.h"
 
-namespace tabrin::app {
+namespace tabrin::session {
 namespace {
 
 namespace fs = std::filesystem;
@@ -35,7 +35,7 @@ TEST(WorkspaceStart, LogFolderIsEmptiedAndTheLogOpened) {
     test::writeFile(logFolder / ".keep", "kept");
     fs::create_directories(logFolder / "archive");
 
-    Workspace workspace(program.path(), progLanguageRussian);
+    Workspace workspace(program.path(), app::progLanguageRussian);
     workspace.start();
     EXPECT_TRUE(workspace.log.isOpen());
     EXPECT_FALSE(fs::exists(logFolder / "drive_1.xml"));
@@ -52,12 +52,12 @@ TEST(WorkspaceStart, ARunBesideAnotherKeepsTheLogFolderAndAddsToTheLog) {
     fs::create_directories(logFolder);
     const fs::path logFile = logFolder / "Tabrin4.log";
 
-    auto first = std::make_unique<Workspace>(program.path(), progLanguageRussian);
+    auto first = std::make_unique<Workspace>(program.path(), app::progLanguageRussian);
     first->start();
     test::writeFile(logFolder / "drive_1.xml", "copy made by the first run");
     first->log.writeLog("first");
 
-    auto second = std::make_unique<Workspace>(program.path(), progLanguageRussian);
+    auto second = std::make_unique<Workspace>(program.path(), app::progLanguageRussian);
     second->start();
     ASSERT_TRUE(second->log.isOpen());
     second->log.writeLog("second");
@@ -73,7 +73,7 @@ TEST(WorkspaceStart, ARunBesideAnotherKeepsTheLogFolderAndAddsToTheLog) {
 
     // The first run has ended; the second still runs, so a third keeps the folder too.
     first.reset();
-    Workspace third(program.path(), progLanguageRussian);
+    Workspace third(program.path(), app::progLanguageRussian);
     third.start();
     EXPECT_TRUE(fs::exists(logFolder / "drive_1.xml"));
     EXPECT_NE(test::readFile(logFile).find(": second\r\n"), std::string::npos);
@@ -84,12 +84,12 @@ TEST(WorkspaceStart, TheFirstRunAfterAllOthersEndedEmptiesTheLogFolder) {
     const fs::path logFolder = program.path() / "Log";
     fs::create_directories(logFolder);
     {
-        Workspace earlier(program.path(), progLanguageRussian);
+        Workspace earlier(program.path(), app::progLanguageRussian);
         earlier.start();
         earlier.log.writeLog("earlier");
         test::writeFile(logFolder / "drive_1.xml", "copy");
     }
-    Workspace later(program.path(), progLanguageRussian);
+    Workspace later(program.path(), app::progLanguageRussian);
     later.start();
     EXPECT_FALSE(fs::exists(logFolder / "drive_1.xml"));
     EXPECT_EQ(test::readFile(logFolder / "Tabrin4.log"), "");
@@ -105,11 +105,11 @@ TEST(WorkspaceStart, TheLogTellsOfAFileWrittenInPlace) {
     fs::permissions(shared, static_cast<fs::perms>(0555));
 
     {
-        Workspace workspace(program.path(), progLanguageRussian);
+        Workspace workspace(program.path(), app::progLanguageRussian);
         workspace.start();
         test::giveToOrdinaryUser(shared / "vost.c");
         bool written = false;
-        const bool ran = test::runAsOrdinaryUser([&] { written = writeFileAtomically(shared / "vost.c", "new").written(); });
+        const bool ran = test::runAsOrdinaryUser([&] { written = app::writeFileAtomically(shared / "vost.c", "new").written(); });
         fs::permissions(shared, static_cast<fs::perms>(0755));
         if (!ran) GTEST_SKIP() << "cannot run as an ordinary user here";
         EXPECT_TRUE(written);
@@ -122,35 +122,35 @@ TEST(WorkspaceStart, TheLogTellsOfAFileWrittenInPlace) {
 
     // Once the workspace is gone, nothing is told to its log.
     fs::permissions(shared, static_cast<fs::perms>(0555));
-    test::runAsOrdinaryUser([&] { writeFileAtomically(shared / "vost.c", "newer"); });
+    test::runAsOrdinaryUser([&] { app::writeFileAtomically(shared / "vost.c", "newer"); });
     fs::permissions(shared, static_cast<fs::perms>(0755));
     EXPECT_EQ(test::readFile(program.path() / "Log" / "Tabrin4.log"), log);
 }
 
 TEST(WorkspaceStart, NoLogWithoutTheFolder) {
     const test::TempFolder program;
-    Workspace workspace(program.path(), progLanguageEnglish);
+    Workspace workspace(program.path(), app::progLanguageEnglish);
     workspace.start();
     EXPECT_FALSE(workspace.log.isOpen());
     EXPECT_FALSE(fs::exists(program.path() / "Log"));
-    EXPECT_EQ(workspace.language, Language::English);
+    EXPECT_EQ(workspace.language, app::Language::English);
 }
 
 TEST(WorkspaceFinish, WritesTheSettingsAndTheDictionary) {
     const test::TempFolder program;
-    test::writeFile(settingsFilePath(program.path()),
+    test::writeFile(app::settingsFilePath(program.path()),
                     "[Options]\r\nProgLanguage=1\r\n[Vost]\r\nColWidth3=200\r\nColWidth4=100\r\n");
-    Workspace workspace(program.path(), progLanguageRussian);
+    Workspace workspace(program.path(), app::progLanguageRussian);
     workspace.start();
     workspace.settings.user = w("Иванов");
     // Switched to Russian in the options dialog: the English name column is shared out again.
-    workspace.settings.progLanguage = progLanguageRussian;
+    workspace.settings.progLanguage = app::progLanguageRussian;
     workspace.texts.elements().resize(2);
     workspace.finish();
 
-    const Settings written = readSettings(settingsFilePath(program.path()), progLanguageEnglish);
+    const app::Settings written = app::readSettings(app::settingsFilePath(program.path()), app::progLanguageEnglish);
     EXPECT_EQ(written.user, w("Иванов"));
-    EXPECT_EQ(written.progLanguage, progLanguageRussian);
+    EXPECT_EQ(written.progLanguage, app::progLanguageRussian);
     EXPECT_EQ(written.profColumnWidths[3], 150);
     EXPECT_EQ(written.profColumnWidths[4], 150);
     EXPECT_TRUE(fs::exists(program.path() / "lang_dict.xml"));
@@ -160,8 +160,8 @@ TEST(WorkspaceFinish, WritesTheSettingsAndTheDictionary) {
 TEST(WorkspaceFinish, AFailedSettingsWriteIsLogged) {
     const test::TempFolder program;
     fs::create_directories(program.path() / "Log");
-    fs::create_directories(settingsFilePath(program.path()));  // a folder where the file should be
-    Workspace workspace(program.path(), progLanguageRussian);
+    fs::create_directories(app::settingsFilePath(program.path()));  // a folder where the file should be
+    Workspace workspace(program.path(), app::progLanguageRussian);
     workspace.start();
     workspace.finish();
     workspace.log.close();
@@ -172,7 +172,7 @@ TEST(WorkspaceFinish, AFailedSettingsWriteIsLogged) {
 TEST(WorkspaceBases, BothLoadedAsFarAsTheirFilesGo) {
     const test::TempFolder program;
     test::writeFile(program.path() / "xml_DB" / "TextBase.xml", kTextBase);
-    Workspace workspace(program.path(), progLanguageRussian);
+    Workspace workspace(program.path(), app::progLanguageRussian);
     test::ScriptedMessagePort port;
     EXPECT_FALSE(workspace.loadBases(port));
     EXPECT_EQ(workspace.texts.elements().size(), 1u);
@@ -187,7 +187,7 @@ TEST(WorkspaceBases, QuestionsAboutModifiedBasesBeforeTheEnd) {
         const char* name;
         bool textsModified;
         bool setsModified;
-        std::deque<MessageAnswer> answers;
+        std::deque<app::MessageAnswer> answers;
         bool mayEnd;
         std::vector<std::string> questions;  // UTF-8
         bool textsSaved;
@@ -196,17 +196,17 @@ TEST(WorkspaceBases, QuestionsAboutModifiedBasesBeforeTheEnd) {
     const std::string sets = "База перечислений была изменена.\nСохранить изменения?";
     const Row rows[] = {
         {"nothing modified", false, false, {}, true, {}, false},
-        {"texts saved", true, false, {MessageAnswer::Yes}, true, {texts}, true},
-        {"texts left, sets asked", true, true, {MessageAnswer::No, MessageAnswer::No}, true, {texts, sets}, false},
-        {"cancel at the texts asks nothing more", true, true, {MessageAnswer::Cancel}, false, {texts}, false},
-        {"cancel at the sets", false, true, {MessageAnswer::Cancel}, false, {sets}, false},
+        {"texts saved", true, false, {app::MessageAnswer::Yes}, true, {texts}, true},
+        {"texts left, sets asked", true, true, {app::MessageAnswer::No, app::MessageAnswer::No}, true, {texts, sets}, false},
+        {"cancel at the texts asks nothing more", true, true, {app::MessageAnswer::Cancel}, false, {texts}, false},
+        {"cancel at the sets", false, true, {app::MessageAnswer::Cancel}, false, {sets}, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const test::TempFolder program;
         test::writeFile(program.path() / "xml_DB" / "TextBase.xml", kTextBase);
         test::writeFile(program.path() / "xml_DB" / "SetBase.xml", kSetBase);
-        Workspace workspace(program.path(), progLanguageRussian);
+        Workspace workspace(program.path(), app::progLanguageRussian);
         test::ScriptedMessagePort loading;
         ASSERT_TRUE(workspace.loadBases(loading));
         workspace.texts.elements().front().text = "changed";
@@ -216,9 +216,9 @@ TEST(WorkspaceBases, QuestionsAboutModifiedBasesBeforeTheEnd) {
 
         EXPECT_EQ(workspace.askToSaveModifiedBases(port), row.mayEnd);
         std::vector<std::string> questions;
-        for (const Message& message : port.asked()) {
+        for (const app::Message& message : port.asked()) {
             EXPECT_EQ(message.caption, w("Выход"));
-            EXPECT_EQ(message.buttons, MessageButtons::YesNoCancel);
+            EXPECT_EQ(message.buttons, app::MessageButtons::YesNoCancel);
             questions.push_back(cp1251::toUtf8(message.text));
         }
         EXPECT_EQ(questions, row.questions);
@@ -229,12 +229,12 @@ TEST(WorkspaceBases, QuestionsAboutModifiedBasesBeforeTheEnd) {
 
 TEST(WorkspaceBases, AFailedBaseSaveIsToldAndKeepsTheProgramRunning) {
     const test::TempFolder program;
-    Workspace workspace(program.path(), progLanguageRussian);
+    Workspace workspace(program.path(), app::progLanguageRussian);
     workspace.texts.elements().resize(1);
     workspace.texts.elements().front().id = "1";
     workspace.texts.setModified(true);
     fs::create_directories(program.path() / "xml_DB" / "TextBase.xml");  // a folder where the file should be
-    test::ScriptedMessagePort port({MessageAnswer::Yes});
+    test::ScriptedMessagePort port({app::MessageAnswer::Yes});
 
     EXPECT_FALSE(workspace.askToSaveModifiedBases(port));
     ASSERT_EQ(port.asked().size(), 2u);
@@ -243,4 +243,4 @@ TEST(WorkspaceBases, AFailedBaseSaveIsToldAndKeepsTheProgramRunning) {
 }
 
 }  // namespace
-}  // namespace tabrin::app
+}  // namespace tabrin::session

@@ -9,17 +9,17 @@
 
 #include "app/cp1251.h"
 #include "app/paths.h"
-#include "app/profilesession.h"
-#include "app/workspace.h"
 #include "editing/objectscommand.h"
 #include "editing/settingscommands.h"
-#include "generators/windowcommands.h"
+#include "session/profilesession.h"
+#include "session/windowcommands.h"
+#include "session/workspace.h"
 #include "support/scriptedfiledialogport.h"
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
 #include "support/utf8.h"
 
-namespace tabrin::generators {
+namespace tabrin::session {
 namespace {
 
 namespace fs = std::filesystem;
@@ -33,11 +33,11 @@ protected:
         fs::copy(demo / "profiles", home.path() / "profiles", fs::copy_options::recursive);
         fs::create_directories(home.path() / "Log");
         test::writeFile(home.path() / "Tabrin4.INI", "[Options]\r\nProgLanguage=0\r\n");
-        workspace = std::make_unique<app::Workspace>(home.path(), app::progLanguageRussian);
+        workspace = std::make_unique<Workspace>(home.path(), app::progLanguageRussian);
         workspace->start();
         workspace->user = w("Иванов");
         ASSERT_TRUE(workspace->loadBases(port));
-        session = std::make_unique<app::ProfileSession>(*workspace, port, dialogs);
+        session = std::make_unique<session::ProfileSession>(*workspace, port, dialogs);
         ASSERT_TRUE(session->open(profilePath()));
         port = test::ScriptedMessagePort();
     }
@@ -48,7 +48,7 @@ protected:
         return {[this](const std::string& text) { clipboard.push_back(text); }, [this] { ++saves; }};
     }
 
-    ControllerFile generate() {
+    generators::ControllerFile generate() {
         return runGenerateCommand(*workspace, profilePath(), port, services(), {});
     }
 
@@ -65,15 +65,15 @@ protected:
     test::TempFolder home;
     test::ScriptedMessagePort port;
     test::ScriptedFileDialogPort dialogs;
-    std::unique_ptr<app::Workspace> workspace;
-    std::unique_ptr<app::ProfileSession> session;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<session::ProfileSession> session;
     std::vector<std::string> clipboard;
     int saves = 0;
 };
 
 TEST_F(WindowCommands, GenerationGoesToTheClipboardTheMessageAndNumberedLogCopies) {
-    const ControllerFile first = generate();
-    ASSERT_EQ(first.status, GenerationStatus::Generated);
+    const generators::ControllerFile first = generate();
+    ASSERT_EQ(first.status, generators::GenerationStatus::Generated);
     ASSERT_FALSE(first.text.empty());
     EXPECT_EQ(clipboard, std::vector<std::string>{first.text});
     ASSERT_EQ(port.asked().size(), 1u);
@@ -92,8 +92,8 @@ TEST_F(WindowCommands, GenerationGoesToTheClipboardTheMessageAndNumberedLogCopie
 
 TEST_F(WindowCommands, ProfileRefusedByTheCheckDeliversNothing) {
     workspace->profile.view().front()->index = "10a0h";  // lower-case letters fail the check
-    const ControllerFile file = generate();
-    EXPECT_EQ(file.status, GenerationStatus::Refused);
+    const generators::ControllerFile file = generate();
+    EXPECT_EQ(file.status, generators::GenerationStatus::Refused);
     EXPECT_TRUE(clipboard.empty());
     EXPECT_EQ(saves, 0);
     EXPECT_FALSE(fs::exists(home.path() / "Log" / "vost_1.c"));
@@ -177,4 +177,4 @@ TEST_F(WindowCommands, EdsFileRefusedOrNotWritableIsNotReportedAsDone) {
 }
 
 }  // namespace
-}  // namespace tabrin::generators
+}  // namespace tabrin::session

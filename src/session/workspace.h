@@ -17,8 +17,10 @@
 #include "model/profile.h"
 
 namespace tabrin::app {
-
 class MessagePort;
+}
+
+namespace tabrin::session {
 
 class Workspace {
 public:
@@ -40,24 +42,24 @@ public:
 
     /// Loads both bases from the program folder, each as far as its file goes. False when either
     /// file is missing.
-    bool loadBases(MessagePort& port);
+    bool loadBases(app::MessagePort& port);
 
     /// Save the bases to their files; a failure is told in an error box and leaves the base modified.
-    bool saveTextBase(MessagePort& port);
-    bool saveSetBase(MessagePort& port);
+    bool saveTextBase(app::MessagePort& port);
+    bool saveSetBase(app::MessagePort& port);
 
     /// Before the program ends: asks about each modified base in turn (Yes, No or Cancel). False
     /// when the user cancels or a base could not be saved.
-    bool askToSaveModifiedBases(MessagePort& port);
+    bool askToSaveModifiedBases(app::MessagePort& port);
 
     std::filesystem::path logFolder() const { return programFolder / "Log"; }
-    bool englishInterface() const { return language == Language::English; }
+    bool englishInterface() const { return language == app::Language::English; }
 
     const std::filesystem::path programFolder;
-    Settings settings;
-    const Language language;
-    EventLog log;
-    Translator translator;
+    app::Settings settings;
+    const app::Language language;
+    app::EventLog log;
+    app::Translator translator;
     bases::TextBase texts;
     bases::SetBase sets;
     editing::ProfileDocument document;  // the one way to change the profile
@@ -65,7 +67,7 @@ public:
     std::string user;  // the name given at the last login; the author of what the user creates
 
 private:
-    std::unique_ptr<InstanceLock> m_instanceLock;
+    std::unique_ptr<app::InstanceLock> m_instanceLock;
 };
 
-}  // namespace tabrin::app
+}  // namespace tabrin::session

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/xmlparser.h"
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
 #include "support/utf8.h"
+#include "xml/xmlparser.h"
 
-namespace tabrin::model {
+namespace tabrin::xml {
 namespace {
 
 using test::w;
@@ -322,4 +322,4 @@ TEST(XmlFile, OpenForTheUserReportsEveryFault) {
 }
 
 }  // namespace
-}  // namespace tabrin::model
+}  // namespace tabrin::xml

@@ -2,9 +2,9 @@
 #include <cstring>
 #include <string>
 
-#include "model/xmlnodedata.h"
+#include "xml/xmlnodedata.h"
 
-namespace tabrin::model {
+namespace tabrin::xml {
 namespace {
 
 void appendEscaped(std::string_view text, std::string& out) {
@@ -122,4 +122,4 @@ void writeNode(const NodeData& node, bool formatted, std::string& out) {
     if (std::string_view(out).substr(start).starts_with("\xEF\xBB\xBF")) out.insert(start, "\n");
 }
 
-}  // namespace tabrin::model
+}  // namespace tabrin::xml

@@ -5,7 +5,7 @@
 #include <memory_resource>
 #include <vector>
 
-namespace tabrin::model {
+namespace tabrin::xml {
 
 /// Chunks stay below the size at which the C library maps fresh pages, so that documents parsed
 /// one after another reuse the same heap memory instead of faulting in new pages each time.
@@ -28,4 +28,4 @@ private:
     std::size_t m_left = 0;
 };
 
-}  // namespace tabrin::model
+}  // namespace tabrin::xml

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "model/chunkarena.h"
-#include "model/xmlparser.h"
+#include "xml/chunkarena.h"
+#include "xml/xmlparser.h"
 
-namespace tabrin::model {
+namespace tabrin::xml {
 
 struct XMLClear {
     ClearKind kind;
@@ -91,4 +91,4 @@ bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results
 /// Appends the text of `node` (the contents alone for a document node) to `out`.
 void writeNode(const NodeData& node, bool formatted, std::string& out);
 
-}  // namespace tabrin::model
+}  // namespace tabrin::xml

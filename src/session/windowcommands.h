@@ -12,10 +12,11 @@
 
 namespace tabrin::app {
 class MessagePort;
-class Workspace;
-}  // namespace tabrin::app
+}
 
-namespace tabrin::generators {
+namespace tabrin::session {
+
+class Workspace;
 
 /// What the flows need of the window around them.
 struct WindowServices {
@@ -29,14 +30,15 @@ struct WindowServices {
 /// numbered copy in the log folder (a copy that cannot be saved is told). A failed generation is
 /// told. Then, generated or not, the panel files the profile asks for are written
 /// beside `profilePath` with `panelProgress`, which is set back to 0 afterwards.
-ControllerFile runGenerateCommand(app::Workspace& workspace, const std::string& profilePath, app::MessagePort& port,
-                                  const WindowServices& services, const panel::GenerationProgress& panelProgress);
+generators::ControllerFile runGenerateCommand(Workspace& workspace, const std::string& profilePath,
+                                              app::MessagePort& port, const WindowServices& services,
+                                              const panel::GenerationProgress& panelProgress);
 
 /// "Генерировать файл .eds": the scale-coefficient objects take their defaults, then the EDS file of
 /// the current view is generated with `headerText` and written beside the profile (a file that
 /// cannot be written is told); says where it is and saves the profile when the option "save at
 /// generation" is on. False when no file was written.
-bool runEdsCommand(app::Workspace& workspace, std::string_view headerText, app::MessagePort& port,
-                   const WindowServices& services, const ProgressReport& progress);
+bool runEdsCommand(Workspace& workspace, std::string_view headerText, app::MessagePort& port,
+                   const WindowServices& services, const generators::ProgressReport& progress);
 
-}  // namespace tabrin::generators
+}  // namespace tabrin::session

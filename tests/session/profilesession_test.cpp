@@ -8,17 +8,17 @@
 
 #include "app/cp1251.h"
 #include "app/paths.h"
-#include "app/profilesession.h"
 #include "app/version.h"
-#include "app/workspace.h"
 #include "editing/settingscommands.h"
+#include "session/profilesession.h"
+#include "session/workspace.h"
 #include "support/profilefile.h"
 #include "support/scriptedfiledialogport.h"
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
 #include "support/utf8.h"
 
-namespace tabrin::app {
+namespace tabrin::session {
 namespace {
 
 namespace fs = std::filesystem;
@@ -38,12 +38,12 @@ protected:
     std::string writeProfile(const std::string& name, const std::string& objects) {
         const fs::path file = home.path() / "profiles" / name;
         test::writeFile(file, test::profileFile(objects));
-        return pathText(file);
+        return app::pathText(file);
     }
 
     ProfileSession& start(const std::string& ini = "[Options]\r\nProgLanguage=0\r\n") {
-        test::writeFile(settingsFilePath(home.path()), ini);
-        workspace = std::make_unique<Workspace>(home.path(), progLanguageRussian);
+        test::writeFile(app::settingsFilePath(home.path()), ini);
+        workspace = std::make_unique<Workspace>(home.path(), app::progLanguageRussian);
         workspace->start();
         session = std::make_unique<ProfileSession>(*workspace, port, dialogs);
         return *session;
@@ -66,13 +66,13 @@ protected:
     }
 
     static void touch(const std::string& path) {
-        const fs::path file = nativePath(path);
+        const fs::path file = app::nativePath(path);
         fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(5));
     }
 
     std::vector<std::string> askedCaptions() const {
         std::vector<std::string> captions;
-        for (const Message& message : port.asked()) captions.push_back(cp1251::toUtf8(message.caption));
+        for (const app::Message& message : port.asked()) captions.push_back(cp1251::toUtf8(message.caption));
         return captions;
     }
 
@@ -92,14 +92,14 @@ TEST_F(ProfileSessionTest, OpenShowsThePathCopiesIntoTheLogFolderAndPutsItFirst)
 
     EXPECT_TRUE(session->isOpen());
     EXPECT_FALSE(session->isModified());
-    EXPECT_EQ(session->caption(), programTitle() + " - Профиль: " + other + " [DEBUG]");
+    EXPECT_EQ(session->caption(), app::programTitle() + " - Профиль: " + other + " [DEBUG]");
     for (const char* copy : {"drive_1.xml", "drive_2.xml", "drive_3.xml", "other_1.xml"})
         EXPECT_TRUE(fs::exists(home.path() / "Log" / copy)) << copy;
     EXPECT_NE(log().find("Open profile: " + drive + " (copy saved under the name 'drive_3.xml')"), std::string::npos);
     const auto& recent = workspace->settings.recentProfiles;
     ASSERT_EQ(recent.size(), 2u);
-    EXPECT_EQ(recent[0], (TPathRelAbs{"profiles/other.xml", other}));
-    EXPECT_EQ(recent[1], (TPathRelAbs{"profiles/drive.xml", drive}));
+    EXPECT_EQ(recent[0], (app::TPathRelAbs{"profiles/other.xml", other}));
+    EXPECT_EQ(recent[1], (app::TPathRelAbs{"profiles/drive.xml", drive}));
     EXPECT_TRUE(port.asked().empty());
 }
 
@@ -124,15 +124,15 @@ TEST_F(ProfileSessionTest, FailedOpenIsToldAndLeavesNoProfile) {
         fs::remove(file);
         if (!row.contents.empty()) test::writeFile(file, row.contents);
 
-        EXPECT_FALSE(session->open(pathText(file)));
+        EXPECT_FALSE(session->open(app::pathText(file)));
         EXPECT_FALSE(session->isOpen());
         EXPECT_FALSE(session->isModified());
-        EXPECT_EQ(session->path(), pathText(file));
-        EXPECT_EQ(session->caption(), programTitle() + " [DEBUG]");
+        EXPECT_EQ(session->path(), app::pathText(file));
+        EXPECT_EQ(session->caption(), app::programTitle() + " [DEBUG]");
         ASSERT_EQ(port.asked().size(), 1u);
         EXPECT_EQ(cp1251::toUtf8(port.asked()[0].caption), row.caption);
-        EXPECT_EQ(port.asked()[0].icon, MessageIcon::Error);
-        EXPECT_NE(log().find(row.logLine + pathText(file) + "'"), std::string::npos);
+        EXPECT_EQ(port.asked()[0].icon, app::MessageIcon::Error);
+        EXPECT_NE(log().find(row.logLine + app::pathText(file) + "'"), std::string::npos);
         // Nothing is saved over the file that could not be opened, by hand or by autosave.
         EXPECT_FALSE(session->save());
         EXPECT_FALSE(fs::exists(home.path() / "Log" / "broken_1.xml"));
@@ -141,7 +141,7 @@ TEST_F(ProfileSessionTest, FailedOpenIsToldAndLeavesNoProfile) {
 
 TEST_F(ProfileSessionTest, DecliningTheVendorTokenQuestionFailsTheOpen) {
     start("[Options]\r\nVendorToken=5C3E91D7\r\n");
-    port = test::ScriptedMessagePort({MessageAnswer::No});
+    port = test::ScriptedMessagePort({app::MessageAnswer::No});
     EXPECT_FALSE(session->open(drive));
     EXPECT_FALSE(session->isOpen());
     ASSERT_EQ(port.asked().size(), 1u);
@@ -172,13 +172,13 @@ TEST_F(ProfileSessionTest, OpeningThatAlignsTheVendorTokenLeavesTheProfileModifi
                        test::objectElement("2600h.01h", "StandartNum", "2", row.profileToken);
         const std::string path = writeProfile("token.xml", objects);
         start("[Options]\r\nVendorToken=" + std::string(row.programToken) + "\r\n");
-        port = test::ScriptedMessagePort({}, MessageAnswer::Yes);
+        port = test::ScriptedMessagePort({}, app::MessageAnswer::Yes);
 
         ASSERT_TRUE(session->open(path));
         EXPECT_EQ(session->isModified(), row.modified);
         EXPECT_EQ(session->caption().find('*') != std::string::npos, row.modified);
         // Closing asks to save the change the opening made, and only then.
-        port = test::ScriptedMessagePort({MessageAnswer::Cancel});
+        port = test::ScriptedMessagePort({app::MessageAnswer::Cancel});
         EXPECT_EQ(session->askToSaveModified(SaveQuestion::BeforeExit), !row.modified);
         EXPECT_EQ(port.asked().size(), row.modified ? 1u : 0u);
     }
@@ -187,23 +187,23 @@ TEST_F(ProfileSessionTest, OpeningThatAlignsTheVendorTokenLeavesTheProfileModifi
 TEST_F(ProfileSessionTest, TheQuestionBeforeOpeningAnotherProfile) {
     struct Row {
         const char* name;
-        MessageAnswer answer;
+        app::MessageAnswer answer;
         bool saveFails;
         bool opensOther;
         bool driveWritten;
     };
     const Row rows[] = {
-        {"cancel keeps the profile", MessageAnswer::Cancel, false, false, false},
-        {"no opens without saving", MessageAnswer::No, false, true, false},
-        {"yes saves, then opens", MessageAnswer::Yes, false, true, true},
-        {"a failed save keeps the profile", MessageAnswer::Yes, true, false, false},
+        {"cancel keeps the profile", app::MessageAnswer::Cancel, false, false, false},
+        {"no opens without saving", app::MessageAnswer::No, false, true, false},
+        {"yes saves, then opens", app::MessageAnswer::Yes, false, true, true},
+        {"a failed save keeps the profile", app::MessageAnswer::Yes, true, false, false},
     };
     start();
     const std::string other = writeProfile("other.xml", kObjects);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        test::writeFile(nativePath(drive), test::profileFile(kObjects));
-        const std::string before = test::readFile(nativePath(drive));
+        test::writeFile(app::nativePath(drive), test::profileFile(kObjects));
+        const std::string before = test::readFile(app::nativePath(drive));
         opened(drive);
     change();
         // A profile without its group enumeration cannot be saved.
@@ -214,11 +214,11 @@ TEST_F(ProfileSessionTest, TheQuestionBeforeOpeningAnotherProfile) {
         EXPECT_EQ(session->openWithDialog(), row.opensOther);
         EXPECT_EQ(session->path(), row.opensOther ? other : drive);
         EXPECT_EQ(session->isModified(), !row.opensOther);
-        EXPECT_EQ(test::readFile(nativePath(drive)) != before, row.driveWritten);
+        EXPECT_EQ(test::readFile(app::nativePath(drive)) != before, row.driveWritten);
         ASSERT_FALSE(port.asked().empty());
         EXPECT_EQ(port.asked()[0],
-                  (Message{w("Сохранить текущий профиль?"), w("Текущий профиль был изменен.\nСохранить изменения?"),
-                           MessageButtons::YesNoCancel, MessageIcon::Question}));
+                  (app::Message{w("Сохранить текущий профиль?"), w("Текущий профиль был изменен.\nСохранить изменения?"),
+                           app::MessageButtons::YesNoCancel, app::MessageIcon::Question}));
         EXPECT_EQ(dialogs.asked().size(), row.opensOther ? 1u : 0u);
         if (row.opensOther) {
             EXPECT_EQ(dialogs.asked()[0].filter, w("XML-файлы (*.xml)|*.xml|все файлы|*.*"));
@@ -238,7 +238,7 @@ TEST_F(ProfileSessionTest, SaveWritesTheFileAndClearsTheMark) {
     EXPECT_TRUE(session->save());
     EXPECT_FALSE(session->isModified());
     EXPECT_EQ(status, w("Сохранение"));
-    EXPECT_NE(test::readFile(nativePath(drive)).find("Tabrin4=\"v."), std::string::npos);
+    EXPECT_NE(test::readFile(app::nativePath(drive)).find("Tabrin4=\"v."), std::string::npos);
     EXPECT_NE(log().find("Profile saved to file: " + drive), std::string::npos);
     EXPECT_TRUE(port.asked().empty());
     EXPECT_TRUE(dialogs.asked().empty());
@@ -248,12 +248,12 @@ TEST_F(ProfileSessionTest, FailedSaveKeepsTheOldFileAndTheMark) {
     start();
     opened(drive);
     change();
-    const std::string before = test::readFile(nativePath(drive));
+    const std::string before = test::readFile(app::nativePath(drive));
     change([](model::ProfileSettings& settings) { settings.group_set.clear(); });
 
     EXPECT_FALSE(session->save());
     EXPECT_TRUE(session->isModified());
-    EXPECT_EQ(test::readFile(nativePath(drive)), before);
+    EXPECT_EQ(test::readFile(app::nativePath(drive)), before);
     ASSERT_EQ(port.asked().size(), 1u);
     EXPECT_EQ(port.asked()[0].text, w("Не задан номер перечисления с названиями групп параметров"));
     EXPECT_EQ(log().find("Profile saved"), std::string::npos);
@@ -264,17 +264,17 @@ TEST_F(ProfileSessionTest, FileChangedByAnotherProgramIsSavedUnderANewName) {
     opened(drive);
     change();
     touch(drive);
-    const std::string changedByOthers = test::readFile(nativePath(drive));
-    const std::string newName = pathText(home.path() / "profiles" / "drive2.xml");
+    const std::string changedByOthers = test::readFile(app::nativePath(drive));
+    const std::string newName = app::pathText(home.path() / "profiles" / "drive2.xml");
     // Cancelling the new name, then going on with the save, then choosing a name.
-    port = test::ScriptedMessagePort({MessageAnswer::Ok, MessageAnswer::No, MessageAnswer::Ok});
+    port = test::ScriptedMessagePort({app::MessageAnswer::Ok, app::MessageAnswer::No, app::MessageAnswer::Ok});
     dialogs = test::ScriptedFileDialogPort({std::nullopt, newName});
 
     EXPECT_TRUE(session->save());
     EXPECT_EQ(session->path(), newName);
     EXPECT_FALSE(session->isModified());
-    EXPECT_TRUE(fs::exists(nativePath(newName)));
-    EXPECT_EQ(test::readFile(nativePath(drive)), changedByOthers);
+    EXPECT_TRUE(fs::exists(app::nativePath(newName)));
+    EXPECT_EQ(test::readFile(app::nativePath(drive)), changedByOthers);
     EXPECT_EQ(askedCaptions(), (std::vector<std::string>{"Файл изменен внешней программой", "Не выбрано новое имя",
                                                          "Файл изменен внешней программой"}));
     EXPECT_EQ(port.asked()[0].text,
@@ -282,7 +282,7 @@ TEST_F(ProfileSessionTest, FileChangedByAnotherProgramIsSavedUnderANewName) {
                   w(" был изменен внешним приложением.\nЕсли сохранить файл под тем же именем, изменения, внесенные "
                     "внешним приложением, могут быть потеряны.\nВыберите другое имя файла, для сохранения профиля."));
     ASSERT_EQ(dialogs.asked().size(), 2u);
-    EXPECT_EQ(dialogs.asked()[0].startPath, pathText(home.path() / "profiles" / "drive") + " (ред.).xml");
+    EXPECT_EQ(dialogs.asked()[0].startPath, app::pathText(home.path() / "profiles" / "drive") + " (ред.).xml");
     // The new file is the one watched from now on.
     EXPECT_FALSE(session->changedExternally());
 }
@@ -291,15 +291,15 @@ TEST_F(ProfileSessionTest, AbandonedNewNameWritesNothingAndAsksAgainNextTime) {
     start();
     opened(drive);
     touch(drive);
-    const std::string changedByOthers = test::readFile(nativePath(drive));
-    port = test::ScriptedMessagePort({MessageAnswer::Ok, MessageAnswer::Yes});
+    const std::string changedByOthers = test::readFile(app::nativePath(drive));
+    port = test::ScriptedMessagePort({app::MessageAnswer::Ok, app::MessageAnswer::Yes});
 
     session->checkExternalChange();
     EXPECT_EQ(session->path(), drive);
-    EXPECT_EQ(test::readFile(nativePath(drive)), changedByOthers);
+    EXPECT_EQ(test::readFile(app::nativePath(drive)), changedByOthers);
     EXPECT_EQ(port.asked().size(), 2u);
     EXPECT_TRUE(session->changedExternally());
-    port = test::ScriptedMessagePort({MessageAnswer::Ok, MessageAnswer::Yes});
+    port = test::ScriptedMessagePort({app::MessageAnswer::Ok, app::MessageAnswer::Yes});
     session->checkExternalChange();
     EXPECT_EQ(port.asked().size(), 2u);
 }
@@ -318,7 +318,7 @@ TEST_F(ProfileSessionTest, SaveAsWarnsOnceAboutAnExternalChange) {
     start();
     opened(drive);
     touch(drive);
-    const std::string copy = pathText(home.path() / "copy.xml");
+    const std::string copy = app::pathText(home.path() / "copy.xml");
     dialogs.answer(copy);
 
     EXPECT_TRUE(session->saveAs());
@@ -343,13 +343,13 @@ TEST_F(ProfileSessionTest, AutosaveWritesEveryPeriodWithABackupOnlyWhenTheCheckP
         fs::remove(backup);
         start("[Options]\r\nprof_auto_save=1\r\nauto_save_period=10\r\nauto_save_backup=1\r\n");
         opened(path);
-        const std::string before = test::readFile(nativePath(path));
+        const std::string before = test::readFile(app::nativePath(path));
 
         for (int second = 1; second < 10; ++second) session->autosaveTick();
-        EXPECT_EQ(test::readFile(nativePath(path)), before);
+        EXPECT_EQ(test::readFile(app::nativePath(path)), before);
         // Autosave writes an unmodified profile too.
         session->autosaveTick();
-        EXPECT_NE(test::readFile(nativePath(path)), before);
+        EXPECT_NE(test::readFile(app::nativePath(path)), before);
         EXPECT_EQ(fs::exists(backup), row.backup);
         if (row.backup) {
             EXPECT_EQ(test::readFile(backup), before);
@@ -362,15 +362,15 @@ TEST_F(ProfileSessionTest, AutosaveCountsAgainAfterTheOptionChanges) {
     start("[Options]\r\nprof_auto_save=1\r\nauto_save_period=10\r\n");
     opened(drive);
     for (int second = 0; second < 5; ++second) session->autosaveTick();
-    const std::string before = test::readFile(nativePath(drive));
+    const std::string before = test::readFile(app::nativePath(drive));
     workspace->settings.autoSavePeriod = 3;
     session->autosaveTick();
-    EXPECT_NE(test::readFile(nativePath(drive)), before);
+    EXPECT_NE(test::readFile(app::nativePath(drive)), before);
 
-    const std::string saved = test::readFile(nativePath(drive));
+    const std::string saved = test::readFile(app::nativePath(drive));
     workspace->settings.profAutoSave = false;
     for (int second = 0; second < 20; ++second) session->autosaveTick();
-    EXPECT_EQ(test::readFile(nativePath(drive)), saved);
+    EXPECT_EQ(test::readFile(app::nativePath(drive)), saved);
 }
 
 TEST_F(ProfileSessionTest, AutomaticOpenAtLogin) {
@@ -385,7 +385,7 @@ TEST_F(ProfileSessionTest, AutomaticOpenAtLogin) {
     ASSERT_TRUE(session->openAtLogin());
     EXPECT_EQ(workspace->settings.lastTopRow, 7);
 
-    const std::string missing = pathText(home.path() / "gone.xml");
+    const std::string missing = app::pathText(home.path() / "gone.xml");
     workspace->settings.recentProfiles = {{"gone.xml", missing}};
     port = test::ScriptedMessagePort();
     EXPECT_FALSE(session->openAtLogin());
@@ -418,4 +418,4 @@ TEST_F(ProfileSessionTest, ANewProgramTokenMarksTheOpenProfileModified) {
 }
 
 }  // namespace
-}  // namespace tabrin::app
+}  // namespace tabrin::session

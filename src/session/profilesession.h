@@ -11,9 +11,12 @@
 #include "model/vendortoken.h"
 
 namespace tabrin::app {
-
 class FileDialogPort;
 class MessagePort;
+}  // namespace tabrin::app
+
+namespace tabrin::session {
+
 class Workspace;
 
 /// Which question asks to save a modified profile.
@@ -21,7 +24,7 @@ enum class SaveQuestion { BeforeOpening, BeforeExit };
 
 class ProfileSession {
 public:
-    ProfileSession(Workspace& workspace, MessagePort& port, FileDialogPort& dialogs);
+    ProfileSession(Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs);
 
     /// Receives the short texts meant for the status bar ("Сохранение"), translated.
     void setStatusListener(std::function<void(const std::string&)> listener) { m_showStatus = std::move(listener); }
@@ -76,14 +79,14 @@ private:
     std::string translated(std::string_view utf8);
 
     Workspace& m_workspace;
-    MessagePort& m_port;
-    FileDialogPort& m_dialogs;
+    app::MessagePort& m_port;
+    app::FileDialogPort& m_dialogs;
     std::function<void(const std::string&)> m_showStatus;
     std::string m_path;
-    std::optional<FileStamp> m_stamp;
+    std::optional<app::FileStamp> m_stamp;
     bool m_open = false;
     bool m_busy = false;
     int m_autosaveSeconds = 0;
 };
 
-}  // namespace tabrin::app
+}  // namespace tabrin::session

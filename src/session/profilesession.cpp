@@ -1,6 +1,6 @@
 // The open profile as the main window keeps it: its path and file stamp, and the flows of opening,
 // saving, autosave and noticing changes that other programs make to the file.
-#include "app/profilesession.h"
+#include "session/profilesession.h"
 
 #include <algorithm>
 #include <system_error>
@@ -12,16 +12,16 @@
 #include "app/formattext.h"
 #include "app/messageport.h"
 #include "app/paths.h"
-#include "app/profileopening.h"
 #include "app/recentprofiles.h"
 #include "app/version.h"
-#include "app/workspace.h"
 #include "model/numbertext.h"
 #include "model/profilecheck.h"
+#include "session/profileopening.h"
+#include "session/workspace.h"
 
 namespace fs = std::filesystem;
 
-namespace tabrin::app {
+namespace tabrin::session {
 namespace {
 
 constexpr std::string_view kProfileFilter = "XML-файлы (*.xml)|*.xml|все файлы|*.*";
@@ -84,7 +84,7 @@ int firstUserPartRow(const model::Profile& profile) {
 
 }  // namespace
 
-ProfileSession::ProfileSession(Workspace& workspace, MessagePort& port, FileDialogPort& dialogs)
+ProfileSession::ProfileSession(Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs)
     : m_workspace(workspace), m_port(port), m_dialogs(dialogs) {}
 
 std::string ProfileSession::translated(std::string_view utf8) {
@@ -98,17 +98,19 @@ void ProfileSession::showStatus(std::string_view utf8) {
 bool ProfileSession::isModified() const { return m_open && m_workspace.document.isModified(); }
 
 std::string ProfileSession::caption() {
-    return windowTitle(m_workspace.translator, m_open ? m_path : std::string(), isModified(),
-                       m_workspace.log.isOpen());
+    return app::windowTitle(m_workspace.translator, m_open ? m_path : std::string(), isModified(),
+                            m_workspace.log.isOpen());
 }
 
 bool ProfileSession::askToSaveModified(SaveQuestion question) {
     if (!isModified()) return true;
     BusyScope busy(m_busy);
     const std::string caption = translated(question == SaveQuestion::BeforeExit ? kExitCaption : kModifiedCaption);
-    switch (m_port.ask({caption, translated(kModified), MessageButtons::YesNoCancel, MessageIcon::Question})) {
-    case MessageAnswer::No: return true;
-    case MessageAnswer::Yes: return save();
+    const app::Message saveQuestion{caption, translated(kModified), app::MessageButtons::YesNoCancel,
+                                    app::MessageIcon::Question};
+    switch (m_port.ask(saveQuestion)) {
+    case app::MessageAnswer::No: return true;
+    case app::MessageAnswer::Yes: return save();
     default: return false;
     }
 }
@@ -126,14 +128,14 @@ bool ProfileSession::openRecent(std::size_t position) {
     if (position >= recent.size()) return false;
     BusyScope busy(m_busy);
     if (!askToSaveModified(SaveQuestion::BeforeOpening)) return false;
-    return open(recentProfilePath(m_workspace.programFolder, recent[position]));
+    return open(app::recentProfilePath(m_workspace.programFolder, recent[position]));
 }
 
 bool ProfileSession::openAtLogin() {
     const auto& recent = m_workspace.settings.recentProfiles;
     if (recent.empty()) return false;
     const std::string previousPath = m_path;
-    if (!open(recentProfilePath(m_workspace.programFolder, recent.front()))) {
+    if (!open(app::recentProfilePath(m_workspace.programFolder, recent.front()))) {
         m_path = previousPath;
         return false;
     }
@@ -146,24 +148,24 @@ bool ProfileSession::open(const std::string& path) {
     m_path = path;
     m_open = false;
     editing::ProfileDocument& document = m_workspace.document;
-    const model::TOperationResult loaded = document.load(nativePath(path));
+    const xml::TOperationResult loaded = document.load(app::nativePath(path));
     if (!loaded.ok()) {
         const std::string message = cp1251::fromUtf16(m_workspace.translator.translateWideText(loaded.message));
         const bool notAProfile = loaded.code == kParseFailure;
-        m_port.ask({translated(notAProfile ? kNotAProfileCaption : kErrorCaption), message, MessageButtons::Ok,
-                    MessageIcon::Error});
+        m_port.ask({translated(notAProfile ? kNotAProfileCaption : kErrorCaption), message, app::MessageButtons::Ok,
+                    app::MessageIcon::Error});
         const char* pattern = notAProfile ? "Error parsing profile '%s': %s" : "Error opening profile '%s': %s";
-        m_workspace.log.writeLog(formatText(pattern, {shownPath(path), message}));
+        m_workspace.log.writeLog(app::formatText(pattern, {app::shownPath(path), message}));
         return false;
     }
-    const std::string fileName = shownPath(nativePath(path).filename().native());
-    Settings& settings = m_workspace.settings;
+    const std::string fileName = app::shownPath(app::nativePath(path).filename().native());
+    app::Settings& settings = m_workspace.settings;
     if (!model::checkProfileOrigin(fileName, settings.vendorToken, document.profile().vendorToken, m_port,
                                    m_workspace.translator))
         return false;
     copyIntoLogFolder();
-    putRecentProfileFirst(settings.recentProfiles, path, m_workspace.programFolder, settings.rememberLastNum);
-    m_stamp = readFileStamp(nativePath(path));
+    app::putRecentProfileFirst(settings.recentProfiles, path, m_workspace.programFolder, settings.rememberLastNum);
+    m_stamp = app::readFileStamp(app::nativePath(path));
     prepareOpenedProfile(document, m_workspace.texts, settings.vendorToken, m_workspace.user, m_port,
                          m_workspace.translator);
     m_open = true;
@@ -172,12 +174,12 @@ bool ProfileSession::open(const std::string& path) {
 
 void ProfileSession::copyIntoLogFolder() {
     if (!m_workspace.log.isOpen()) return;
-    const fs::path source = nativePath(m_path);
-    const std::string copyName = logCopyName(m_workspace.logFolder(), source.filename().native());
+    const fs::path source = app::nativePath(m_path);
+    const std::string copyName = app::logCopyName(m_workspace.logFolder(), source.filename().native());
     std::error_code ignored;
     fs::copy_file(source, m_workspace.logFolder() / copyName, ignored);
-    m_workspace.log.writeLog(
-        formatText("Open profile: %s (copy saved under the name '%s')", {shownPath(m_path), shownPath(copyName)}));
+    m_workspace.log.writeLog(app::formatText("Open profile: %s (copy saved under the name '%s')",
+                                             {app::shownPath(m_path), app::shownPath(copyName)}));
 }
 
 bool ProfileSession::save() {
@@ -201,54 +203,55 @@ bool ProfileSession::saveAs() {
 
 bool ProfileSession::write() {
     Workspace& workspace = m_workspace;
-    const model::TOperationResult saved = workspace.document.save(nativePath(m_path), workspace.sets);
+    const xml::TOperationResult saved = workspace.document.save(app::nativePath(m_path), workspace.sets);
     if (!saved.ok()) {
         m_port.ask({translated(kErrorCaption), cp1251::fromUtf16(workspace.translator.translateWideText(saved.message)),
-                    MessageButtons::Ok, MessageIcon::Error});
+                    app::MessageButtons::Ok, app::MessageIcon::Error});
         return false;
     }
-    workspace.log.writeLog(formatText("Profile saved to file: %s", {shownPath(m_path)}));
+    workspace.log.writeLog(app::formatText("Profile saved to file: %s", {app::shownPath(m_path)}));
     // What is generated beside the profile follows it to its new name.
     workspace.document.setPath(m_path);
-    putRecentProfileFirst(workspace.settings.recentProfiles, m_path, workspace.programFolder,
-                          workspace.settings.rememberLastNum);
-    m_stamp = readFileStamp(nativePath(m_path));
+    app::putRecentProfileFirst(workspace.settings.recentProfiles, m_path, workspace.programFolder,
+                               workspace.settings.rememberLastNum);
+    m_stamp = app::readFileStamp(app::nativePath(m_path));
     return true;
 }
 
 bool ProfileSession::changedExternally() const {
     if (m_path.empty()) return false;
-    const std::optional<FileStamp> now = readFileStamp(nativePath(m_path));
+    const std::optional<app::FileStamp> now = app::readFileStamp(app::nativePath(m_path));
     // A file that is gone holds nothing another program wrote; saving under its name loses nothing.
     return now && now != m_stamp;
 }
 
 bool ProfileSession::chooseNewName() {
     while (!askNewName()) {
-        const Message question{translated(kNoNewNameCaption), translated(kNoNewName), MessageButtons::YesNo,
-                               MessageIcon::Warning};
-        if (m_port.ask(question) == MessageAnswer::Yes) return false;
+        const app::Message question{translated(kNoNewNameCaption), translated(kNoNewName), app::MessageButtons::YesNo,
+                                    app::MessageIcon::Warning};
+        if (m_port.ask(question) == app::MessageAnswer::Yes) return false;
     }
     return true;
 }
 
 bool ProfileSession::askNewName() {
     warnExternalChange();
-    const std::optional<std::string> chosen = m_dialogs.askSavePath(
-        {translated(kSaveTitle), cp1251::fromUtf8(kProfileFilter), editedCopyName(m_path),
-         std::string(kDefaultExtension)});
+    const std::optional<std::string> chosen =
+        m_dialogs.askSavePath({translated(kSaveTitle), cp1251::fromUtf8(kProfileFilter), editedCopyName(m_path),
+                               std::string(kDefaultExtension)});
     if (!chosen) return false;
     m_path = *chosen;
     return true;
 }
 
 void ProfileSession::warnExternalChange() {
-    m_port.ask({translated(kChangedCaption), translated(kChangedBefore) + shownPath(m_path) + translated(kChangedAfter),
-                MessageButtons::Ok, MessageIcon::Warning});
+    m_port.ask({translated(kChangedCaption),
+                translated(kChangedBefore) + app::shownPath(m_path) + translated(kChangedAfter),
+                app::MessageButtons::Ok, app::MessageIcon::Warning});
 }
 
 void ProfileSession::autosaveTick() {
-    const Settings& settings = m_workspace.settings;
+    const app::Settings& settings = m_workspace.settings;
     if (!settings.profAutoSave || m_busy) return;
     // A period lowered below the seconds already counted saves at once and starts a new count.
     if (++m_autosaveSeconds < settings.autoSavePeriod) return;
@@ -266,8 +269,8 @@ void ProfileSession::autosaveTick() {
 // Copied through the program's one way of replacing a file, so that an older backup is never left
 // half overwritten. Failures are ignored.
 void ProfileSession::writeBackup() {
-    const FileReadResult current = readRegularFile(nativePath(m_path), model::kMaxProfileFileSize);
-    if (current.read()) writeFileAtomically(nativePath(backupPath(m_path)), current.bytes);
+    const app::FileReadResult current = app::readRegularFile(app::nativePath(m_path), model::kMaxProfileFileSize);
+    if (current.read()) app::writeFileAtomically(app::nativePath(backupPath(m_path)), current.bytes);
 }
 
 void ProfileSession::checkExternalChange() {
@@ -277,8 +280,8 @@ void ProfileSession::checkExternalChange() {
 model::VendorTokenChanges ProfileSession::alignVendorToken() {
     if (!m_open) return {};
     BusyScope busy(m_busy);
-    return m_workspace.document.alignVendorToken(m_workspace.settings.vendorToken, m_workspace.texts,
-                                                 m_workspace.user, m_port, m_workspace.translator);
+    return m_workspace.document.alignVendorToken(m_workspace.settings.vendorToken, m_workspace.texts, m_workspace.user,
+                                                 m_port, m_workspace.translator);
 }
 
-}  // namespace tabrin::app
+}  // namespace tabrin::session

@@ -11,7 +11,7 @@
 
 #include "app/messageport.h"
 
-namespace tabrin::model {
+namespace tabrin::xml {
 
 /// Outcome of parsing or writing. Codes 1 and 2 are warnings that keep the tree built so far.
 enum class XMLError {
@@ -141,4 +141,4 @@ private:
 /// <?xml version="1.0" encoding="windows-1251"?>
 XMLNode createProgramDocument();
 
-}  // namespace tabrin::model
+}  // namespace tabrin::xml

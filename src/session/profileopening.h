@@ -11,9 +11,11 @@ class ProfileDocument;
 }
 
 namespace tabrin::app {
-
 class MessagePort;
 class Translator;
+}  // namespace tabrin::app
+
+namespace tabrin::session {
 
 /// Format words of C-code profiles are always encrypted; the vendor-token object is brought in
 /// line with `programToken`; then the document begins editing: the objects of the view take their
@@ -22,6 +24,6 @@ class Translator;
 /// vendor-token object is a change the profile's file does not hold yet.
 model::VendorTokenChanges prepareOpenedProfile(editing::ProfileDocument& document, bases::TextBase& texts,
                                                std::string_view programToken, std::string_view user,
-                                               MessagePort& port, Translator& translator);
+                                               app::MessagePort& port, app::Translator& translator);
 
-}  // namespace tabrin::app
+}  // namespace tabrin::session

@@ -1,12 +1,12 @@
 // A memory resource that hands out memory from fixed-size chunks and frees them all at once.
-#include "model/chunkarena.h"
+#include "xml/chunkarena.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <new>
 
-namespace tabrin::model {
+namespace tabrin::xml {
 
 ChunkArena::~ChunkArena() {
     for (void* chunk : m_chunks) std::free(chunk);
@@ -35,4 +35,4 @@ void* ChunkArena::do_allocate(std::size_t bytes, std::size_t alignment) {
     return aligned;
 }
 
-}  // namespace tabrin::model
+}  // namespace tabrin::xml

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/cp1251.h"
-#include "model/xmlnodedata.h"
+#include "xml/xmlnodedata.h"
 
-namespace tabrin::model {
+namespace tabrin::xml {
 namespace {
 
 // A name runs up to a blank or a character that has a meaning inside tags.
@@ -378,4 +378,4 @@ CharacterMode guessCharacterMode(std::string_view text, CharacterMode current) {
     return CharacterMode::EightBit;
 }
 
-}  // namespace tabrin::model
+}  // namespace tabrin::xml
