@@ -20,7 +20,7 @@ struct Translations {
 std::optional<Translations> translateAndSave(const std::filesystem::path& file) {
     app::Translator translator;
     translator.loadDictionary(file, app::progLanguageEnglish);
-    Translations translations{translator.translateText(cp1251::fromUtf8("Пуск двигателя")),
+    Translations translations{translator.tr("Пуск двигателя"),
                               translator.translateProperty({"FormMain", "ButtonGenerate"}, "Caption",
                                                            cp1251::fromUtf8("Генерировать"))};
     if (!translator.saveDictionary()) return std::nullopt;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/cp1251.h"
 #include "app/integertext.h"
 #include "app/messageport.h"
 #include "app/translator.h"
@@ -64,8 +63,8 @@ OptionsAcceptance acceptOptions(const OptionsValues& values, Settings& settings,
 
     if (values.vendorToken == settings.vendorToken) return {true, false};
     if (!isValidVendorToken(values.vendorToken)) {
-        port.ask({translator.translateText(cp1251::fromUtf8(kErrorCaption)),
-                  translator.translateText(cp1251::fromUtf8(kInvalidToken)), MessageButtons::Ok, MessageIcon::Error});
+        port.ask({translator.tr(kErrorCaption),
+                  translator.tr(kInvalidToken), MessageButtons::Ok, MessageIcon::Error});
         return {false, false};
     }
     settings.vendorToken = values.vendorToken;

@@ -12,6 +12,8 @@
 
 #include <pugixml.hpp>
 
+#include "app/cp1251.h"
+
 namespace tabrin::app {
 
 /// The key hash of an 8-bit text: its bytes from last to first, each taken as a signed number.
@@ -41,6 +43,9 @@ public:
     /// The English text of `text`, or `text` itself in Russian mode or when there is none.
     std::string translateText(std::string_view text);
     std::u16string translateWideText(std::u16string_view text);
+    /// A Russian text of the program written in UTF-8 (a literal of the source), translated as
+    /// `translateText` does: Windows-1251.
+    std::string tr(std::string_view russianUtf8) { return translateText(cp1251::fromUtf8(russianUtf8)); }
 
     /// The English value of a property of a window component, or `currentValue` itself.
     std::string translateProperty(const std::vector<std::string>& componentChain, std::string_view propertyName,

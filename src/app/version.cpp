@@ -33,7 +33,7 @@ std::string programTitle() { return "Tabrin " + versionText(TABRIN_VERSION); }
 std::string windowTitle(Translator& translator, std::string_view profilePath, bool modified, bool logOpen) {
     std::string title = programTitle();
     if (!profilePath.empty()) {
-        title += cp1251::toUtf8(translator.translateText(cp1251::fromUtf8(" - Профиль: ")));
+        title += cp1251::toUtf8(translator.tr(" - Профиль: "));
         title += profilePath;
         if (modified) title += '*';
     }

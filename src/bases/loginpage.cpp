@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "app/cp1251.h"
 #include "app/formattext.h"
 #include "app/messageport.h"
 #include "app/translator.h"
@@ -19,10 +18,6 @@ constexpr std::string_view kBasesMissing =
     "Не удалось открыть локальную базу текстов или перечислений.\nПри открытии профиля могут возникнуть "
     "проблемы.\nСинхронизируйте тексты и перечисления с базой данных, затем снова нажмите \"Войти\".";
 constexpr std::string_view kBasesMissingCaption = "XML-базы не найдены";
-
-std::string translated(app::Translator& translator, std::string_view utf8) {
-    return translator.translateText(cp1251::fromUtf8(utf8));
-}
 
 }  // namespace
 
@@ -51,7 +46,7 @@ LoginResult LoginPage::login(std::string_view name, std::string& currentUser, Lo
     const bool confirmed = name == m_previousAttempt;
     m_previousAttempt = std::string(name);
     if (newName && !confirmed) {
-        port.ask({std::string(), app::formatText(translated(translator, kConfirmNewUser), {name}),
+        port.ask({std::string(), app::formatText(translator.tr(kConfirmNewUser), {name}),
                   app::MessageButtons::Ok, app::MessageIcon::Warning});
         return LoginResult::NewNameToConfirm;
     }
@@ -59,12 +54,12 @@ LoginResult LoginPage::login(std::string_view name, std::string& currentUser, Lo
     steps.saveModifiedProfile();
     if (name.empty()) {
         port.ask(
-            {std::string(), translated(translator, kEnterUserName), app::MessageButtons::Ok, app::MessageIcon::Error});
+            {std::string(), translator.tr(kEnterUserName), app::MessageButtons::Ok, app::MessageIcon::Error});
         return LoginResult::EmptyName;
     }
     currentUser = std::string(name);
     if (!steps.loadBases()) {
-        port.ask({translated(translator, kBasesMissingCaption), translated(translator, kBasesMissing),
+        port.ask({translator.tr(kBasesMissingCaption), translator.tr(kBasesMissing),
                   app::MessageButtons::Ok, app::MessageIcon::Warning});
         return LoginResult::BasesMissing;
     }

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "app/cp1251.h"
 #include "app/translator.h"
 #include "model/profile.h"
 
@@ -92,9 +91,8 @@ std::optional<int> DictionaryGrid::groupRow(int position, const model::Profile& 
 std::optional<app::Message> DictionaryGrid::groupColumnRefusal(int row, app::Translator& translator) const {
     if (row < 0 || row >= static_cast<int>(m_rows.size())) return std::nullopt;
     if (m_rows[static_cast<std::size_t>(row)].cells[2] == "00h") return std::nullopt;
-    const auto tr = [&](const char* russian) { return translator.translateText(cp1251::fromUtf8(russian)); };
-    return app::Message{tr("Ошибка"),
-                        tr("Группу можно выбирать только для корневых или единичных элементов (у которых подындекс "
+    return app::Message{translator.tr("Ошибка"),
+                        translator.tr("Группу можно выбирать только для корневых или единичных элементов (у которых подындекс "
                            "00h)."),
                         app::MessageButtons::Ok, app::MessageIcon::Warning};
 }

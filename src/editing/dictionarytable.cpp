@@ -4,7 +4,6 @@
 
 #include <unordered_set>
 
-#include "app/cp1251.h"
 #include "app/formattext.h"
 #include "app/integertext.h"
 #include "app/translator.h"
@@ -21,7 +20,7 @@ std::string groupCell(const model::DictObject& object, const bases::SetBaseEleme
                       app::Translator& translator) {
     if (!groups || object.subindex != "00h") return {};
     const std::optional<int> group = app::toInteger(object.group);
-    if (!group) return translator.translateText(cp1251::fromUtf8("ВНЕ ГРУПП"));
+    if (!group) return translator.tr("ВНЕ ГРУПП");
     if (*group >= 0 && *group < static_cast<int>(groups->items.size())) return groups->itemText(*group, false, language);
     return std::to_string(*group);
 }
@@ -99,12 +98,12 @@ std::array<std::string, kDictionaryColumns> dictionaryHeaders(app::Translator& t
         "№", "Индекс", "Подындекс", "Длинный русский", "Длинный английский", "Короткий", "Формат",
         "Адрес", "Группа", "По умолчанию", "Мин.", "Макс.", "Комментарий", "CallBack"};
     std::array<std::string, kDictionaryColumns> headers;
-    for (int i = 0; i < kDictionaryColumns; ++i) headers[static_cast<std::size_t>(i)] = translator.translateText(cp1251::fromUtf8(kHeaders[i]));
+    for (int i = 0; i < kDictionaryColumns; ++i) headers[static_cast<std::size_t>(i)] = translator.tr(kHeaders[i]);
     return headers;
 }
 
 std::string controllerFileBoxCaption(int objectCount, app::Translator& translator) {
-    return app::formatText(translator.translateText(cp1251::fromUtf8("Файл словаря для контроллера (%d объектов)")),
+    return app::formatText(translator.tr("Файл словаря для контроллера (%d объектов)"),
                            {std::to_string(objectCount)});
 }
 

@@ -1,7 +1,6 @@
 // The format column of the dictionary table: an object's access and format in a few words.
 #include "editing/formatdescription.h"
 
-#include "app/cp1251.h"
 #include "app/integertext.h"
 #include "app/translator.h"
 #include "editing/unitlists.h"
@@ -37,37 +36,36 @@ std::string scaleNumber(int scaleNum) {
 }  // namespace
 
 std::string describeFormat(const model::DictObject& o, const UnitLists& lists, app::Translator& translator) {
-    const auto tr = [&](const char* russian) { return translator.translateText(cp1251::fromUtf8(russian)); };
-    if (!app::toInteger(o.format)) return tr("не задан");
-    if (o.Type == "Root") return tr("Корневой");
+    if (!app::toInteger(o.format)) return translator.tr("не задан");
+    if (o.Type == "Root") return translator.tr("Корневой");
     const std::string prefix = accessPrefix(o.DataType);
 
-    if (o.Type == "StandartNum") return prefix + tr("Станд. числ.") + signLetter(o.Signed) + o.Size;
+    if (o.Type == "StandartNum") return prefix + translator.tr("Станд. числ.") + signLetter(o.Signed) + o.Size;
     if (o.Type == "IQ") {
-        std::string text = prefix + tr("Q-тип.") + signLetter(o.Signed) + o.Size + " ";
+        std::string text = prefix + translator.tr("Q-тип.") + signLetter(o.Signed) + o.Size + " ";
         if (o.Size == "16" || o.Size == "32") {
             // Wide enough for any QValue a file may hold.
             text += std::to_string(std::stoll(o.Size) - o.QValue) + "," + std::to_string(o.QValue);
         }
-        return text + tr(" м.к.№") + scaleNumber(o.ScaleNum);
+        return text + translator.tr(" м.к.№") + scaleNumber(o.ScaleNum);
     }
     if (o.Type == "Float") {
-        const std::string floating = prefix + tr("Плав. ");
+        const std::string floating = prefix + translator.tr("Плав. ");
         if (o.FloatType == "Absolute") {
             static const std::vector<std::string> kPrecisions = {"x", "x.x", "x.xx", "x.xxx"};
-            return floating + tr("абс.ед., ") + itemOf(lists.prefixes, o.Prefix) + itemOf(lists.units, o.Units) +
+            return floating + translator.tr("абс.ед., ") + itemOf(lists.prefixes, o.Prefix) + itemOf(lists.units, o.Units) +
                    " (" + itemOf(kPrecisions, o.NumOfFloat) + ")";
         }
-        if (o.FloatType == "Relative") return floating + tr("отн.ед.") + tr(" м.к.№") + scaleNumber(o.ScaleNum);
+        if (o.FloatType == "Relative") return floating + translator.tr("отн.ед.") + translator.tr(" м.к.№") + scaleNumber(o.ScaleNum);
         return floating;
     }
     if (o.Type == "Bit") {
         std::string visualization;
-        if (o.Visualization == "Text") visualization = tr("текст. ");
-        else if (o.Visualization == "Bin") visualization = tr("2-ич. ");
-        else if (o.Visualization == "Dec") visualization = tr("10-ич. ");
-        else if (o.Visualization == "Hex") visualization = tr("16-ич. ");
-        return prefix + tr("Бит.") + visualization + model::numberToHexText(static_cast<std::uint32_t>(o.StartBit), 1) +
+        if (o.Visualization == "Text") visualization = translator.tr("текст. ");
+        else if (o.Visualization == "Bin") visualization = translator.tr("2-ич. ");
+        else if (o.Visualization == "Dec") visualization = translator.tr("10-ич. ");
+        else if (o.Visualization == "Hex") visualization = translator.tr("16-ич. ");
+        return prefix + translator.tr("Бит.") + visualization + model::numberToHexText(static_cast<std::uint32_t>(o.StartBit), 1) +
                "-" + model::numberToHexText(static_cast<std::uint32_t>(o.StartBit) + static_cast<std::uint32_t>(o.Length) - 1, 1);
     }
     return {};

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "app/cp1251.h"
 #include "app/formattext.h"
 #include "app/translator.h"
 #include "editing/dictionarytable.h"
@@ -59,10 +58,6 @@ ObjectOperations::ObjectOperations(ProfileDocument& document, app::MessagePort& 
                                    app::Language language)
     : m_document(document), m_port(port), m_translator(translator), m_language(language) {}
 
-std::string ObjectOperations::translated(std::string_view utf8) const {
-    return m_translator.translateText(cp1251::fromUtf8(utf8));
-}
-
 const model::DictObject* ObjectOperations::viewObject(model::ObjectSerial serial) const {
     const auto& view = m_document.profile().view();
     const auto found = std::find_if(view.begin(), view.end(),
@@ -98,7 +93,7 @@ model::ObjectSerial ObjectOperations::create(model::ObjectSerial templateObject,
     // The format word of its (reset) format, as reading the saved object gives it.
     created.format = std::to_string(model::formatWord(created));
     const model::ObjectSerial serial = created.serial;
-    CommandTexts texts{app::formatText(translated("создание объекта %s"), {created.address()}),
+    CommandTexts texts{app::formatText(m_translator.tr("создание объекта %s"), {created.address()}),
                        app::formatText("New object added: %s.%s", {created.index, created.subindex})};
     m_document.push(std::make_unique<ObjectsCommand>(std::move(texts), std::vector<model::ObjectSerial>{},
                                                      std::vector<model::DictObject>{std::move(created)}));
@@ -121,7 +116,7 @@ model::ObjectSerial ObjectOperations::copy(model::ObjectSerial object, CopyKind 
         logLine = "Object #%s [%s.%s] was copied with increment of subindex via context menu";
     }
     const model::ObjectSerial serial = duplicate.serial;
-    CommandTexts texts{app::formatText(translated(menuText), {source->address()}),
+    CommandTexts texts{app::formatText(m_translator.tr(menuText), {source->address()}),
                        app::formatText(logLine, {numberText(*source), source->index, source->subindex})};
     m_document.push(std::make_unique<ObjectsCommand>(std::move(texts), std::vector<model::ObjectSerial>{},
                                                      std::vector<model::DictObject>{std::move(duplicate)}));
@@ -140,7 +135,7 @@ void ObjectOperations::copyWithSubindexes(model::ObjectSerial root, std::string_
         duplicates.back().index = newIndex;
     }
     CommandTexts texts{
-        app::formatText(translated("копирование объекта %s с подындексами"), {source->address()}),
+        app::formatText(m_translator.tr("копирование объекта %s с подындексами"), {source->address()}),
         app::formatText("Root object #%d [%s.%s] and it's subitems were copied to index %s via context menu",
                         {numberText(*source), source->index, source->subindex, newIndex})};
     m_document.push(
@@ -156,7 +151,7 @@ void ObjectOperations::remove(const std::vector<model::ObjectSerial>& selected) 
     const model::DictObject& first = *doomed.front();
     CommandTexts texts;
     if (doomed.size() == 1 && first.isRoot()) {
-        const app::Message question{translated(kAttention), translated(kDeleteRoot), app::MessageButtons::YesNo,
+        const app::Message question{m_translator.tr(kAttention), m_translator.tr(kDeleteRoot), app::MessageButtons::YesNo,
                                     app::MessageIcon::Question};
         if (m_port.ask(question) == app::MessageAnswer::Yes) {
             const std::vector<const model::DictObject*> members = subObjects(first);
@@ -169,7 +164,7 @@ void ObjectOperations::remove(const std::vector<model::ObjectSerial>& selected) 
         texts.logLine = app::formatText("Object #%d [%s.%s] deleted via context menu",
                                         {numberText(first), first.index, first.subindex});
     } else {
-        const app::Message question{translated(kAttention), translated(kDeleteSeveral), app::MessageButtons::YesNo,
+        const app::Message question{m_translator.tr(kAttention), m_translator.tr(kDeleteSeveral), app::MessageButtons::YesNo,
                                     app::MessageIcon::Question};
         if (m_port.ask(question) != app::MessageAnswer::Yes) return;
         const model::DictObject& last = *doomed.back();
@@ -178,11 +173,11 @@ void ObjectOperations::remove(const std::vector<model::ObjectSerial>& selected) 
             {std::to_string(doomed.size()), numberText(first), first.index, first.subindex, last.index, last.subindex});
     }
     if (doomed.size() == 1) {
-        texts.menuText = app::formatText(translated("удаление объекта %s"), {first.address()});
+        texts.menuText = app::formatText(m_translator.tr("удаление объекта %s"), {first.address()});
     } else {
         // Russian counts: 21 объекта, 4 объектов, 11 объектов.
         const bool singular = doomed.size() % 10 == 1 && doomed.size() % 100 != 11;
-        texts.menuText = app::formatText(translated(singular ? "удаление %d объекта" : "удаление %d объектов"),
+        texts.menuText = app::formatText(m_translator.tr(singular ? "удаление %d объекта" : "удаление %d объектов"),
                                          {std::to_string(doomed.size())});
     }
     std::vector<model::ObjectSerial> serials;
@@ -204,7 +199,7 @@ void ObjectOperations::renumberSubindexes(model::ObjectSerial root) {
         renumbered.push_back(*member);
         renumbered.back().subindex = wanted;
     }
-    CommandTexts texts{app::formatText(translated("перенумерация подындексов %s"), {source->index}),
+    CommandTexts texts{app::formatText(m_translator.tr("перенумерация подындексов %s"), {source->index}),
                        app::formatText("Subitems of root object #%d [%s.%s] were renumbered via context menu",
                                        {numberText(*source), source->index, source->subindex})};
     m_document.push(std::make_unique<ObjectsCommand>(std::move(texts), std::move(changed), std::move(renumbered)));
@@ -230,7 +225,7 @@ void ObjectOperations::drag(model::ObjectSerial dragged, model::ObjectSerial tar
     changed.push_back(moved->serial);
     shifted.push_back(*moved);
     shifted.back().subindex = onto->subindex;
-    CommandTexts texts{app::formatText(translated("перемещение подындекса %s"), {moved->address()}),
+    CommandTexts texts{app::formatText(m_translator.tr("перемещение подындекса %s"), {moved->address()}),
                        app::formatText("Subindex of object #%d [%s.%s] changed to %s (by mouse dragging)",
                                        {std::to_string(from), moved->index, moved->subindex, onto->subindex})};
     m_document.push(std::make_unique<ObjectsCommand>(std::move(texts), std::move(changed), std::move(shifted)));
@@ -247,7 +242,7 @@ std::string ObjectOperations::objectPath(model::ObjectSerial object) const {
 
 std::optional<app::Message> ObjectOperations::dragRefusal(const DictionaryFilters& filters) const {
     if (!filters.rangeOn && !filters.groupOn) return std::nullopt;
-    return app::Message{translated("Ошибка"), translated(kDragRefused), app::MessageButtons::Ok,
+    return app::Message{m_translator.tr("Ошибка"), m_translator.tr(kDragRefused), app::MessageButtons::Ok,
                         app::MessageIcon::Warning};
 }
 

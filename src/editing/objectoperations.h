@@ -82,7 +82,6 @@ private:
     /// The objects after `root` in the view with its index.
     std::vector<const model::DictObject*> subObjects(const model::DictObject& root) const;
     model::DictObject newObjectFrom(const model::DictObject& source);
-    std::string translated(std::string_view utf8) const;
 
     ProfileDocument& m_document;
     app::MessagePort& m_port;

@@ -3,7 +3,6 @@
 
 #include <vector>
 
-#include "app/cp1251.h"
 #include "app/translator.h"
 #include "editing/commandsequence.h"
 #include "editing/objectscommand.h"
@@ -18,12 +17,8 @@ constexpr std::string_view kSettingsLogLine = "Profile settings changed";
 constexpr std::string_view kHeaderText = "изменение шапки EDS-файла";
 constexpr std::string_view kHeaderLogLine = "EDS header changed";
 
-std::string translated(app::Translator& translator, std::string_view utf8) {
-    return translator.translateText(cp1251::fromUtf8(utf8));
-}
-
 CommandTexts settingsTexts(app::Translator& translator) {
-    return {translated(translator, kSettingsText), std::string(kSettingsLogLine), false};
+    return {translator.tr(kSettingsText), std::string(kSettingsLogLine), false};
 }
 
 }  // namespace
@@ -65,14 +60,14 @@ std::unique_ptr<Command> canModuleChoice(const model::Profile& profile, int posi
                                          app::Translator& translator) {
     if (position == profile.settings.prefix) return nullptr;
     return changedSettings(profile,
-                           {translated(translator, kSettingsText), model::canModuleLogLine(position, itemText)},
+                           {translator.tr(kSettingsText), model::canModuleLogLine(position, itemText)},
                            [&](model::ProfileSettings& settings) { settings.prefix = position; });
 }
 
 std::unique_ptr<Command> edsHeaderChange(const model::Profile& profile, std::string text, int typingSession,
                                          app::Translator& translator) {
     return std::make_unique<EdsHeaderCommand>(
-        CommandTexts{translated(translator, kHeaderText), std::string(kHeaderLogLine), false}, profile.header_text,
+        CommandTexts{translator.tr(kHeaderText), std::string(kHeaderLogLine), false}, profile.header_text,
         std::move(text), typingSession);
 }
 

@@ -50,7 +50,7 @@ public:
 
 private:
     void add(std::string line) { m_lines.push_back(std::move(line)); }
-    std::string tr(std::string_view utf8) const { return m_context.translated(utf8); }
+    std::string tr(std::string_view utf8) const { return m_context.translator.tr(utf8); }
 
     void writeHeader() {
         add(kSeparator);

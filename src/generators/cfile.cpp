@@ -72,7 +72,7 @@ public:
         const std::optional<Md5Digest> digest = md5Digest(formatTable.hashInput);
         if (!digest) return {{}, "MD5 is not available from the crypto library"};
         m_file.lines.insert(m_file.lines.begin() + static_cast<std::ptrdiff_t>(hashLine),
-                            {m_context.translated("// Хэш-сумма:"),
+                            {m_context.translator.tr("// Хэш-сумма:"),
                              "Uint32 const " + m_lower + "_odHash[4] = {" + hashWords(*digest) + "};"});
         const std::vector<IndexRecord> indexRows = indexTableRows(m_profile.view(), formatTable.indexes);
         writeIndexTable(indexRows);
@@ -80,7 +80,7 @@ public:
         writeFirstIndexes(indexRows);
         if (!writeGroupTable()) return {{}, m_file.error};
         writeCallbackTable();
-        m_file.lines.push_back(m_context.translated("// Массив ссылок для драйвера CANopen двухядерных процессоров"));
+        m_file.lines.push_back(m_context.translator.tr("// Массив ссылок для драйвера CANopen двухядерных процессоров"));
         append(m_file.lines, linkBlockLines(m_module));
         return std::move(m_file);
     }
@@ -88,7 +88,7 @@ public:
 private:
     void add(std::string line) { m_file.lines.push_back(std::move(line)); }
     void addTranslated(std::string_view utf8, std::string_view value) {
-        add(m_context.translated(utf8) + std::string(value));
+        add(m_context.translator.tr(utf8) + std::string(value));
     }
 
     void writeHeader(std::string_view fileName) {
@@ -111,16 +111,16 @@ private:
 
     void writeCounts() {
         const std::string indexes = std::to_string(m_indexCount);
-        add(app::formatText(m_context.translated("// всего %d индексов в словаре"), {indexes}));
-        add(app::formatText(m_context.translated("// всего %d элементов в словаре"),
+        add(app::formatText(m_context.translator.tr("// всего %d индексов в словаре"), {indexes}));
+        add(app::formatText(m_context.translator.tr("// всего %d элементов в словаре"),
                             {std::to_string(m_profile.view().size())}));
         add("Uint16 const " + m_lower + "_numOfInd = " + indexes + ";");
-        add(m_context.translated("// Номер перечесления для групп"));
+        add(m_context.translator.tr("// Номер перечесления для групп"));
         add("Uint16 const " + m_lower + "_groupEnum = " + m_profile.settings.group_set + ";");
     }
 
     void writeVariableTable() {
-        add(m_context.translated("// Таблица с адресами переменных"));
+        add(m_context.translator.tr("// Таблица с адресами переменных"));
         add("long const " + m_table + "OD_TBL3[] = {");
         append(m_file.lines, variableTableLines(m_profile, m_module, m_context));
         add("};");
@@ -164,7 +164,7 @@ private:
             m_file.error = std::move(groups.error);
             return false;
         }
-        add(m_context.translated("// Таблица групп"));
+        add(m_context.translator.tr("// Таблица групп"));
         add("Uint16 const " + m_table + "TYPE_DEF_TABLE[] = {");
         append(m_file.lines, std::move(groups.lines));
         add("};");
@@ -172,7 +172,7 @@ private:
     }
 
     void writeCallbackTable() {
-        add(m_context.translated("// Таблица CALLBACK-функций"));
+        add(m_context.translator.tr("// Таблица CALLBACK-функций"));
         add(kAsteriskComment);
         add("long const " + m_table + "OD_CALLBACK_TBL[]={");
         append(m_file.lines, callbackTableLines(m_profile.view(), m_module));

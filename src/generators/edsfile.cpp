@@ -31,8 +31,8 @@ std::string withCrLf(std::string_view text) {
 
 bool refusesHeader(std::string_view headerText, const GenerationContext& context) {
     if (headerText.find_first_of("<>") == std::string_view::npos) return false;
-    context.port.ask({context.translated("Ошибка"),
-                      context.translated("В шапке EDS-файла есть кавычки <>. Это может привести к неправильному "
+    context.port.ask({context.translator.tr("Ошибка"),
+                      context.translator.tr("В шапке EDS-файла есть кавычки <>. Это может привести к неправильному "
                                          "сохранению заголовка в XML-файл. Удалите символы < и > из шапки."),
                       app::MessageButtons::Ok, app::MessageIcon::Question});
     return true;
@@ -50,18 +50,18 @@ std::vector<std::string> edsLines(const model::Profile& profile, const Generatio
     const std::string edsName = app::shownPath(app::nativePath(edsFilePath(profile)).filename().native());
     std::vector<std::string> lines = {
         kStarLine,
-        context.translated(";Файл: ") + edsName,
-        context.translated(";Профиль: ") + app::shownPath(profile.path),
-        context.translated(";Конфигурация: ") + currentConfigurationName(profile),
-        context.translated(";Дата созданиЯ: ") + creationTimeText(),
-        context.translated(";Пользователь: ") + context.user,
-        app::formatText(context.translated(";всего %d индексов в словаре"), {std::to_string(indexCount(view))}),
-        app::formatText(context.translated(";всего %d элементов в словаре"), {std::to_string(view.size())}),
+        context.translator.tr(";Файл: ") + edsName,
+        context.translator.tr(";Профиль: ") + app::shownPath(profile.path),
+        context.translator.tr(";Конфигурация: ") + currentConfigurationName(profile),
+        context.translator.tr(";Дата созданиЯ: ") + creationTimeText(),
+        context.translator.tr(";Пользователь: ") + context.user,
+        app::formatText(context.translator.tr(";всего %d индексов в словаре"), {std::to_string(indexCount(view))}),
+        app::formatText(context.translator.tr(";всего %d элементов в словаре"), {std::to_string(view.size())}),
         kStarLine,
         withCrLf(headerText),
         "",
         kStarLine,
-        context.translated(";Словарь объектов"),
+        context.translator.tr(";Словарь объектов"),
         kStarLine + "\n",
         "[MandatoryObjects]\nSupportedObjects=3\n1=0x1000\n2=0x1001\n3=0x1018\r\n",
     };

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/cp1251.h"
 #include "app/language.h"
 #include "app/translator.h"
 
@@ -19,12 +18,6 @@ class SetBase;
 
 namespace tabrin::generators {
 
-/// A Russian text of a generated file or message (given in UTF-8), in the interface language as
-/// Windows-1251.
-inline std::string translated(app::Translator& translator, std::string_view utf8) {
-    return translator.translateText(cp1251::fromUtf8(utf8));
-}
-
 struct GenerationContext {
     const bases::SetBase& sets;
     std::string user;  // Windows-1251, written into file headers
@@ -32,8 +25,6 @@ struct GenerationContext {
     app::Translator& translator;
     app::MessagePort& port;               // asks the questions of the check before generation
     std::filesystem::path programFolder;  // the assembler file is saved here
-
-    std::string translated(std::string_view utf8) const { return generators::translated(translator, utf8); }
 };
 
 /// How a generation ended. Refused: the check failed or the user's input was refused; the questions

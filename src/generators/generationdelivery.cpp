@@ -38,16 +38,16 @@ LogCopy saveControllerLogCopy(const std::filesystem::path& programFolder, int pr
 app::Message controllerFileDoneMessage(const ControllerFile& file, app::Translator& translator) {
     const std::string text =
         file.writtenToFolder()
-            ? app::formatText(translated(translator, "Словарь сгенерирован и сохранён в файл:\r\n%s\r\nСодержимое "
+            ? app::formatText(translator.tr("Словарь сгенерирован и сохранён в файл:\r\n%s\r\nСодержимое "
                                                      "файла также скопировано в буфер обмена."),
                               {app::shownPath(file.folderCopy)})
-            : translated(translator, "Файл сгенерирован. Содержимое файла скопировано в буфер обмена.");
-    return {translated(translator, "Готово"), text, app::MessageButtons::Ok, app::MessageIcon::None};
+            : translator.tr("Файл сгенерирован. Содержимое файла скопировано в буфер обмена.");
+    return {translator.tr("Готово"), text, app::MessageButtons::Ok, app::MessageIcon::None};
 }
 
 app::Message edsFileDoneMessage(std::string_view path, app::Translator& translator) {
-    return {translated(translator, "Готово"),
-            translated(translator, "Файл сгенерирован и находится по пути: ") + std::string(path),
+    return {translator.tr("Готово"),
+            translator.tr("Файл сгенерирован и находится по пути: ") + std::string(path),
             app::MessageButtons::Ok, app::MessageIcon::None};
 }
 

@@ -25,7 +25,7 @@ bool takesPluralBit(int length) { return length == 1 || (length >= 5 && length <
 }  // namespace
 
 std::string describeParameter(int formatWord, app::Translator& translator) {
-    const auto tr = [&](std::string_view utf8) { return translated(translator, utf8); };
+    const auto tr = [&](std::string_view utf8) { return translator.tr(utf8); };
     if (formatWord < kRootFormatLimit) return tr("Параметр является корневым в группе под-индексов.");
 
     std::string text = tr(kAccess[static_cast<std::size_t>((formatWord >> 14) & 3)]);

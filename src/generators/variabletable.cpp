@@ -33,9 +33,9 @@ public:
         : m_module(module),
           m_language(context.language),
           m_groups(context.sets.findSet(profile.settings.group_set)),
-          m_linePattern(context.translated("(long)(&%s),\t//[%s.%s], Название: %s, ТекстПУ: %s, Группа: %s")),
-          m_bitsPattern(context.translated(", биты с %d по %d: %s")),
-          m_noGroup(context.translated("НЕТ ТЕКСТА ГРУППЫ")) {}
+          m_linePattern(context.translator.tr("(long)(&%s),\t//[%s.%s], Название: %s, ТекстПУ: %s, Группа: %s")),
+          m_bitsPattern(context.translator.tr(", биты с %d по %d: %s")),
+          m_noGroup(context.translator.tr("НЕТ ТЕКСТА ГРУППЫ")) {}
 
     std::string line(const model::DictObject& object, int word) const {
         std::string text = app::formatText(m_linePattern, {moduleVariable(object.addr, m_module), object.index,

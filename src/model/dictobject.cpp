@@ -66,7 +66,7 @@ std::string groupNameOf(const DictObject& object, const ObjectWriteContext& cont
     if (groups && group >= 0 && group < static_cast<int>(groups->items.size())) {
         return cp1251::trim(groups->itemText(group, false, context.language));
     }
-    return context.translator.translateText(cp1251::fromUtf8("неизвестна"));
+    return context.translator.tr("неизвестна");
 }
 
 void addIntegerAttribute(XMLNode& node, std::string_view name, int value) {

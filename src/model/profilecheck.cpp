@@ -6,7 +6,6 @@
 #include <iterator>
 #include <optional>
 
-#include "app/cp1251.h"
 #include "app/formattext.h"
 #include "app/integertext.h"
 #include "app/messageport.h"
@@ -128,7 +127,6 @@ private:
     bool fault(std::string_view pattern, std::initializer_list<std::string_view> arguments);
     app::MessageAnswer ask(std::string_view caption, std::string_view pattern,
                            std::initializer_list<std::string_view> arguments);
-    std::string translated(std::string_view utf8) { return m_translator.translateText(cp1251::fromUtf8(utf8)); }
 
     const bases::SetBaseElement* m_groups;  // null when the base has no group enumeration
     bool m_silent;
@@ -227,7 +225,7 @@ bool ViewCheck::fault(std::string_view pattern, std::initializer_list<std::strin
 
 app::MessageAnswer ViewCheck::ask(std::string_view caption, std::string_view pattern,
                                   std::initializer_list<std::string_view> arguments) {
-    return m_port.ask({translated(caption), app::formatText(translated(pattern), arguments),
+    return m_port.ask({m_translator.tr(caption), app::formatText(m_translator.tr(pattern), arguments),
                        app::MessageButtons::YesNo, app::MessageIcon::Question});
 }
 
@@ -240,7 +238,7 @@ bool checkProfile(const Profile& profile, const bases::SetBase& sets, bool silen
 }
 
 std::string groupWarningCaption(app::Translator& translator) {
-    return translator.translateText(cp1251::fromUtf8(kWarningCaption));
+    return translator.tr(kWarningCaption);
 }
 
 }  // namespace tabrin::model

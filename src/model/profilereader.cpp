@@ -111,7 +111,7 @@ TOperationResult Profile::parse() {
     if (const TOperationResult result = readConfiguration(root.child("Indexes"), 0, base); !result.ok()) {
         return outcome = {5, result.message};
     }
-    base.name = m_translator.translateText(cp1251::fromUtf8("Базовый профиль"));
+    base.name = m_translator.tr("Базовый профиль");
     configurations.push_back(std::move(base));
 
     const XMLNode further = root.child("SubProfiles");
@@ -162,7 +162,7 @@ void Profile::readSettings(const XMLNode& node) {
 TOperationResult Profile::readConfiguration(const XMLNode& node, int position, SubProfile& configuration) {
     configuration = {};
     const std::optional<std::string_view> name = node.attributeValue("name");
-    configuration.name = name ? std::string(*name) : m_translator.translateText(cp1251::fromUtf8("Без имени"));
+    configuration.name = name ? std::string(*name) : m_translator.tr("Без имени");
     for (int i = 0; i < node.childCount(); ++i) {
         DictObject object;
         const TOperationResult result = object.readFromXml(node.child(i), i);

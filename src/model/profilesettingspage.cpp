@@ -84,9 +84,9 @@ bool storePathText(std::string& setting, std::string_view profilePath, std::stri
         setting = *stored;
         return true;
     }
-    const std::string pattern = translator.translateText(cp1251::fromUtf8(kPathNotStorable));
+    const std::string pattern = translator.tr(kPathNotStorable);
     const std::string character = cp1251::codePointName(*cp1251::firstCharacterOutside(path));
-    port.ask({translator.translateText(cp1251::fromUtf8(kErrorCaption)),
+    port.ask({translator.tr(kErrorCaption),
               app::formatText(pattern, {app::shownPath(text), character}), app::MessageButtons::Ok,
               app::MessageIcon::Warning});
     return false;

@@ -6,7 +6,6 @@
 #include <cctype>
 #include <optional>
 
-#include "app/cp1251.h"
 #include "app/formattext.h"
 #include "app/messageport.h"
 #include "app/translator.h"
@@ -42,10 +41,6 @@ constexpr std::string_view kTokenVariable = "VendorToken";
 constexpr std::string_view kGroup = "2";
 // The short text of the vendor's identity, the nearest text when no text of its own can be had.
 constexpr std::string_view kFallbackShortText = "VendID";
-
-std::string translated(app::Translator& translator, std::string_view utf8) {
-    return translator.translateText(cp1251::fromUtf8(utf8));
-}
 
 std::string upperCase(std::string_view token) {
     std::string upper(token);
@@ -118,7 +113,7 @@ DictObject vendorObject(std::string_view subindex, std::string_view name, std::s
 
 DictObject rootObject(TextFinder& textFinder, app::Translator& translator) {
     DictObject root = vendorObject(kRootSubindex, kRootName, textFinder.textNumber(kRootName),
-                                   translated(translator, kRootDescription));
+                                   translator.tr(kRootDescription));
     root.defaultValue = "0";
     root.DataType = "Viewable";
     root.Type = "Root";
@@ -128,7 +123,7 @@ DictObject rootObject(TextFinder& textFinder, app::Translator& translator) {
 
 DictObject tokenObject(std::string_view value, TextFinder& textFinder, app::Translator& translator) {
     DictObject token = vendorObject(kTokenSubindex, kTokenName, textFinder.textNumber(kTokenName),
-                                    translated(translator, kTokenDescription));
+                                    translator.tr(kTokenDescription));
     token.defaultValue = value;
     token.addr = kTokenVariable;
     token.DataType = "Editable";
@@ -147,9 +142,9 @@ bool checkProfileOrigin(std::string_view fileName, std::string_view programToken
     const std::string profile = upperCase(profileToken);
     if (program == profile) return true;
     std::string text;
-    if (program.empty()) text = app::formatText(translated(translator, kProgramWithoutToken), {profileToken});
-    else if (profile.empty()) text = app::formatText(translated(translator, kProfileWithoutToken), {program});
-    else text = app::formatText(translated(translator, kOtherToken), {profile, program, program});
+    if (program.empty()) text = app::formatText(translator.tr(kProgramWithoutToken), {profileToken});
+    else if (profile.empty()) text = app::formatText(translator.tr(kProfileWithoutToken), {program});
+    else text = app::formatText(translator.tr(kOtherToken), {profile, program, program});
     const app::Message question{std::string(fileName), text, app::MessageButtons::YesNo, app::MessageIcon::Warning};
     return port.ask(question) == app::MessageAnswer::Yes;
 }
@@ -164,7 +159,7 @@ VendorTokenChanges alignVendorToken(Profile& profile, std::string_view programTo
         if (sameNumber(token->defaultValue, value)) return changes;
         token->defaultValue = value;
         changes.profileModified = true;
-        port.ask({std::string(), translated(translator, kCheckFirmware) + token->addr + " = " + value,
+        port.ask({std::string(), translator.tr(kCheckFirmware) + token->addr + " = " + value,
                   app::MessageButtons::Ok, app::MessageIcon::Warning});
         return changes;
     }

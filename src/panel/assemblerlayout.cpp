@@ -17,7 +17,7 @@ constexpr int kShWordsPerText = 3;
 
 void appendHead(Lines& lines, std::string_view titleUtf8, const LayoutContext& context) {
     lines.push_back(kAsterisks);
-    lines.push_back(context.tr(titleUtf8));
+    lines.push_back(context.translator.tr(titleUtf8));
     lines.push_back(context.profilesLine());
     lines.push_back(context.dateLine(" *"));
     lines.push_back(context.userLine(" *"));
@@ -27,7 +27,7 @@ void appendHead(Lines& lines, std::string_view titleUtf8, const LayoutContext& c
                                            "    ; смещение перечисления размерностей, метка на который",
                                            "    ; генерируется автоматически и не является асоциативно",
                                            "    ; понятной для программиста."}) {
-        lines.push_back(context.tr(comment));
+        lines.push_back(context.translator.tr(comment));
     }
     lines.push_back("    .include    texts.inc");
 }
@@ -46,9 +46,9 @@ std::string textLabel(int number) { return "texts_texts" + std::to_string(number
 
 void appendRecordSize(Lines& lines, const PanelEnumeration& enumeration, const LayoutContext& context) {
     const int length = recordLength(enumeration);
-    lines.push_back(app::formatText(context.tr("    ; Размер записи %d символ(а/ов)"), {std::to_string(length)}));
+    lines.push_back(app::formatText(context.translator.tr("    ; Размер записи %d символ(а/ов)"), {std::to_string(length)}));
     lines.push_back(
-        app::formatText(context.tr("    ; или %d слов(а/ов)"), {std::to_string(wordsPerItem(length))}));
+        app::formatText(context.translator.tr("    ; или %d слов(а/ов)"), {std::to_string(wordsPerItem(length))}));
     lines.push_back(setLabel(enumeration.number) + "Len    .set    " + std::to_string(length));
 }
 
@@ -73,7 +73,7 @@ const PanelEnumeration* boundRecord(const PanelText& text, const PanelWorkingSet
 void appendAddressTableHead(Lines& lines, const LayoutContext& context) {
     lines.push_back("");
     lines.push_back(kAsterisks);
-    lines.push_back(context.tr("; Таблица ссылок на тексты"));
+    lines.push_back(context.translator.tr("; Таблица ссылок на тексты"));
     lines.push_back("    .def    texts_addrTbl");
     lines.push_back("texts_addrTbl:");
 }
@@ -95,7 +95,7 @@ void appendAddresses(Lines& lines, const PanelWorkingSets& working, const Layout
 void appendTextTableHead(Lines& lines, const LayoutContext& context) {
     lines.push_back("");
     lines.push_back(kAsterisks);
-    lines.push_back(context.tr("; Таблица текстов"));
+    lines.push_back(context.translator.tr("; Таблица текстов"));
     lines.push_back("    .def    texts_textsTbl");
     lines.push_back("texts_textsTbl:");
 }
@@ -129,7 +129,7 @@ Lines typeAFileLines(const PanelWorkingSets& working, const LayoutContext& conte
         appendRecordSize(lines, enumeration, context);
         // The firmware steps through the variants: a record without items still counts one.
         const std::size_t variants = std::max<std::size_t>(1, enumeration.itemTexts.size());
-        lines.push_back("    .word " + std::to_string(variants) + context.tr(" ; вариантов"));
+        lines.push_back("    .word " + std::to_string(variants) + context.translator.tr(" ; вариантов"));
         lines.push_back("    .word " + setLabel(enumeration.number) + "Len");
         lines.push_back(setLabel(enumeration.number) + ":");
         appendItems(lines, enumeration, table);

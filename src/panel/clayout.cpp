@@ -15,7 +15,7 @@ std::string setArray(int number) { return "texts_enum" + std::to_string(number);
 // The head of types 2 and 3.
 void appendHead(Lines& lines, const LayoutContext& context) {
     lines.emplace_back(kCCommentOpen);
-    lines.push_back(context.tr("* Файл описания текстов для ПУ [") + context.panelTypeName + "] *");
+    lines.push_back(context.translator.tr("* Файл описания текстов для ПУ [") + context.panelTypeName + "] *");
     lines.push_back(context.profilesLine());
     lines.push_back(context.dateLine(" *"));
     lines.push_back(context.userLine(" *"));
@@ -155,8 +155,8 @@ Lines levelledLines(const LevelledVariant& variant, const PanelWorkingSets& work
 Lines typeHiwinLines(const PanelWorkingSets& working, const LayoutContext& context) {
     Lines lines;
     lines.emplace_back(kCCommentOpen);
-    std::string title = context.tr("* Файл описания текстов для ПУ") + "\r\n* [" + context.panelTypeName + "] " +
-                        context.tr("для профиля(й):");
+    std::string title = context.translator.tr("* Файл описания текстов для ПУ") + "\r\n* [" + context.panelTypeName + "] " +
+                        context.translator.tr("для профиля(й):");
     for (const std::string& file : context.profileFiles) title += "\r\n* " + app::shownPath(file);
     lines.push_back(std::move(title));
     lines.push_back(context.dateLine(""));

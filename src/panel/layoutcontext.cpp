@@ -2,26 +2,23 @@
 // translated texts, the include line, and the progress of the generation.
 #include "panel/layoutcontext.h"
 
-#include "app/cp1251.h"
 #include "app/paths.h"
 #include "app/translator.h"
 
 namespace tabrin::panel {
 
-std::string LayoutContext::tr(std::string_view utf8) const { return translator.translateText(cp1251::fromUtf8(utf8)); }
-
 std::string LayoutContext::profilesLine() const {
-    std::string line = tr("* для профиля(й) *");
+    std::string line = translator.tr("* для профиля(й) *");
     for (const std::string& file : profileFiles) line += "\n* " + app::shownPath(file) + " *";
     return line;
 }
 
 std::string LayoutContext::dateLine(std::string_view end) const {
-    return tr("* Дата создания: ") + dateTime + std::string(end);
+    return translator.tr("* Дата создания: ") + dateTime + std::string(end);
 }
 
 std::string LayoutContext::userLine(std::string_view end) const {
-    return tr("* Пользователь: ") + user + std::string(end);
+    return translator.tr("* Пользователь: ") + user + std::string(end);
 }
 
 std::string LayoutContext::includeLine(std::string_view defaultInclude) const {

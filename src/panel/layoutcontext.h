@@ -6,11 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/translator.h"
 #include "panel/generationprogress.h"
-
-namespace tabrin::app {
-class Translator;
-}
 
 namespace tabrin::panel {
 
@@ -26,9 +23,6 @@ struct LayoutContext {
     std::string dateTime;  // when the file is made
     std::string user;
     GenerationProgress progress;
-
-    /// The translation of a Russian text given in UTF-8 (the result is Windows-1251).
-    std::string tr(std::string_view utf8) const;
 
     /// "* для профиля(й) *" and, for each profile file, a line feed, "* ", the path and " *".
     std::string profilesLine() const;

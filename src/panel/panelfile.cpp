@@ -4,7 +4,6 @@
 
 #include <exception>
 
-#include "app/cp1251.h"
 #include "app/filewrite.h"
 #include "app/formattext.h"
 #include "app/paths.h"
@@ -42,7 +41,7 @@ GenerationResult delivered(const std::vector<std::string>& lines, const std::fil
     if (written.written()) return result;
     const std::string reason = app::systemErrorText(written.error);
     const std::string pattern =
-        environment.translator.translateText(cp1251::fromUtf8("Не удалось записать файл '%s'."));
+        environment.translator.tr("Не удалось записать файл '%s'.");
     tellGenerationStopped(environment.port, environment.translator,
                           app::formatText(pattern, {app::shownPath(outputFile.native())}) + " " + reason);
     result.status = GenerationStatus::NotWritten;

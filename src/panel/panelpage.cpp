@@ -2,20 +2,15 @@
 // the result box shows.
 #include "panel/panelpage.h"
 
-#include "app/cp1251.h"
 #include "app/translator.h"
 
 namespace tabrin::panel {
 namespace {
 
-std::string translated(app::Translator& translator, const char* utf8) {
-    return translator.translateText(cp1251::fromUtf8(utf8));
-}
-
 KindChoice choice(app::Translator& translator, std::initializer_list<const char*> items, std::vector<int> kinds,
                   int defaultPosition) {
     KindChoice result{{}, std::move(kinds), defaultPosition};
-    for (const char* item : items) result.items.push_back(translated(translator, item));
+    for (const char* item : items) result.items.push_back(translator.tr(item));
     return result;
 }
 
@@ -33,14 +28,14 @@ KindChoice enumerationKindChoice(app::Language language, app::Translator& transl
 }
 
 std::string generationWaitText(app::Translator& translator) {
-    return translated(translator, "Генерация файла, ждите...");
+    return translator.tr("Генерация файла, ждите...");
 }
 
 std::optional<std::string> resultBoxText(const GenerationResult& result, app::Translator& translator) {
     switch (result.status) {
     case GenerationStatus::Generated:
     case GenerationStatus::NotWritten: return result.text;
-    case GenerationStatus::NoProfiles: return translated(translator, "Профиль не выбран");
+    case GenerationStatus::NoProfiles: return translator.tr("Профиль не выбран");
     case GenerationStatus::Stopped: break;
     }
     return std::nullopt;

@@ -4,7 +4,6 @@
 #include <iterator>
 #include <string_view>
 
-#include "app/cp1251.h"
 #include "app/translator.h"
 
 namespace tabrin::panel {
@@ -23,7 +22,7 @@ std::optional<PanelType> panelTypeFromNumber(int number) {
 }
 
 std::string panelTypeName(PanelType type, app::Translator& translator) {
-    return translator.translateText(cp1251::fromUtf8(kPanelTypeNames[static_cast<int>(type)]));
+    return translator.tr(kPanelTypeNames[static_cast<int>(type)]);
 }
 
 bool isAssemblerType(PanelType type) { return type == PanelType::AssemblerA || type == PanelType::AssemblerSh; }

@@ -27,7 +27,7 @@ std::filesystem::path settingFile(const std::string& pathSetting, std::string_vi
     const std::string pattern = translator.translateText(
         cp1251::fromUtf8("В настройках профиля не задан путь файла текстов для ПУ (\"%s\")."));
     tellGenerationStopped(environment.port, translator,
-                          app::formatText(pattern, {translator.translateText(cp1251::fromUtf8(fieldLabel))}));
+                          app::formatText(pattern, {translator.tr(fieldLabel)}));
     return {};
 }
 
@@ -43,7 +43,7 @@ bool writeProfilePanelFiles(const model::ProfileSettings& settings, const std::s
     const std::optional<PanelType> type = panelTypeFromNumber(settings.PUCodeType + kFirstCodeType);
     if (!type || isAssemblerType(*type)) {
         const std::string pattern =
-            environment.translator.translateText(cp1251::fromUtf8("Неизвестный тип кода ПУ в настройках профиля: %d."));
+            environment.translator.tr("Неизвестный тип кода ПУ в настройках профиля: %d.");
         tellGenerationStopped(environment.port, environment.translator,
                               app::formatText(pattern, {std::to_string(settings.PUCodeType)}));
         return false;

@@ -1,7 +1,6 @@
 // Everything a report writes, gathered from the profile before the document is built.
 #include "report/reportcontent.h"
 
-#include "app/cp1251.h"
 #include "app/paths.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
@@ -13,10 +12,6 @@
 
 namespace tabrin::report {
 namespace {
-
-std::string translated(app::Translator& translator, std::string_view utf8) {
-    return translator.translateText(cp1251::fromUtf8(utf8));
-}
 
 std::vector<ReportRow> rowsInIndexRange(const model::Profile& profile, const RowTextContext& context,
                                         const ReportOptions& options) {
@@ -55,18 +50,17 @@ int ReportContent::rowCount() const {
 ReportContent prepareReport(const model::Profile& profile, const bases::TextBase& texts, const bases::SetBase& sets,
                             const ReportOptions& options, app::Language language, app::Translator& translator) {
     ReportContent content;
-    content.heading = translated(translator, "Параметры профиля ") + app::shownPath(profile.path);
+    content.heading = translator.tr("Параметры профиля ") + app::shownPath(profile.path);
     if (options.numberColumn) {
-        content.note = translated(translator,
-                                  "Примечание: номер параметра в столбце '№' указан в формате NN.MM, где:\n"
+        content.note = translator.tr("Примечание: номер параметра в столбце '№' указан в формате NN.MM, где:\n"
                                   "NN - номер группы, MM - номер параметра внутри группы");
     }
     content.columns = reportColumns(options, translator);
 
     const std::vector<ScaleTexts> scales = gatherScaleTexts(profile.scaleNumbers, sets, language);
-    const RowTextContext context{{scales, texts, sets, language, translated(translator, "наблюдаемый")},
+    const RowTextContext context{{scales, texts, sets, language, translator.tr("наблюдаемый")},
                                  options.longTexts,
-                                 options.secretMark ? translated(translator, " (секретный)") : std::string()};
+                                 options.secretMark ? translator.tr(" (секретный)") : std::string()};
     const std::vector<ReportRow> rows = rowsInIndexRange(profile, context, options);
 
     const bases::SetBaseElement* groups = groupEnumeration(profile.settings, sets);

@@ -35,7 +35,7 @@ std::optional<std::string> askReportFile(app::FileDialogPort& dialogs, std::stri
     const fs::path proposed =
         proposedFolder(profile, rememberedFolder) / (profile.stem().string() + std::string(kNameEnd));
     std::optional<std::string> chosen =
-        dialogs.askSavePath({translator.translateText(cp1251::fromUtf8(kTitle)), cp1251::fromUtf8(kFilter),
+        dialogs.askSavePath({translator.tr(kTitle), cp1251::fromUtf8(kFilter),
                              app::pathText(proposed), std::string(kExtension)});
     if (chosen) rememberedFolder = app::pathText(app::nativePath(*chosen).parent_path());
     return chosen;

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "app/cp1251.h"
 #include "app/translator.h"
 
 namespace tabrin::report {
@@ -37,7 +36,7 @@ std::optional<ProgressDisplay> progressDisplay(const ReportProgress& progress, a
     ProgressDisplay display;
     display.percent = static_cast<int>(done * 100 / total);
     display.percentText = std::to_string(display.percent) + " %";
-    display.timeLeft = fillTimePattern(translator.translateText(cp1251::fromUtf8("%02u ч %02u мин %02u сек")),
+    display.timeLeft = fillTimePattern(translator.tr("%02u ч %02u мин %02u сек"),
                                        {left / 3600, left / 60 % 60, left % 60});
     return display;
 }

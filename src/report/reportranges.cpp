@@ -1,7 +1,6 @@
 // The index and group ranges of the report window as the user typed them, read into report options.
 #include "report/reportranges.h"
 
-#include "app/cp1251.h"
 #include "app/formattext.h"
 #include "app/integertext.h"
 #include "app/translator.h"
@@ -10,8 +9,8 @@ namespace tabrin::report {
 namespace {
 
 app::Message refusal(const char* pattern, const std::string& text, app::Translator& translator) {
-    return {translator.translateText(cp1251::fromUtf8("Ошибка")),
-            app::formatText(translator.translateText(cp1251::fromUtf8(pattern)), {text}), app::MessageButtons::Ok,
+    return {translator.tr("Ошибка"),
+            app::formatText(translator.tr(pattern), {text}), app::MessageButtons::Ok,
             app::MessageIcon::Error};
 }
 

@@ -87,12 +87,8 @@ int firstUserPartRow(const model::Profile& profile) {
 ProfileSession::ProfileSession(Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs)
     : m_workspace(workspace), m_port(port), m_dialogs(dialogs) {}
 
-std::string ProfileSession::translated(std::string_view utf8) {
-    return m_workspace.translator.translateText(cp1251::fromUtf8(utf8));
-}
-
 void ProfileSession::showStatus(std::string_view utf8) {
-    if (m_showStatus) m_showStatus(translated(utf8));
+    if (m_showStatus) m_showStatus(m_workspace.translator.tr(utf8));
 }
 
 bool ProfileSession::isModified() const { return m_open && m_workspace.document.isModified(); }
@@ -105,8 +101,8 @@ std::string ProfileSession::caption() {
 bool ProfileSession::askToSaveModified(SaveQuestion question) {
     if (!isModified()) return true;
     BusyScope busy(m_busy);
-    const std::string caption = translated(question == SaveQuestion::BeforeExit ? kExitCaption : kModifiedCaption);
-    const app::Message saveQuestion{caption, translated(kModified), app::MessageButtons::YesNoCancel,
+    const std::string caption = m_workspace.translator.tr(question == SaveQuestion::BeforeExit ? kExitCaption : kModifiedCaption);
+    const app::Message saveQuestion{caption, m_workspace.translator.tr(kModified), app::MessageButtons::YesNoCancel,
                                     app::MessageIcon::Question};
     switch (m_port.ask(saveQuestion)) {
     case app::MessageAnswer::No: return true;
@@ -119,7 +115,7 @@ bool ProfileSession::openWithDialog() {
     BusyScope busy(m_busy);
     if (!askToSaveModified(SaveQuestion::BeforeOpening)) return false;
     const std::optional<std::string> chosen = m_dialogs.askOpenPath(
-        {translated(kOpenTitle), cp1251::fromUtf8(kProfileFilter), m_path, std::string(kDefaultExtension)});
+        {m_workspace.translator.tr(kOpenTitle), cp1251::fromUtf8(kProfileFilter), m_path, std::string(kDefaultExtension)});
     return chosen && open(*chosen);
 }
 
@@ -152,7 +148,7 @@ bool ProfileSession::open(const std::string& path) {
     if (!loaded.ok()) {
         const std::string message = cp1251::fromUtf16(m_workspace.translator.translateWideText(loaded.message));
         const bool notAProfile = loaded.code == kParseFailure;
-        m_port.ask({translated(notAProfile ? kNotAProfileCaption : kErrorCaption), message, app::MessageButtons::Ok,
+        m_port.ask({m_workspace.translator.tr(notAProfile ? kNotAProfileCaption : kErrorCaption), message, app::MessageButtons::Ok,
                     app::MessageIcon::Error});
         const char* pattern = notAProfile ? "Error parsing profile '%s': %s" : "Error opening profile '%s': %s";
         m_workspace.log.writeLog(app::formatText(pattern, {app::shownPath(path), message}));
@@ -195,7 +191,7 @@ bool ProfileSession::saveAs() {
     BusyScope busy(m_busy);
     if (changedExternally()) warnExternalChange();
     const std::optional<std::string> chosen = m_dialogs.askSavePath(
-        {translated(kSaveTitle), cp1251::fromUtf8(kProfileFilter), m_path, std::string(kDefaultExtension)});
+        {m_workspace.translator.tr(kSaveTitle), cp1251::fromUtf8(kProfileFilter), m_path, std::string(kDefaultExtension)});
     if (!chosen) return false;
     m_path = *chosen;
     return write();
@@ -205,7 +201,7 @@ bool ProfileSession::write() {
     Workspace& workspace = m_workspace;
     const xml::TOperationResult saved = workspace.document.save(app::nativePath(m_path), workspace.sets);
     if (!saved.ok()) {
-        m_port.ask({translated(kErrorCaption), cp1251::fromUtf16(workspace.translator.translateWideText(saved.message)),
+        m_port.ask({m_workspace.translator.tr(kErrorCaption), cp1251::fromUtf16(workspace.translator.translateWideText(saved.message)),
                     app::MessageButtons::Ok, app::MessageIcon::Error});
         return false;
     }
@@ -227,7 +223,7 @@ bool ProfileSession::changedExternally() const {
 
 bool ProfileSession::chooseNewName() {
     while (!askNewName()) {
-        const app::Message question{translated(kNoNewNameCaption), translated(kNoNewName), app::MessageButtons::YesNo,
+        const app::Message question{m_workspace.translator.tr(kNoNewNameCaption), m_workspace.translator.tr(kNoNewName), app::MessageButtons::YesNo,
                                     app::MessageIcon::Warning};
         if (m_port.ask(question) == app::MessageAnswer::Yes) return false;
     }
@@ -237,7 +233,7 @@ bool ProfileSession::chooseNewName() {
 bool ProfileSession::askNewName() {
     warnExternalChange();
     const std::optional<std::string> chosen =
-        m_dialogs.askSavePath({translated(kSaveTitle), cp1251::fromUtf8(kProfileFilter), editedCopyName(m_path),
+        m_dialogs.askSavePath({m_workspace.translator.tr(kSaveTitle), cp1251::fromUtf8(kProfileFilter), editedCopyName(m_path),
                                std::string(kDefaultExtension)});
     if (!chosen) return false;
     m_path = *chosen;
@@ -245,8 +241,8 @@ bool ProfileSession::askNewName() {
 }
 
 void ProfileSession::warnExternalChange() {
-    m_port.ask({translated(kChangedCaption),
-                translated(kChangedBefore) + app::shownPath(m_path) + translated(kChangedAfter),
+    m_port.ask({m_workspace.translator.tr(kChangedCaption),
+                m_workspace.translator.tr(kChangedBefore) + app::shownPath(m_path) + m_workspace.translator.tr(kChangedAfter),
                 app::MessageButtons::Ok, app::MessageIcon::Warning});
 }
 

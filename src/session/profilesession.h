@@ -76,7 +76,6 @@ private:
     void copyIntoLogFolder();
     void writeBackup();
     void showStatus(std::string_view utf8);
-    std::string translated(std::string_view utf8);
 
     Workspace& m_workspace;
     app::MessagePort& m_port;

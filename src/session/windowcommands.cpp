@@ -21,7 +21,7 @@ generators::GenerationContext contextOf(Workspace& workspace, app::MessagePort& 
 }
 
 void tellError(Workspace& workspace, app::MessagePort& port, const std::string& error) {
-    port.ask({generators::translated(workspace.translator, "Ошибка"), error, app::MessageButtons::Ok,
+    port.ask({workspace.translator.tr("Ошибка"), error, app::MessageButtons::Ok,
               app::MessageIcon::Error});
 }
 

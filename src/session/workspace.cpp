@@ -31,7 +31,7 @@ template <typename Base>
 bool saveBase(Base& base, const fs::path& file, app::Translator& translator, app::MessagePort& port) {
     const xml::TOperationResult result = base.save(file);
     if (result.ok()) return true;
-    port.ask({translator.translateText(cp1251::fromUtf8(kErrorCaption)),
+    port.ask({translator.tr(kErrorCaption),
               cp1251::fromUtf16(translator.translateWideText(result.message)), app::MessageButtons::Ok,
               app::MessageIcon::Error});
     return false;
@@ -42,8 +42,8 @@ template <typename Base>
 bool askToSaveBase(Base& base, const fs::path& file, std::string_view question, app::Translator& translator,
                    app::MessagePort& port) {
     if (!base.isModified()) return true;
-    const app::Message message{translator.translateText(cp1251::fromUtf8(kExitCaption)),
-                               translator.translateText(cp1251::fromUtf8(question)), app::MessageButtons::YesNoCancel,
+    const app::Message message{translator.tr(kExitCaption),
+                               translator.tr(question), app::MessageButtons::YesNoCancel,
                                app::MessageIcon::Question};
     switch (port.ask(message)) {
     case app::MessageAnswer::No: return true;

@@ -22,7 +22,7 @@ QString toQPath(std::string_view pathText) { return QString::fromStdString(app::
 std::string fromQPath(const QString& path) { return path.toStdString(); }
 
 QString translatedText(app::Translator& translator, std::string_view utf8) {
-    return toQString(translator.translateText(cp1251::fromUtf8(utf8)));
+    return toQString(translator.tr(utf8));
 }
 
 }  // namespace tabrin::ui
