@@ -26,9 +26,9 @@ void fillGrid(benchmark::State& state, const std::function<void(model::Profile&,
     profile.load(largeProfileFile());
     editing::DictionaryGrid grid;
     setUp(profile, grid);
-    const editing::GridSources sources{profile, groupSets(), app::Language::Russian, translator()};
+    const model::Services shared = services();
     for (auto _ : state) {
-        grid.fill(sources);
+        grid.fill(profile, shared);
         benchmark::DoNotOptimize(grid.rows().data());
     }
     state.counters["rows"] = static_cast<double>(grid.rows().size());

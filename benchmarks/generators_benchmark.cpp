@@ -15,6 +15,7 @@
 #include "generators/edsfile.h"
 #include "model/numbertext.h"
 #include "model/profile.h"
+#include "model/services.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ struct Home {
         for (const char* group : {"A", "B", "C", "D", "E", "F", "G"}) groups.items.push_back({group, group, "", ""});
         sets.elements().push_back(groups);
     }
-    generators::GenerationContext context() {
+    model::Services context() {
         return {sets, "Bench", app::Language::Russian, translator, port, std::filesystem::temp_directory_path()};
     }
 };

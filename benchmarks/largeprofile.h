@@ -4,15 +4,18 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/consolemessageport.h"
 #include "app/cp1251.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
 #include "model/numbertext.h"
 #include "model/profile.h"
+#include "model/services.h"
 
 namespace tabrin::benchmarks {
 
@@ -36,6 +39,14 @@ inline const bases::SetBase& groupSets() {
 inline app::Translator& translator() {
     static app::Translator russian;
     return russian;
+}
+
+/// What the benchmarked operations take from the program; a question would be printed and
+/// answered Yes.
+inline model::Services services() {
+    static app::ConsoleMessagePort port(std::cerr);
+    return {groupSets(),  "benchmark", app::Language::Russian,
+            translator(), port,        std::filesystem::temp_directory_path()};
 }
 
 // The sub-objects cycle through the formats a drive profile uses.

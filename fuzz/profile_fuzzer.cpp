@@ -10,6 +10,7 @@
 #include "generators/controllerfile.h"
 #include "generators/edsfile.h"
 #include "model/profile.h"
+#include "model/services.h"
 #include "session/profileopening.h"
 
 namespace tabrin::fuzz {
@@ -50,8 +51,7 @@ void generate(editing::ProfileDocument& document, bases::TextBase& texts, const 
     test::ScriptedMessagePort port = yesPort();
     session::prepareOpenedProfile(document, texts, {}, "fuzz", port, translator);
     const model::Profile& profile = document.profile();
-    const generators::GenerationContext context{sets, "fuzz", app::Language::Russian, translator, port,
-                                                scratchFolder()};
+    const model::Services context{sets, "fuzz", app::Language::Russian, translator, port, scratchFolder()};
     generators::generateControllerFile(profile, context);
     generators::generateEdsFile(profile, context, profile.header_text);
 }

@@ -17,10 +17,7 @@ struct ShownTable {
     static constexpr int kWidth = 1100;
     static constexpr int kHeight = 600;
 
-    ShownTable()
-        : document(translator(), app::Language::Russian, largeTextBase(), log),
-          sources{document.profile(), groupSets(), app::Language::Russian, translator()},
-          model(grid, translator()) {
+    ShownTable() : document(translator(), app::Language::Russian, largeTextBase(), log), model(grid, translator()) {
         document.load(largeProfileFile());
         document.beginEditing();
         view.setModel(&model);
@@ -31,7 +28,7 @@ struct ShownTable {
     }
 
     void fill() {
-        grid.fill(sources);
+        grid.fill(document.profile(), services());
         model.showFill();
         view.doItemsLayout();
         draw();
@@ -42,7 +39,6 @@ struct ShownTable {
 
     app::EventLog log;  // never opened, as in a run without a log folder
     editing::ProfileDocument document;
-    editing::GridSources sources;
     editing::DictionaryGrid grid;
     ui::DictionaryTableModel model;
     ui::DictionaryGridView view;

@@ -11,6 +11,7 @@
 #include "bases/textbase.h"
 #include "cli/clicontext.h"
 #include "editing/profiledocument.h"
+#include "model/services.h"
 
 namespace tabrin::cli {
 
@@ -38,6 +39,11 @@ public:
     const bases::SetBase& sets() const { return m_sets; }
     app::Translator& translator() { return m_translator; }
     app::MessagePort& port() { return m_port; }
+    /// What the operations on the profile take from the tool's run: the home's enumeration base,
+    /// the context's user and language, the home as program folder; questions are answered Yes.
+    model::Services services() {
+        return {m_sets, m_context.user, m_context.language, m_translator, m_port, m_context.home};
+    }
 
 private:
     CliContext& m_context;

@@ -29,8 +29,7 @@ int edsCommand(CliContext& context, const std::vector<std::string>& arguments) {
     if (const int opened = openForGeneration(context, kCommand, *parsed, session); opened != kExitDone) return opened;
     session.document().takeScaleCoefficients();
     const model::Profile& profile = session.profile();
-    const generators::EdsFile eds =
-        generators::generateEdsFile(profile, generationContext(context, session), profile.header_text);
+    const generators::EdsFile eds = generators::generateEdsFile(profile, session.services(), profile.header_text);
     if (eds.status != generators::GenerationStatus::Generated) {
         context.err << kCommand << ": no EDS file was written\n";
         return kExitFailed;

@@ -37,8 +37,7 @@ int generateCommand(CliContext& context, const std::vector<std::string>& argumen
     session.document().takeScaleCoefficients();
     const model::Profile& profile = session.profile();
 
-    const generators::ControllerFile file =
-        generators::generateControllerFile(profile, generationContext(context, session));
+    const generators::ControllerFile file = generators::generateControllerFile(profile, session.services());
     switch (file.status) {
     case generators::GenerationStatus::Refused:
         context.err << kCommand << ": the profile did not pass the check before generation\n";

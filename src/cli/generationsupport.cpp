@@ -35,10 +35,6 @@ int openForGeneration(CliContext& context, std::string_view command, const FileA
     return kExitDone;
 }
 
-generators::GenerationContext generationContext(CliContext& context, CliSession& session) {
-    return {session.sets(), context.user, context.language, session.translator(), session.port(), context.home};
-}
-
 bool writeOutput(CliContext& context, std::string_view command, const std::optional<std::string>& file,
                  std::string_view bytes) {
     if (!file) {

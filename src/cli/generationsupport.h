@@ -9,7 +9,7 @@
 #include "cli/clicontext.h"
 #include "cli/clisession.h"
 #include "cli/commandarguments.h"
-#include "generators/generationcontext.h"
+#include "generators/generationstatus.h"
 
 namespace tabrin::cli {
 
@@ -22,10 +22,6 @@ inline constexpr std::string_view kOutputOption = "-o";
 /// or the configuration does not exist; kExitDone when the profile is open.
 int openForGeneration(CliContext& context, std::string_view command, const FileArguments& arguments,
                       CliSession& session);
-
-/// The generators' view of the session: its bases, translation and question port, the context's
-/// user and language, the home as the program's folder.
-generators::GenerationContext generationContext(CliContext& context, CliSession& session);
 
 /// Writes `bytes` to `file` (UTF-8 path as given), or to standard output when there is none.
 /// False, told on the error stream, when the file could not be written.

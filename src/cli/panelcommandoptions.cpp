@@ -68,15 +68,8 @@ std::optional<int> choiceValue(std::string_view command, const PanelArguments& a
     return std::nullopt;
 }
 
-panel::PanelEnvironment panelEnvironment(const CliContext& context, CliSession& session) {
-    return {bases::TextBase::filePath(context.home),
-            session.sets(),
-            context.language,
-            session.translator(),
-            session.port(),
-            context.user,
-            app::dateTimeText(app::currentTime()),
-            {}};
+panel::PanelEnvironment panelEnvironment(CliSession& session) {
+    return {session.services(), app::dateTimeText(app::currentTime()), {}};
 }
 
 int deliverPanelResult(const panel::GenerationResult& result, bool writtenToFile, CliContext& context) {

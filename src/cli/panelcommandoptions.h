@@ -42,7 +42,7 @@ std::optional<int> choiceValue(std::string_view command, const PanelArguments& a
 
 /// The environment of a generation: the session's bases and translation, the home's text base
 /// file, the context's language and user, and the current time.
-panel::PanelEnvironment panelEnvironment(const CliContext& context, CliSession& session);
+panel::PanelEnvironment panelEnvironment(CliSession& session);
 
 /// Prints the text when no output file was given; the exit code of the generation.
 int deliverPanelResult(const panel::GenerationResult& result, bool writtenToFile, CliContext& context);

@@ -33,8 +33,7 @@ int panelHeaderCommand(CliContext& context, const std::vector<std::string>& argu
     CliSession session(context);
     if (!session.loadBases()) return kExitFailed;
     const panel::GenerationResult result = panel::generatePanelHeader(
-        *panel::panelTypeFromNumber(*type), parsed->textValue(kIncludeOption), outputFile,
-        panelEnvironment(context, session));
+        *panel::panelTypeFromNumber(*type), parsed->textValue(kIncludeOption), outputFile, panelEnvironment(session));
     return deliverPanelResult(result, !outputFile.empty(), context);
 }
 

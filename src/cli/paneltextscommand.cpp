@@ -55,7 +55,7 @@ int panelTextsCommand(CliContext& context, const std::vector<std::string>& argum
 
     CliSession session(context);
     if (!session.loadBases()) return kExitFailed;
-    const panel::GenerationResult result = panel::generatePanelTexts(*request, panelEnvironment(context, session));
+    const panel::GenerationResult result = panel::generatePanelTexts(*request, panelEnvironment(session));
     return deliverPanelResult(result, !request->outputFile.empty(), context);
 }
 

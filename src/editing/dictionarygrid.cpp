@@ -10,10 +10,9 @@
 
 namespace tabrin::editing {
 
-void DictionaryGrid::fill(const GridSources& sources) {
-    m_rows = fillDictionaryRows(sources.profile, filters, displayMode, sources.sets, sources.language,
-                                sources.translator);
-    const auto& view = sources.profile.view();
+void DictionaryGrid::fill(const model::Profile& profile, const model::Services& services) {
+    m_rows = fillDictionaryRows(profile, filters, displayMode, services.sets, services.language, services.translator);
+    const auto& view = profile.view();
     m_viewObjectCount = static_cast<int>(view.size());
     // Selected objects no row shows any more are selected no more.
     selectObjects(m_selectedObjects);

@@ -8,19 +8,12 @@
 #include "app/language.h"
 #include "app/messageport.h"
 #include "editing/dictionarytable.h"
+#include "model/services.h"
 
 namespace tabrin::editing {
 
 /// The column of group names, whose selection opens the group picker.
 inline constexpr int kGroupColumn = 8;
-
-/// What a fill reads besides the grid's own state.
-struct GridSources {
-    const model::Profile& profile;
-    const bases::SetBase& sets;
-    app::Language language;
-    app::Translator& translator;
-};
 
 class DictionaryGrid {
 public:
@@ -30,7 +23,7 @@ public:
     /// fillDictionaryGrid: the rows of the profile's current view that pass the filters. The
     /// selected objects are looked for among the new rows: the rows showing them are selected, and
     /// the objects no row shows are selected no more.
-    void fill(const GridSources& sources);
+    void fill(const model::Profile& profile, const model::Services& services);
     /// No profile: no rows, nothing selected.
     void clear();
 

@@ -9,7 +9,7 @@
 #include "generators/canmodule.h"
 #include "generators/dictionarynames.h"
 #include "generators/formatword.h"
-#include "generators/generationcontext.h"
+#include "generators/generationstatus.h"
 #include "generators/generationsteps.h"
 #include "generators/grouptable.h"
 #include "generators/memorylayout.h"
@@ -17,6 +17,7 @@
 #include "generators/valuetext.h"
 #include "model/numbertext.h"
 #include "model/profile.h"
+#include "model/services.h"
 
 namespace tabrin::generators {
 namespace {
@@ -35,7 +36,7 @@ std::string hex5(std::uint32_t number) {
 
 class AssemblerFileWriter {
 public:
-    AssemblerFileWriter(const model::Profile& profile, const GenerationContext& context)
+    AssemblerFileWriter(const model::Profile& profile, const model::Services& context)
         : m_profile(profile), m_context(context), m_view(profile.view()), m_names(canModuleNames(0)) {}
 
     std::vector<std::string> write() {
@@ -229,7 +230,7 @@ private:
     }
 
     const model::Profile& m_profile;
-    const GenerationContext& m_context;
+    const model::Services& m_context;
     const std::vector<model::DictObject*>& m_view;
     const CanModuleNames& m_names;  // the assembler file always names its symbols "co"
     StorageCounters m_counters;
@@ -238,7 +239,7 @@ private:
 
 }  // namespace
 
-std::vector<std::string> assemblerFileLines(const model::Profile& profile, const GenerationContext& context) {
+std::vector<std::string> assemblerFileLines(const model::Profile& profile, const model::Services& context) {
     return AssemblerFileWriter(profile, context).write();
 }
 

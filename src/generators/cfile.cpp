@@ -11,7 +11,7 @@
 #include "generators/canmodule.h"
 #include "generators/dictionarynames.h"
 #include "generators/formattable.h"
-#include "generators/generationcontext.h"
+#include "generators/generationstatus.h"
 #include "generators/generationsteps.h"
 #include "generators/grouptable.h"
 #include "generators/indextable.h"
@@ -20,6 +20,7 @@
 #include "generators/memorylayout.h"
 #include "generators/variabletable.h"
 #include "model/profile.h"
+#include "model/services.h"
 
 namespace tabrin::generators {
 namespace {
@@ -54,7 +55,7 @@ std::string rangeBase(const model::ProfileSettings& settings, int module, int ra
 
 class CFileWriter {
 public:
-    CFileWriter(const model::Profile& profile, const GenerationContext& context)
+    CFileWriter(const model::Profile& profile, const model::Services& context)
         : m_profile(profile),
           m_context(context),
           m_module(canModuleNames(profile.settings)),
@@ -181,7 +182,7 @@ private:
     }
 
     const model::Profile& m_profile;
-    const GenerationContext& m_context;
+    const model::Services& m_context;
     const CanModuleNames& m_module;
     std::string m_lower;
     std::string m_table;
@@ -191,7 +192,7 @@ private:
 
 }  // namespace
 
-CFile writeCFile(const model::Profile& profile, const GenerationContext& context, std::string_view fileName) {
+CFile writeCFile(const model::Profile& profile, const model::Services& context, std::string_view fileName) {
     return CFileWriter(profile, context).write(fileName);
 }
 

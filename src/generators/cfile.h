@@ -5,13 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "model/services.h"
+
 namespace tabrin::model {
 class Profile;
 }
 
 namespace tabrin::generators {
-
-struct GenerationContext;
 
 struct CFile {
     std::vector<std::string> lines;
@@ -22,6 +22,6 @@ struct CFile {
 /// of the dictionary, the variable, format and index tables, the memory layout, the first entries
 /// of the index ranges, the group and callback tables and the link array. `fileName` is the name
 /// of the folder copy for the header, or empty.
-CFile writeCFile(const model::Profile& profile, const GenerationContext& context, std::string_view fileName);
+CFile writeCFile(const model::Profile& profile, const model::Services& context, std::string_view fileName);
 
 }  // namespace tabrin::generators

@@ -11,6 +11,7 @@
 #include "generators/generationsteps.h"
 #include "generators/savedfile.h"
 #include "model/profile.h"
+#include "model/services.h"
 
 namespace tabrin::generators {
 namespace {
@@ -20,7 +21,7 @@ constexpr char kCapitalYa = '\xDF';
 
 ControllerFile failure(std::string error) { return {GenerationStatus::Failed, {}, {}, std::move(error)}; }
 
-ControllerFile generateC(const model::Profile& profile, const GenerationContext& context) {
+ControllerFile generateC(const model::Profile& profile, const model::Services& context) {
     const std::string copyPath = controllerFileName(profile);
     CFile file = writeCFile(profile, context, app::shownPath(app::nativePath(copyPath).filename().native()));
     if (!file.error.empty()) return failure(std::move(file.error));
@@ -34,7 +35,7 @@ ControllerFile generateC(const model::Profile& profile, const GenerationContext&
     return result;
 }
 
-ControllerFile generateAssembler(const model::Profile& profile, const GenerationContext& context) {
+ControllerFile generateAssembler(const model::Profile& profile, const model::Services& context) {
     ControllerFile result{GenerationStatus::Generated, joinLines(assemblerFileLines(profile, context)), {}, {}};
     std::string error = saveGeneratedFile(context.programFolder / kAssemblerFileName, result.text);
     if (!error.empty()) return failure(std::move(error));
@@ -43,7 +44,7 @@ ControllerFile generateAssembler(const model::Profile& profile, const Generation
 
 }  // namespace
 
-ControllerFile generateControllerFile(const model::Profile& profile, const GenerationContext& context) {
+ControllerFile generateControllerFile(const model::Profile& profile, const model::Services& context) {
     if (!passesCheck(profile, context)) return {};
     ControllerFile result = profile.settings.proc_series == model::ProcessorSeries::Assembler
                                 ? generateAssembler(profile, context)

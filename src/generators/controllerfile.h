@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "generators/generationcontext.h"
+#include "generators/generationstatus.h"
+#include "model/services.h"
 
 namespace tabrin::model {
 class Profile;
@@ -27,6 +28,6 @@ struct ControllerFile {
 /// hold their defaults from the scale table already (`Profile::takeScaleCoefficients`). With
 /// `BigYA`, every "я" of the returned text is "Я"; the saved copies keep the small letter. A failed
 /// check returns nothing and saves nothing; so does a failure, which `error` explains.
-ControllerFile generateControllerFile(const model::Profile& profile, const GenerationContext& context);
+ControllerFile generateControllerFile(const model::Profile& profile, const model::Services& context);
 
 }  // namespace tabrin::generators

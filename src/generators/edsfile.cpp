@@ -9,6 +9,7 @@
 #include "generators/edssections.h"
 #include "generators/generationsteps.h"
 #include "model/profile.h"
+#include "model/services.h"
 
 namespace tabrin::generators {
 namespace {
@@ -29,7 +30,7 @@ std::string withCrLf(std::string_view text) {
     return result;
 }
 
-bool refusesHeader(std::string_view headerText, const GenerationContext& context) {
+bool refusesHeader(std::string_view headerText, const model::Services& context) {
     if (headerText.find_first_of("<>") == std::string_view::npos) return false;
     context.port.ask({context.translator.tr("Ошибка"),
                       context.translator.tr("В шапке EDS-файла есть кавычки <>. Это может привести к неправильному "
@@ -44,7 +45,7 @@ std::string listEntry(std::size_t position, std::uint32_t index) {
     return text;
 }
 
-std::vector<std::string> edsLines(const model::Profile& profile, const GenerationContext& context,
+std::vector<std::string> edsLines(const model::Profile& profile, const model::Services& context,
                                   std::string_view headerText, const ProgressReport& progress) {
     const std::vector<model::DictObject*>& view = profile.view();
     const std::string edsName = app::shownPath(app::nativePath(edsFilePath(profile)).filename().native());
@@ -83,7 +84,7 @@ std::vector<std::string> edsLines(const model::Profile& profile, const Generatio
 
 }  // namespace
 
-EdsFile generateEdsFile(const model::Profile& profile, const GenerationContext& context, std::string_view headerText,
+EdsFile generateEdsFile(const model::Profile& profile, const model::Services& context, std::string_view headerText,
                         const ProgressReport& progress) {
     if (refusesHeader(headerText, context)) return {};
     if (!passesCheck(profile, context)) return {};

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "generators/generationcontext.h"
+#include "generators/generationstatus.h"
+#include "model/services.h"
 
 namespace tabrin::model {
 class Profile;
@@ -26,7 +27,7 @@ struct EdsFile {
 /// message, since it would break the profile file; then the check before generation runs with
 /// its questions. Refused when either stops it. The scale-coefficient objects are expected to hold
 /// their defaults from the scale table already.
-EdsFile generateEdsFile(const model::Profile& profile, const GenerationContext& context, std::string_view headerText,
+EdsFile generateEdsFile(const model::Profile& profile, const model::Services& context, std::string_view headerText,
                         const ProgressReport& progress = {});
 
 /// Where the EDS file goes: the profile's path with the extension ".eds".

@@ -9,7 +9,7 @@
 #include "app/paths.h"
 #include "generators/canmodule.h"
 #include "generators/controllerfile.h"
-#include "generators/generationcontext.h"
+#include "generators/generationstatus.h"
 #include "generators/savedfile.h"
 
 namespace tabrin::generators {

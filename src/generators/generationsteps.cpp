@@ -3,9 +3,10 @@
 #include "generators/generationsteps.h"
 
 #include "app/eventlog.h"
-#include "generators/generationcontext.h"
+#include "generators/generationstatus.h"
 #include "model/profile.h"
 #include "model/profilecheck.h"
+#include "model/services.h"
 
 namespace tabrin::generators {
 
@@ -17,7 +18,7 @@ int indexCount(const std::vector<model::DictObject*>& view) {
     return count;
 }
 
-bool passesCheck(const model::Profile& profile, const GenerationContext& context) {
+bool passesCheck(const model::Profile& profile, const model::Services& context) {
     return model::checkProfile(profile, context.sets, false, context.port, context.translator);
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/services.h"
+
 namespace tabrin::model {
 struct DictObject;
 class Profile;
@@ -12,15 +14,13 @@ class Profile;
 
 namespace tabrin::generators {
 
-struct GenerationContext;
-
 /// 1 + the number of places where an object's index differs from the one before it (1 for an
 /// empty view), as the controller expects its index count.
 int indexCount(const std::vector<model::DictObject*>& view);
 
 /// The check before generation, with its questions asked through the context's port. Returns
 /// whether the profile may be generated.
-bool passesCheck(const model::Profile& profile, const GenerationContext& context);
+bool passesCheck(const model::Profile& profile, const model::Services& context);
 
 /// The name of the profile's current configuration; empty when it has none.
 std::string currentConfigurationName(const model::Profile& profile);

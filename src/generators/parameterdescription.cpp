@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "app/translator.h"
 #include "generators/formatword.h"
-#include "generators/generationcontext.h"
 
 namespace tabrin::generators {
 namespace {

@@ -10,8 +10,9 @@
 #include "bases/setbase.h"
 #include "generators/canmodule.h"
 #include "generators/formatword.h"
-#include "generators/generationcontext.h"
+#include "generators/generationstatus.h"
 #include "model/profile.h"
+#include "model/services.h"
 
 namespace tabrin::generators {
 namespace {
@@ -29,7 +30,7 @@ std::string binaryMask(int startBit, int length) {
 
 class VariableTableWriter {
 public:
-    VariableTableWriter(const model::Profile& profile, const CanModuleNames& module, const GenerationContext& context)
+    VariableTableWriter(const model::Profile& profile, const CanModuleNames& module, const model::Services& context)
         : m_module(module),
           m_language(context.language),
           m_groups(context.sets.findSet(profile.settings.group_set)),
@@ -76,7 +77,7 @@ private:
 }  // namespace
 
 std::vector<std::string> variableTableLines(const model::Profile& profile, const CanModuleNames& module,
-                                            const GenerationContext& context) {
+                                            const model::Services& context) {
     const VariableTableWriter writer(profile, module, context);
     std::vector<std::string> lines;
     for (const model::DictObject* object : profile.view()) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/services.h"
+
 namespace tabrin::model {
 struct DictObject;
 class Profile;
@@ -13,11 +15,10 @@ class Profile;
 namespace tabrin::generators {
 
 struct CanModuleNames;
-struct GenerationContext;
 
 /// One line per object of the view whose format word is not a root's, in view order. Variables are
 /// renamed for the CAN module; a bit field's comment ends with its bits and their mask.
 std::vector<std::string> variableTableLines(const model::Profile& profile, const CanModuleNames& module,
-                                            const GenerationContext& context);
+                                            const model::Services& context);
 
 }  // namespace tabrin::generators

@@ -8,6 +8,7 @@
 #include "app/formattext.h"
 #include "app/paths.h"
 #include "app/translator.h"
+#include "bases/textbase.h"
 #include "panel/assemblerlayout.h"
 #include "panel/cheader.h"
 #include "panel/clayout.h"
@@ -19,8 +20,9 @@ namespace {
 
 LayoutContext contextFor(PanelType type, std::vector<std::string> profileFiles, std::string_view include,
                          const PanelEnvironment& environment) {
-    return {environment.translator, std::move(profileFiles), panelTypeName(type, environment.translator),
-            std::string(include),   environment.dateTime,    environment.user,
+    app::Translator& translator = environment.services.translator;
+    return {translator,           std::move(profileFiles), panelTypeName(type, translator),
+            std::string(include), environment.dateTime,    environment.services.user,
             environment.progress};
 }
 
@@ -40,20 +42,23 @@ GenerationResult delivered(const std::vector<std::string>& lines, const std::fil
     const app::FileWriteResult written = app::writeFileAtomically(outputFile, result.text);
     if (written.written()) return result;
     const std::string reason = app::systemErrorText(written.error);
-    const std::string pattern =
-        environment.translator.tr("Не удалось записать файл '%s'.");
-    tellGenerationStopped(environment.port, environment.translator,
+    const std::string pattern = environment.services.translator.tr("Не удалось записать файл '%s'.");
+    tellGenerationStopped(environment.services.port, environment.services.translator,
                           app::formatText(pattern, {app::shownPath(outputFile.native())}) + " " + reason);
     result.status = GenerationStatus::NotWritten;
     return result;
 }
 
 GenerationResult stoppedBy(const std::exception& error, const PanelEnvironment& environment) {
-    tellGenerationStopped(environment.port, environment.translator, error.what());
+    tellGenerationStopped(environment.services.port, environment.services.translator, error.what());
     return {};
 }
 
 }  // namespace
+
+std::filesystem::path PanelEnvironment::textBaseFile() const {
+    return bases::TextBase::filePath(services.programFolder);
+}
 
 std::string joinedLines(const std::vector<std::string>& lines) {
     std::string text;
@@ -68,8 +73,8 @@ GenerationResult generatePanelTexts(const PanelTextsRequest& request, const Pane
         progress.reach(0);
         const std::optional<PanelWorkingSets> working =
             buildWorkingSets(request.profileFiles, request.choice, request.type != PanelType::AssemblerSh,
-                             environment.textBaseFile, environment.sets, environment.language, environment.port,
-                             environment.translator, progress);
+                             environment.textBaseFile(), environment.services.sets, environment.services.language,
+                             environment.services.port, environment.services.translator, progress);
         if (!working) return {};
         progress.reach(20);
         const LayoutContext context = contextFor(request.type, request.profileFiles, request.include, environment);
@@ -86,7 +91,7 @@ GenerationResult generatePanelHeader(PanelType type, std::string_view include,
                                      const std::filesystem::path& outputFile, const PanelEnvironment& environment) {
     try {
         const LayoutContext context = contextFor(type, {}, include, environment);
-        return delivered(cHeaderLines(type, environment.sets, context), outputFile, environment);
+        return delivered(cHeaderLines(type, environment.services.sets, context), outputFile, environment);
     } catch (const std::exception& error) {
         return stoppedBy(error, environment);
     }

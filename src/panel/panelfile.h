@@ -7,31 +7,23 @@
 #include <string_view>
 #include <vector>
 
-#include "app/language.h"
+#include "model/services.h"
 #include "panel/generationprogress.h"
 #include "panel/paneltype.h"
 #include "panel/workingsets.h"
 
-namespace tabrin::app {
-class MessagePort;
-class Translator;
-}  // namespace tabrin::app
-namespace tabrin::bases {
-class SetBase;
-}
-
 namespace tabrin::panel {
 
 /// What every generation draws on besides the user's choices.
+/// The services' port tells why a generation stops; their user is named in the file's head, and
+/// the interface language chooses the item texts used instead of missing ones. The text base is
+/// read afresh from the program folder by every generation.
 struct PanelEnvironment {
-    std::filesystem::path textBaseFile;  // xml_DB/TextBase.xml, read afresh by every generation
-    const bases::SetBase& sets;          // the enumeration base in memory
-    app::Language language;              // of the interface, for the item texts used instead
-    app::Translator& translator;
-    app::MessagePort& port;  // why a generation stops
-    std::string user;        // Windows-1251, named in the file's head
-    std::string dateTime;    // when the file is made, named in its head
+    model::Services services;
+    std::string dateTime;  // when the file is made, named in its head
     GenerationProgress progress;
+
+    std::filesystem::path textBaseFile() const;
 };
 
 struct PanelTextsRequest {

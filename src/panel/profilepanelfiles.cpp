@@ -23,11 +23,10 @@ constexpr std::string_view kTextsFileLabel = "Си-файл";
 std::filesystem::path settingFile(const std::string& pathSetting, std::string_view fieldLabel,
                                   const std::string& profileFile, const PanelEnvironment& environment) {
     if (!pathSetting.empty()) return app::nativePath(app::resolve(profileFile, app::pathFromStored(pathSetting)));
-    app::Translator& translator = environment.translator;
+    app::Translator& translator = environment.services.translator;
     const std::string pattern = translator.translateText(
         cp1251::fromUtf8("В настройках профиля не задан путь файла текстов для ПУ (\"%s\")."));
-    tellGenerationStopped(environment.port, translator,
-                          app::formatText(pattern, {translator.tr(fieldLabel)}));
+    tellGenerationStopped(environment.services.port, translator, app::formatText(pattern, {translator.tr(fieldLabel)}));
     return {};
 }
 
@@ -43,8 +42,8 @@ bool writeProfilePanelFiles(const model::ProfileSettings& settings, const std::s
     const std::optional<PanelType> type = panelTypeFromNumber(settings.PUCodeType + kFirstCodeType);
     if (!type || isAssemblerType(*type)) {
         const std::string pattern =
-            environment.translator.tr("Неизвестный тип кода ПУ в настройках профиля: %d.");
-        tellGenerationStopped(environment.port, environment.translator,
+            environment.services.translator.tr("Неизвестный тип кода ПУ в настройках профиля: %d.");
+        tellGenerationStopped(environment.services.port, environment.services.translator,
                               app::formatText(pattern, {std::to_string(settings.PUCodeType)}));
         return false;
     }

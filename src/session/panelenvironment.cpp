@@ -8,14 +8,7 @@ namespace tabrin::session {
 
 panel::PanelEnvironment panelEnvironment(Workspace& workspace, app::MessagePort& port,
                                          panel::GenerationProgress progress) {
-    return {bases::TextBase::filePath(workspace.programFolder),
-            workspace.sets,
-            workspace.language,
-            workspace.translator,
-            port,
-            workspace.user,
-            app::dateTimeText(app::currentTime()),
-            std::move(progress)};
+    return {workspace.services(port), app::dateTimeText(app::currentTime()), std::move(progress)};
 }
 
 }  // namespace tabrin::session

@@ -8,6 +8,7 @@
 #include "app/paths.h"
 #include "generators/generationdelivery.h"
 #include "generators/savedfile.h"
+#include "model/services.h"
 #include "panel/panelpage.h"
 #include "panel/profilepanelfiles.h"
 #include "session/panelenvironment.h"
@@ -15,10 +16,6 @@
 
 namespace tabrin::session {
 namespace {
-
-generators::GenerationContext contextOf(Workspace& workspace, app::MessagePort& port) {
-    return {workspace.sets, workspace.user, workspace.language, workspace.translator, port, workspace.programFolder};
-}
 
 void tellError(Workspace& workspace, app::MessagePort& port, const std::string& error) {
     port.ask({workspace.translator.tr("Ошибка"), error, app::MessageButtons::Ok,
@@ -42,7 +39,7 @@ generators::ControllerFile runGenerateCommand(Workspace& workspace, const std::s
                                               const panel::GenerationProgress& panelProgress) {
     workspace.document.takeScaleCoefficients();
     const generators::ControllerFile file =
-        generators::generateControllerFile(workspace.profile, contextOf(workspace, port));
+        generators::generateControllerFile(workspace.profile, workspace.services(port));
     if (!file.text.empty()) deliver(file, workspace, port, services);
     if (file.status == generators::GenerationStatus::Failed) tellError(workspace, port, file.error);
     if (panel::panelFilesAskedFor(workspace.profile.settings)) {
@@ -58,7 +55,7 @@ bool runEdsCommand(Workspace& workspace, std::string_view headerText, app::Messa
     workspace.document.takeScaleCoefficients();
     const model::Profile& profile = workspace.profile;
     const generators::EdsFile eds =
-        generators::generateEdsFile(profile, contextOf(workspace, port), headerText, progress);
+        generators::generateEdsFile(profile, workspace.services(port), headerText, progress);
     if (eds.status != generators::GenerationStatus::Generated) return false;
     const std::filesystem::path file = app::nativePath(generators::edsFilePath(profile));
     if (const std::string error = generators::saveGeneratedFile(file, eds.text); !error.empty()) {

@@ -15,6 +15,7 @@
 #include "bases/textbase.h"
 #include "editing/profiledocument.h"
 #include "model/profile.h"
+#include "model/services.h"
 
 namespace tabrin::app {
 class MessagePort;
@@ -53,6 +54,8 @@ public:
     bool askToSaveModifiedBases(app::MessagePort& port);
 
     std::filesystem::path logFolder() const { return programFolder / "Log"; }
+    /// What the operations on the profile take from the run, questions and messages going to `port`.
+    model::Services services(app::MessagePort& port) { return {sets, user, language, translator, port, programFolder}; }
     bool englishInterface() const { return language == app::Language::English; }
 
     const std::filesystem::path programFolder;

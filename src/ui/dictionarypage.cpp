@@ -159,10 +159,6 @@ QWidget* DictionaryPage::buildControllerFileBox() {
     return m_controllerFileBox;
 }
 
-editing::GridSources DictionaryPage::sources() const {
-    return {m_workspace.profile, m_workspace.sets, m_workspace.language, m_workspace.translator};
-}
-
 void DictionaryPage::showProfile() {
     m_grid.filters.rangeOn = false;
     m_grid.filters.groupOn = false;
@@ -228,7 +224,7 @@ void DictionaryPage::fill() {
     m_grid.filters.rangeBegin = fromQString(m_rangeBegin->text());
     m_grid.filters.rangeEnd = fromQString(m_rangeEnd->text());
     m_grid.filters.group = m_groups->currentIndex();
-    m_grid.fill(sources());
+    m_grid.fill(m_workspace.profile, m_workspace.services(m_port));
 
     m_showingFill = true;
     m_model->showFill();

@@ -69,7 +69,6 @@ private:
     QWidget* buildControllerFileBox();
     /// The items of the profile's group enumeration, `position` chosen (the first when it has none such).
     void fillGroupList(int position);
-    editing::GridSources sources() const;
     void showChange(const editing::DocumentChange& change);
     void rememberSelectedColumns();
     void showSelection();

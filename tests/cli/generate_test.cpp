@@ -15,6 +15,7 @@
 #include "generators/controllerfile.h"
 #include "generators/edsfile.h"
 #include "model/profile.h"
+#include "model/services.h"
 #include "session/profileopening.h"
 #include "support/scopedenvironment.h"
 #include "support/scriptedmessageport.h"
@@ -64,7 +65,7 @@ protected:
             session::prepareOpenedProfile(document, texts, settings.vendorToken, settings.user, port, translator);
             document.takeScaleCoefficients();
         }
-        generators::GenerationContext context(const std::filesystem::path& home) {
+        model::Services context(const std::filesystem::path& home) {
             return {sets, settings.user, app::Language::Russian, translator, port, home};
         }
     };

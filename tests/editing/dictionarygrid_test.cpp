@@ -14,7 +14,7 @@ using test::w;
 
 class Grid : public SampleDictionary {
 protected:
-    void fill() { m_grid.fill(sources()); }
+    void fill() { m_grid.fill(m_profile, services()); }
     int selectedNumber() const { return m_grid.rows()[static_cast<std::size_t>(*m_grid.selectedRow())].number; }
 
     DictionaryGrid m_grid;

@@ -14,6 +14,8 @@
 #include "editing/dictionarygrid.h"
 #include "editing/dictionarytable.h"
 #include "model/profile.h"
+#include "model/services.h"
+#include "support/scriptedmessageport.h"
 #include "support/utf8.h"
 
 namespace tabrin::editing {
@@ -70,9 +72,10 @@ protected:
                                   m_translator);
     }
 
-    GridSources sources() { return {m_profile, m_sets, app::Language::Russian, m_translator}; }
+    model::Services services() { return {m_sets, "", app::Language::Russian, m_translator, m_port, {}}; }
 
     app::Translator m_translator;
+    test::ScriptedMessagePort m_port;
     bases::SetBase m_sets;
     bases::TextBase m_texts;
     model::Profile m_profile;

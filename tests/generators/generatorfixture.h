@@ -12,9 +12,10 @@
 #include "bases/setbase.h"
 #include "bases/textbase.h"
 #include "editing/viewfill.h"
-#include "generators/generationcontext.h"
+#include "generators/generationstatus.h"
 #include "model/dictobject.h"
 #include "model/profile.h"
+#include "model/services.h"
 #include "support/scopedenvironment.h"
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
@@ -115,9 +116,7 @@ protected:
         editing::fillView(m_profile, m_texts);
     }
 
-    generators::GenerationContext context() {
-        return {m_sets, w("Петров"), m_language, m_translator, m_port, m_folder.path()};
-    }
+    model::Services context() { return {m_sets, w("Петров"), m_language, m_translator, m_port, m_folder.path()}; }
 
     std::filesystem::path folder() const { return m_folder.path(); }
 

@@ -69,8 +69,9 @@ public:
     }
 
     panel::PanelEnvironment environment(panel::GenerationProgress progress = {}) {
-        return {textBaseFile(), m_sets,      app::Language::Russian, m_translator,
-                m_port,         w("Иванов"), "01.02.2024 10:20:30",  std::move(progress)};
+        return {{m_sets, w("Иванов"), app::Language::Russian, m_translator, m_port, m_folder.path()},
+                "01.02.2024 10:20:30",
+                std::move(progress)};
     }
 
     bases::SetBase& sets() { return m_sets; }

@@ -336,9 +336,9 @@ private:
         editing::ProfileDocument fresh(workspace.translator, workspace.language, texts, log);
         QVERIFY(fresh.load(app::nativePath(m_run->profile())).ok());
         session::prepareOpenedProfile(fresh, texts, workspace.settings.vendorToken, workspace.user, port,
-                                  workspace.translator);
+                                      workspace.translator);
         editing::DictionaryGrid grid;
-        grid.fill({fresh.profile(), workspace.sets, workspace.language, workspace.translator});
+        grid.fill(fresh.profile(), workspace.services(port));
         QList<QStringList> rows;
         for (const editing::DictionaryRow& shown : grid.rows()) {
             QStringList cells;
