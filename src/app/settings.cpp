@@ -85,15 +85,22 @@ void setColumnWidths(IniFile& ini, const std::string& section, std::span<const i
     for (std::size_t column = 0; column < widths.size(); ++column) ini.set(section, columnWidthKey(column), widths[column]);
 }
 
+// The entries that name an existing file, each file once: writing leaves the entries the file held
+// beyond the list, so an entry that moved up may be found again further down.
 std::vector<TPathRelAbs> readRecentProfiles(const IniFile& ini, int count, const fs::path& programFolder) {
     std::vector<TPathRelAbs> profiles;
+    std::vector<std::string> resolvedPaths;
     for (int position = 0; position < std::min(count, maxRememberLastNum); ++position) {
         TPathRelAbs profile;
         getPath(ini, recentProfilesSection, profileRelKey(position), profile.rel);
         getPath(ini, recentProfilesSection, profileKey(position), profile.abs);
         const std::string resolved = resolvePair(programFolder, profile);
         std::error_code ignored;
-        if (!resolved.empty() && fs::is_regular_file(nativePath(resolved), ignored)) profiles.push_back(std::move(profile));
+        if (resolved.empty() || !fs::is_regular_file(nativePath(resolved), ignored) ||
+            std::find(resolvedPaths.begin(), resolvedPaths.end(), resolved) != resolvedPaths.end())
+            continue;
+        resolvedPaths.push_back(resolved);
+        profiles.push_back(std::move(profile));
     }
     return profiles;
 }

@@ -135,6 +135,7 @@ TEST_F(SettingsFile, WritingWhatWasReadIsAFixedPoint) {
         {"key named with the byte-order mark", "\n\xEF\xBB\xBF="},
         {"comment of a nameless section", ";\r\\\n;\n[]\n]="},
         {"comment with a blank line inside", "\n;\n\n;\n[c]"},
+        {"recent entry named by its relative path alone", "[RecentProfiles]\nProfileRel1=Tabrin4.INI"},
         {"two byte-order marks before a comment", "\xEF\xBB\xBF\xEF\xBB\xBF;; kept\r\n[\x88Opt]\rorH"},
     };
     for (const Row& row : rows) {
