@@ -318,7 +318,6 @@ void DictionaryPage::chooseConfiguration(int position) {
     m_workspace.log.writeLog(
         app::formatText("Current configuration changed to: %s",
                         {profile.configurations[static_cast<std::size_t>(profile.CurrSubProfile)].name}));
-    emit configurationChosen();
 }
 
 int DictionaryPage::topRow() const { return m_view->firstVisibleRow() + 1; }

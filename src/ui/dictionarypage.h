@@ -60,8 +60,6 @@ public:
 signals:
     void generateClicked();
     void reportClicked();
-    /// Another configuration was chosen.
-    void configurationChosen();
 
 private:
     QWidget* buildFilterBox();

@@ -32,10 +32,12 @@ ProfilePages::ProfilePages(session::Workspace& workspace, session::ProfileSessio
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);
 
-    connect(m_settings, &ProfileSettingsWidget::canModuleShown, m_canModule, &RadioGroup::setItemIndex);
     connect(m_canModule, &RadioGroup::itemClicked, m_settings, &ProfileSettingsWidget::chooseCanModule);
-    // The settings page shows the controller file of the chosen configuration.
-    connect(m_dictionary, &DictionaryPage::configurationChosen, m_settings, &ProfileSettingsWidget::showProfile);
+    // The dictionary page shows the profile's CAN module however it changed (either page, undo, redo).
+    m_subscription = workspace.document.listen([this](const editing::DocumentChange& change) {
+        if (editing::touches(change.kinds, editing::ChangeKind::Settings))
+            m_canModule->setItemIndex(m_workspace.profile.settings.prefix);
+    });
     showNoProfile();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "editing/profiledocument.h"
+
 class QTabWidget;
 
 namespace tabrin::app {
@@ -53,6 +55,7 @@ private:
     RadioGroup* m_canModule;
     ProfileSettingsWidget* m_settings;
     EdsPage* m_eds;
+    editing::Subscription m_subscription;
 };
 
 }  // namespace tabrin::ui

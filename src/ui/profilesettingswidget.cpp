@@ -121,9 +121,12 @@ ProfileSettingsWidget::ProfileSettingsWidget(session::Workspace& workspace, sess
 
     // Typing goes on in one field while the focus stays there: its keys make one command.
     connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingSession; });
-    // Changes made elsewhere (undo, redo, opening) are shown; the page's own are shown already.
+    // Changes made elsewhere (undo, redo, opening) are shown, and the controller file of a newly
+    // chosen configuration; the page's own changes are shown already.
     m_subscription = m_workspace.document.listen([this](const editing::DocumentChange& change) {
-        if (!m_committing && editing::touches(change.kinds, editing::ChangeKind::Settings)) showProfile();
+        using editing::ChangeKind;
+        if (!m_committing && editing::touches(change.kinds, ChangeKind::Settings | ChangeKind::Configurations))
+            showProfile();
     });
 }
 
@@ -364,7 +367,6 @@ void ProfileSettingsWidget::showProfile() {
     showSeries();
     showAddresses();
     showPathLabels();
-    emit canModuleShown(settings.prefix);
 }
 
 void ProfileSettingsWidget::chooseCanModule(int position) {
@@ -374,7 +376,6 @@ void ProfileSettingsWidget::chooseCanModule(int position) {
     m_canModule->setCurrentIndex(position);
     showAddresses();
     showPathLabels();
-    emit canModuleShown(position);
 }
 
 void ProfileSettingsWidget::setAddressesReadOnly(bool readOnly) {

@@ -51,10 +51,6 @@ public:
     /// The two dictionary addresses cannot be edited while the controller file is generated.
     void setAddressesReadOnly(bool readOnly);
 
-signals:
-    /// The CAN module shown here changed; the dictionary page shows the same.
-    void canModuleShown(int position);
-
 private:
     QWidget* buildGroupSetRow();
     QGroupBox* buildCSeriesGroup();

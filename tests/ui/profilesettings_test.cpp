@@ -59,6 +59,13 @@ private slots:
         QVERIFY(addrComm->isEnabled());
         QCOMPARE(addrComm->text(), toQString(settings().AddrComm2));
         QVERIFY(modified());
+
+        // Undo shows the module it brought back in both controls.
+        m_window->workspace().document.undo();
+        QCOMPARE(settings().prefix, 0);
+        QCOMPARE(find<QComboBox>("CBCANNum")->currentIndex(), 0);
+        QCOMPARE(find<RadioGroup>("rgCANmoduleNum")->itemIndex(), 0);
+        QVERIFY(!addrComm->isEnabled());
     }
 
     void enterStoresAnAddressAndEscapeRestoresIt() {
