@@ -10,11 +10,14 @@
 namespace tabrin::editing {
 namespace {
 
-std::string accessPrefix(const std::string& dataType) {
-    if (dataType == "Viewable") return "R.";
-    if (dataType == "Editable") return "W.";
-    if (dataType == "Protected") return "P.";
-    if (dataType == "Secret") return "S.";
+std::string accessPrefix(model::Access access) {
+    switch (access) {
+    case model::Access::Viewable: return "R.";
+    case model::Access::Editable: return "W.";
+    case model::Access::Protected: return "P.";
+    case model::Access::Secret: return "S.";
+    case model::Access::Unknown: break;
+    }
     return {};
 }
 
@@ -37,11 +40,11 @@ std::string scaleNumber(int scaleNum) {
 
 std::string describeFormat(const model::DictObject& o, const UnitLists& lists, app::Translator& translator) {
     if (!app::toInteger(o.format)) return translator.tr("не задан");
-    if (o.Type == "Root") return translator.tr("Корневой");
-    const std::string prefix = accessPrefix(o.DataType);
+    if (o.formatType() == model::FormatType::Root) return translator.tr("Корневой");
+    const std::string prefix = accessPrefix(o.access());
 
-    if (o.Type == "StandartNum") return prefix + translator.tr("Станд. числ.") + signLetter(o.Signed) + o.Size;
-    if (o.Type == "IQ") {
+    if (o.formatType() == model::FormatType::StandartNum) return prefix + translator.tr("Станд. числ.") + signLetter(o.Signed) + o.Size;
+    if (o.formatType() == model::FormatType::IQ) {
         std::string text = prefix + translator.tr("Q-тип.") + signLetter(o.Signed) + o.Size + " ";
         if (o.Size == "16" || o.Size == "32") {
             // Wide enough for any QValue a file may hold.
@@ -49,17 +52,17 @@ std::string describeFormat(const model::DictObject& o, const UnitLists& lists, a
         }
         return text + translator.tr(" м.к.№") + scaleNumber(o.ScaleNum);
     }
-    if (o.Type == "Float") {
+    if (o.formatType() == model::FormatType::Float) {
         const std::string floating = prefix + translator.tr("Плав. ");
-        if (o.FloatType == "Absolute") {
+        if (o.floatKind() == model::FloatKind::Absolute) {
             static const std::vector<std::string> kPrecisions = {"x", "x.x", "x.xx", "x.xxx"};
             return floating + translator.tr("абс.ед., ") + itemOf(lists.prefixes, o.Prefix) + itemOf(lists.units, o.Units) +
                    " (" + itemOf(kPrecisions, o.NumOfFloat) + ")";
         }
-        if (o.FloatType == "Relative") return floating + translator.tr("отн.ед.") + translator.tr(" м.к.№") + scaleNumber(o.ScaleNum);
+        if (o.floatKind() == model::FloatKind::Relative) return floating + translator.tr("отн.ед.") + translator.tr(" м.к.№") + scaleNumber(o.ScaleNum);
         return floating;
     }
-    if (o.Type == "Bit") {
+    if (o.formatType() == model::FormatType::Bit) {
         std::string visualization;
         if (o.Visualization == "Text") visualization = translator.tr("текст. ");
         else if (o.Visualization == "Bin") visualization = translator.tr("2-ич. ");

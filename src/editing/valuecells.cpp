@@ -21,9 +21,9 @@ float scaleValue(const model::DictObject& object, const std::vector<model::Scale
 
 std::string valueCellText(const model::DictObject& object, const std::string& value, ValueDisplayMode mode,
                           const std::vector<model::ScaleNumber>& scaleNumbers) {
-    if (object.Type == "Root") return {};
+    if (object.formatType() == model::FormatType::Root) return {};
     if (mode == ValueDisplayMode::AsStored) return value;
-    if (object.Type == "IQ") {
+    if (object.formatType() == model::FormatType::IQ) {
         const std::optional<int> raw = app::toInteger(value);
         if (!raw) return value;
         const float unit = std::ldexp(1.0f, object.QValue);
@@ -31,11 +31,11 @@ std::string valueCellText(const model::DictObject& object, const std::string& va
                                                                : static_cast<float>(*raw) / unit;
         return object.Size == "16" ? app::fixedText(shown, 6, 3) : app::fixedText(shown, 12, 6);
     }
-    if (object.Type == "Float") {
+    if (object.formatType() == model::FormatType::Float) {
         const std::optional<double> parsed = app::toFloat(value);
         if (!parsed) return value;
         float shown = static_cast<float>(*parsed);
-        if (mode == ValueDisplayMode::Absolute && object.FloatType == "Relative") shown *= scaleValue(object, scaleNumbers);
+        if (mode == ValueDisplayMode::Absolute && object.floatKind() == model::FloatKind::Relative) shown *= scaleValue(object, scaleNumbers);
         return app::fixedText(shown, 12, 6);
     }
     return value;

@@ -40,8 +40,8 @@ EdsObjectLists edsObjectLists(const std::vector<model::DictObject*>& view) {
 }
 
 int edsDataType(const model::DictObject& object) {
-    if (object.Type == "Root" || object.Type == "Bit") return 5;
-    if (object.Type == "Float") return 8;
+    if (object.formatType() == model::FormatType::Root || object.formatType() == model::FormatType::Bit) return 5;
+    if (object.formatType() == model::FormatType::Float) return 8;
     const int size = object.Size == "8" ? 0 : object.Size == "16" ? 1 : 2;
     return (object.Signed == "true" ? 2 : 5) + size;
 }
@@ -61,7 +61,7 @@ std::vector<std::string> edsObjectSections(const model::DictObject& object) {
     entries.push_back("ParameterName=" + object.name);
     entries.push_back("ObjectType=0x7");
     entries.push_back("DataType=0x" + std::to_string(edsDataType(object)));
-    entries.push_back(object.DataType == "Viewable" ? "AccessType=ro" : "AccessType=rw");
+    entries.push_back(object.access() == model::Access::Viewable ? "AccessType=ro" : "AccessType=rw");
     if (integerValue(object.min)) entries.push_back("LowLimit=" + object.min);
     if (integerValue(object.max)) entries.push_back("HighLimit=" + object.max);
     if (integerValue(object.defaultValue)) entries.push_back("DefaultValue=" + object.defaultValue);

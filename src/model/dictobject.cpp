@@ -23,10 +23,14 @@ TOperationResult noNode() { return {1, u"Null pointer to XML node"}; }
 // the word is summed modulo 2^32, as 32-bit arithmetic always summed it, and never overflows.
 std::uint32_t field(int value) { return static_cast<std::uint32_t>(value); }
 
-std::uint32_t accessWord(const std::string& dataType) {
-    if (dataType == "Secret") return 0xC000;
-    if (dataType == "Protected") return 0x8000;
-    if (dataType == "Editable") return 0x4000;
+std::uint32_t accessWord(Access access) {
+    switch (access) {
+    case Access::Secret: return 0xC000;
+    case Access::Protected: return 0x8000;
+    case Access::Editable: return 0x4000;
+    case Access::Viewable:
+    case Access::Unknown: break;
+    }
     return 0;
 }
 
@@ -38,20 +42,20 @@ std::uint32_t visualizationNumber(const std::string& visualization) {
 }
 
 std::uint32_t typeWord(const DictObject& o) {
-    if (o.Type == "Bit") {
+    if (o.formatType() == FormatType::Bit) {
         return 0x2000 + visualizationNumber(o.Visualization) * 0x100 + field(o.Length) * 16 + field(o.StartBit);
     }
-    if (o.Type == "StandartNum") {
+    if (o.formatType() == FormatType::StandartNum) {
         const std::uint32_t size = o.Size == "32" ? 0x0400 : o.Size == "16" ? 0x0200 : 0;
         return 0x0800 + (o.Signed == "true" ? 0x0100 : 0) + size;
     }
-    if (o.Type == "IQ") {
+    if (o.formatType() == FormatType::IQ) {
         return 0x1000 + (o.Size == "32" ? 0x0400 : 0) + (o.Signed == "false" ? 0x0800 : 0) + field(o.ScaleNum) * 32 +
                field(o.QValue);
     }
-    if (o.Type == "Float") {
-        if (o.FloatType == "Relative") return 0x3000 + 0x0800 + field(o.ScaleNum);
-        if (o.FloatType == "Absolute") {
+    if (o.formatType() == FormatType::Float) {
+        if (o.floatKind() == FloatKind::Relative) return 0x3000 + 0x0800 + field(o.ScaleNum);
+        if (o.floatKind() == FloatKind::Absolute) {
             return 0x3000 + field(o.NumOfFloat) * 512 + field(o.Prefix) * 64 + field(o.Units);
         }
         return 0x3000;
@@ -76,7 +80,7 @@ void addIntegerAttribute(XMLNode& node, std::string_view name, int value) {
 }  // namespace
 
 int formatWord(const DictObject& object) {
-    return static_cast<int>(accessWord(object.DataType) + typeWord(object));  // the 32-bit pattern, as a signed number
+    return static_cast<int>(accessWord(object.access()) + typeWord(object));  // the 32-bit pattern, as a signed number
 }
 
 void takeScaleCoefficient(DictObject& object, std::span<const ScaleNumber> scaleNumbers) {
@@ -119,23 +123,23 @@ TOperationResult DictObject::readFromXml(const XMLNode& node, int position) {
         return integerAttribute(formatNode.attributeValue(attribute).value_or(std::string_view()));
     };
     Type = formatNode.attributeText("Type");
-    if (Type == "Bit") {
+    if (formatType() == FormatType::Bit) {
         Visualization = formatNode.attributeText("Visualization");
         Length = integer("Length");
         StartBit = integer("StartBit");
-    } else if (Type == "Float") {
+    } else if (formatType() == FormatType::Float) {
         FloatType = formatNode.attributeText("FloatType");
-        if (FloatType == "Relative") {
+        if (floatKind() == FloatKind::Relative) {
             ScaleNum = integer("ScaleNum");
-        } else if (FloatType == "Absolute") {
+        } else if (floatKind() == FloatKind::Absolute) {
             Prefix = integer("Prefix");
             Units = integer("Units");
             NumOfFloat = integer("NumOfFloat");
         }
-    } else if (Type == "IQ" || Type == "StandartNum") {
+    } else if (formatType() == FormatType::IQ || formatType() == FormatType::StandartNum) {
         Size = formatNode.attributeText("Size");
         Signed = formatNode.attributeText("Signed");
-        if (Type == "IQ") {
+        if (formatType() == FormatType::IQ) {
             QValue = integer("QValue");
             ScaleNum = integer("ScaleNum");
         }
@@ -187,24 +191,24 @@ TOperationResult DictObject::writeToXml(XMLNode parent, const ObjectWriteContext
 
     XMLNode formatNode = node.addChild("format");
     formatNode.addAttribute("Type", Type);
-    if (Type == "StandartNum" || Type == "IQ") {
+    if (formatType() == FormatType::StandartNum || formatType() == FormatType::IQ) {
         formatNode.addAttribute("Size", Size);
         formatNode.addAttribute("Signed", Signed);
     }
-    if (Type == "IQ") {
+    if (formatType() == FormatType::IQ) {
         addIntegerAttribute(formatNode, "QValue", QValue);
         addIntegerAttribute(formatNode, "ScaleNum", ScaleNum);
-    } else if (Type == "Bit") {
+    } else if (formatType() == FormatType::Bit) {
         formatNode.addAttribute("Visualization", Visualization);
         addIntegerAttribute(formatNode, "Length", Length);
         addIntegerAttribute(formatNode, "StartBit", StartBit);
-    } else if (Type == "Float") {
+    } else if (formatType() == FormatType::Float) {
         formatNode.addAttribute("FloatType", FloatType);
-        if (FloatType == "Absolute") {
+        if (floatKind() == FloatKind::Absolute) {
             addIntegerAttribute(formatNode, "Prefix", Prefix);
             addIntegerAttribute(formatNode, "Units", Units);
             addIntegerAttribute(formatNode, "NumOfFloat", NumOfFloat);
-        } else if (FloatType == "Relative") {
+        } else if (floatKind() == FloatKind::Relative) {
             addIntegerAttribute(formatNode, "ScaleNum", ScaleNum);
         }
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "model/formattype.h"
 #include "model/scalenumber.h"
 #include "xml/operationresult.h"
 #include "xml/xmlparser.h"
@@ -77,7 +78,10 @@ struct DictObject {
 
     void reset() { *this = DictObject(); }
 
-    bool isRoot() const { return Type == "Root"; }
+    FormatType formatType() const { return formatTypeOf(Type); }
+    FloatKind floatKind() const { return floatKindOf(FloatType); }
+    Access access() const { return accessOf(DataType); }
+    bool isRoot() const { return formatType() == FormatType::Root; }
 
     /// "2600h.01h"
     std::string address() const { return index + "." + subindex; }

@@ -174,7 +174,7 @@ bool ViewCheck::checkAddressPart(const DictObject& object, const AddressNumber& 
 }
 
 bool ViewCheck::checkBitRange(const DictObject& object, int index, int subindex) {
-    if (object.Type != "Bit") return true;
+    if (object.formatType() != FormatType::Bit) return true;
     if (!outsideByte(object.defaultValue) && !outsideByte(object.min) && !outsideByte(object.max)) return true;
     const int coefficient = index - static_cast<int>(kScaleObjectsIndex);
     const int part = subindex - kFirstScalePartSubindex;

@@ -115,8 +115,8 @@ DictObject rootObject(TextFinder& textFinder, app::Translator& translator) {
     DictObject root = vendorObject(kRootSubindex, kRootName, textFinder.textNumber(kRootName),
                                    translator.tr(kRootDescription));
     root.defaultValue = "0";
-    root.DataType = "Viewable";
-    root.Type = "Root";
+    root.DataType = accessText(Access::Viewable);
+    root.Type = formatTypeText(FormatType::Root);
     root.format = std::to_string(formatWord(root));
     return root;
 }
@@ -126,8 +126,8 @@ DictObject tokenObject(std::string_view value, TextFinder& textFinder, app::Tran
                                     translator.tr(kTokenDescription));
     token.defaultValue = value;
     token.addr = kTokenVariable;
-    token.DataType = "Editable";
-    token.Type = "StandartNum";
+    token.DataType = accessText(Access::Editable);
+    token.Type = formatTypeText(FormatType::StandartNum);
     token.Signed = "false";
     token.Size = "32";
     token.format = std::to_string(formatWord(token));

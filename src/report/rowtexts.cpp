@@ -23,7 +23,7 @@ std::string descriptionText(const model::DictObject& object, const std::string& 
                           : firstNonEmpty({object.nameEng, object.text, object.name});
     }
     if (!units.empty()) description += description.empty() ? units : ", " + units;
-    if (object.DataType == "Secret") description += context.secretMark;
+    if (object.access() == model::Access::Secret) description += context.secretMark;
     return description;
 }
 
