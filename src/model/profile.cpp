@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <numeric>
 #include <span>
 
 #include "app/translator.h"
@@ -40,9 +41,19 @@ void appendVisibleBase(std::vector<DictObject>& base, const std::vector<DictObje
 
 }  // namespace
 
-// Files and edits mostly keep objects in order already; sorting whole objects is costly.
+// Files and edits mostly keep objects in order already. Otherwise the positions are sorted, objects
+// at the same address keeping their order, and each object is moved once into its place: moving
+// whole objects while sorting them costs far more.
 void sortObjects(std::vector<DictObject>& objects) {
-    if (!std::is_sorted(objects.begin(), objects.end(), lessThan)) std::sort(objects.begin(), objects.end(), lessThan);
+    if (std::is_sorted(objects.begin(), objects.end(), lessThan)) return;
+    std::vector<std::size_t> order(objects.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return lessThan(objects[a], objects[b]); });
+    std::vector<DictObject> sorted;
+    sorted.reserve(objects.size());
+    for (const std::size_t position : order) sorted.push_back(std::move(objects[position]));
+    objects = std::move(sorted);
 }
 
 Profile::Profile(app::Translator& translator, app::Language language)

@@ -163,16 +163,18 @@ TOperationResult Profile::readConfiguration(const XMLNode& node, int position, S
     configuration = {};
     const std::optional<std::string_view> name = node.attributeValue("name");
     configuration.name = name ? std::string(*name) : m_translator.tr("Без имени");
+    // Each object is read where it stays: the vector never grows and moves its objects.
+    configuration.objects.reserve(static_cast<std::size_t>(node.childCount()));
     for (int i = 0; i < node.childCount(); ++i) {
-        DictObject object;
+        DictObject& object = configuration.objects.emplace_back();
         const TOperationResult result = object.readFromXml(node.child(i), i);
         if (!result.ok()) {
             configuration.outcome = {2, result.message};
+            configuration.objects.pop_back();
             continue;
         }
         object.configuration = position;
         object.serial = newSerial();
-        configuration.objects.push_back(std::move(object));
     }
     sortObjects(configuration.objects);
     // A root counts the objects of its index that follow it, and gives them its group.

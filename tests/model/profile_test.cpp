@@ -391,5 +391,23 @@ TEST_F(ProfileTest, SavingFaults) {
     EXPECT_EQ(test::readFile(path), "old");
 }
 
+// Objects at one address (which the check before generation reports) keep the order they had.
+TEST(SortObjects, OrdersByAddressKeepingTheOrderAtOneAddress) {
+    const auto object = [](const char* index, const char* subindex, const char* name) {
+        DictObject o;
+        o.index = index;
+        o.subindex = subindex;
+        o.name = name;
+        return o;
+    };
+    std::vector<DictObject> objects = {object("2001h", "00h", "a"), object("2000h", "02h", "b"),
+                                       object("2000h", "01h", "c"), object("2000h", "02h", "d"),
+                                       object("2000h", "02h", "e")};
+    sortObjects(objects);
+    std::string names;
+    for (const DictObject& o : objects) names += o.name;
+    EXPECT_EQ(names, "cbdea");
+}
+
 }  // namespace
 }  // namespace tabrin::model
