@@ -17,7 +17,7 @@ constexpr int kShWordsPerText = 3;
 
 void appendHead(Lines& lines, std::string_view titleUtf8, const LayoutContext& context) {
     lines.push_back(kAsterisks);
-    lines.push_back(context.translator.tr(titleUtf8));
+    lines.push_back(context.translator().tr(titleUtf8));
     lines.push_back(context.profilesLine());
     lines.push_back(context.dateLine(" *"));
     lines.push_back(context.userLine(" *"));
@@ -27,7 +27,7 @@ void appendHead(Lines& lines, std::string_view titleUtf8, const LayoutContext& c
                                            "    ; смещение перечисления размерностей, метка на который",
                                            "    ; генерируется автоматически и не является асоциативно",
                                            "    ; понятной для программиста."}) {
-        lines.push_back(context.translator.tr(comment));
+        lines.push_back(context.translator().tr(comment));
     }
     lines.push_back("    .include    texts.inc");
 }
@@ -46,9 +46,9 @@ std::string textLabel(int number) { return "texts_texts" + std::to_string(number
 
 void appendRecordSize(Lines& lines, const PanelEnumeration& enumeration, const LayoutContext& context) {
     const int length = recordLength(enumeration);
-    lines.push_back(app::formatText(context.translator.tr("    ; Размер записи %d символ(а/ов)"), {std::to_string(length)}));
+    lines.push_back(app::formatText(context.translator().tr("    ; Размер записи %d символ(а/ов)"), {std::to_string(length)}));
     lines.push_back(
-        app::formatText(context.translator.tr("    ; или %d слов(а/ов)"), {std::to_string(wordsPerItem(length))}));
+        app::formatText(context.translator().tr("    ; или %d слов(а/ов)"), {std::to_string(wordsPerItem(length))}));
     lines.push_back(setLabel(enumeration.number) + "Len    .set    " + std::to_string(length));
 }
 
@@ -73,7 +73,7 @@ const PanelEnumeration* boundRecord(const PanelText& text, const PanelWorkingSet
 void appendAddressTableHead(Lines& lines, const LayoutContext& context) {
     lines.push_back("");
     lines.push_back(kAsterisks);
-    lines.push_back(context.translator.tr("; Таблица ссылок на тексты"));
+    lines.push_back(context.translator().tr("; Таблица ссылок на тексты"));
     lines.push_back("    .def    texts_addrTbl");
     lines.push_back("texts_addrTbl:");
 }
@@ -88,14 +88,14 @@ void appendAddresses(Lines& lines, const PanelWorkingSets& working, const Layout
         const std::string number = std::to_string(text.number);
         lines.push_back("    .word    " + number + (boundRecord(text, working) ? "+32768   ; " : "   ; ") + text.text);
         lines.push_back("    .word    " + textLabel(text.number) + "-texts_textsTbl");
-        context.progress.betweenEntries();
+        context.progress().betweenEntries();
     }
 }
 
 void appendTextTableHead(Lines& lines, const LayoutContext& context) {
     lines.push_back("");
     lines.push_back(kAsterisks);
-    lines.push_back(context.translator.tr("; Таблица текстов"));
+    lines.push_back(context.translator().tr("; Таблица текстов"));
     lines.push_back("    .def    texts_textsTbl");
     lines.push_back("texts_textsTbl:");
 }
@@ -124,24 +124,24 @@ Lines typeAFileLines(const PanelWorkingSets& working, const LayoutContext& conte
     }
     lines.push_back("    .def    texts_enumsTbl");
     lines.push_back("texts_enumsTbl:");
-    context.progress.reach(40);
+    context.progress().reach(40);
     for (const PanelEnumeration& enumeration : working.enumerations) {
         appendRecordSize(lines, enumeration, context);
         // The firmware steps through the variants: a record without items still counts one.
         const std::size_t variants = std::max<std::size_t>(1, enumeration.itemTexts.size());
-        lines.push_back("    .word " + std::to_string(variants) + context.translator.tr(" ; вариантов"));
+        lines.push_back("    .word " + std::to_string(variants) + context.translator().tr(" ; вариантов"));
         lines.push_back("    .word " + setLabel(enumeration.number) + "Len");
         lines.push_back(setLabel(enumeration.number) + ":");
         appendItems(lines, enumeration, table);
-        context.progress.betweenEntries();
+        context.progress().betweenEntries();
     }
-    context.progress.reach(50);
+    context.progress().reach(50);
     appendAddressTableHead(lines, context);
     appendAddresses(lines, working, context);
     appendTextCount(lines, working);
-    context.progress.reach(70);
+    context.progress().reach(70);
     appendTextTableHead(lines, context);
-    context.progress.reach(80);
+    context.progress().reach(80);
     for (const PanelText& text : working.texts) {
         lines.push_back("");
         lines.push_back(textLabel(text.number) + ":");
@@ -152,9 +152,9 @@ Lines typeAFileLines(const PanelWorkingSets& working, const LayoutContext& conte
             lines.push_back(std::move(word.line));
         }
         appendRecordReference(lines, text, working);
-        context.progress.betweenEntries();
+        context.progress().betweenEntries();
     }
-    context.progress.reach(85);
+    context.progress().reach(85);
     return lines;
 }
 
@@ -164,27 +164,27 @@ Lines typeShFileLines(const PanelWorkingSets& working, const LayoutContext& cont
     appendHead(lines, "* Файл описания текстов для Пульта Оперативного Управления (тип Ш) *", context);
     lines.push_back("    .def    texts_enumsTbl");
     lines.push_back("texts_enumsTbl:");
-    context.progress.reach(40);
+    context.progress().reach(40);
     for (const PanelEnumeration& enumeration : working.enumerations) {
         lines.push_back(setLabel(enumeration.number) + ":");
         appendRecordSize(lines, enumeration, context);
         appendItems(lines, enumeration, table);
-        context.progress.betweenEntries();
+        context.progress().betweenEntries();
     }
-    context.progress.reach(50);
+    context.progress().reach(50);
     appendAddressTableHead(lines, context);
     appendTextCount(lines, working);
     appendAddresses(lines, working, context);
-    context.progress.reach(60);
+    context.progress().reach(60);
     appendTextTableHead(lines, context);
     for (const PanelText& text : working.texts) {
         lines.push_back("");
         lines.push_back(textLabel(text.number) + ":");
         appendWords(lines, text.text, kShWordsPerText, table);
         appendRecordReference(lines, text, working);
-        context.progress.betweenEntries();
+        context.progress().betweenEntries();
     }
-    context.progress.reach(70);
+    context.progress().reach(70);
     return lines;
 }
 

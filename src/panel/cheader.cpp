@@ -11,7 +11,7 @@ namespace tabrin::panel {
 std::vector<std::string> cHeaderLines(PanelType type, const bases::SetBase& sets, const LayoutContext& context) {
     std::vector<std::string> lines;
     lines.emplace_back(kCCommentOpen);
-    lines.push_back(context.translator.tr("* Заголовочный файл описания текстов для ПУ"));
+    lines.push_back(context.translator().tr("* Заголовочный файл описания текстов для ПУ"));
     lines.push_back(context.dateLine(""));
     lines.push_back(context.userLine(""));
     lines.emplace_back(kCCommentClose);

@@ -15,7 +15,7 @@ std::string setArray(int number) { return "texts_enum" + std::to_string(number);
 // The head of types 2 and 3.
 void appendHead(Lines& lines, const LayoutContext& context) {
     lines.emplace_back(kCCommentOpen);
-    lines.push_back(context.translator.tr("* Файл описания текстов для ПУ [") + context.panelTypeName + "] *");
+    lines.push_back(context.translator().tr("* Файл описания текстов для ПУ [") + context.panelTypeName + "] *");
     lines.push_back(context.profilesLine());
     lines.push_back(context.dateLine(" *"));
     lines.push_back(context.userLine(" *"));
@@ -33,7 +33,7 @@ void appendEnumerationArrays(Lines& lines, const PanelWorkingSets& working, cons
         }
         lines.push_back(stringLiteral("\x01") + ",");  // the end of the variants
         lines.push_back("};");
-        context.progress.betweenEntries();
+        context.progress().betweenEntries();
     }
 }
 
@@ -70,7 +70,7 @@ void appendTextEntries(Lines& lines, const PanelWorkingSets& working, std::strin
         for (; runningIndex < text.number; ++runningIndex) lines.emplace_back(filler);
         lines.push_back(entry(text));
         runningIndex = text.number + 1;
-        context.progress.betweenEntries();
+        context.progress().betweenEntries();
     }
 }
 
@@ -144,7 +144,7 @@ Lines levelledLines(const LevelledVariant& variant, const PanelWorkingSets& work
     lines.push_back("\t" + std::string(variant.returnLine));
     appendUnknownValue(lines);
     lines.push_back("");
-    context.progress.reach(40);
+    context.progress().reach(40);
     lines.emplace_back(variant.textsArrayLine);
     appendTextEntries(lines, working, variant.filler, variant.entry, context);
     lines.push_back("};");
@@ -155,8 +155,8 @@ Lines levelledLines(const LevelledVariant& variant, const PanelWorkingSets& work
 Lines typeHiwinLines(const PanelWorkingSets& working, const LayoutContext& context) {
     Lines lines;
     lines.emplace_back(kCCommentOpen);
-    std::string title = context.translator.tr("* Файл описания текстов для ПУ") + "\r\n* [" + context.panelTypeName + "] " +
-                        context.translator.tr("для профиля(й):");
+    std::string title = context.translator().tr("* Файл описания текстов для ПУ") + "\r\n* [" + context.panelTypeName + "] " +
+                        context.translator().tr("для профиля(й):");
     for (const std::string& file : context.profileFiles) title += "\r\n* " + app::shownPath(file);
     lines.push_back(std::move(title));
     lines.push_back(context.dateLine(""));
@@ -177,7 +177,7 @@ Lines typeHiwinLines(const PanelWorkingSets& working, const LayoutContext& conte
     lines.push_back("\treturn(Slovo);");
     lines.push_back("}");
     lines.push_back("");
-    context.progress.reach(40);
+    context.progress().reach(40);
     lines.push_back("const char* const texts_texts[]={");
     appendTextEntries(lines, working, "\"\",", stringEntry, context);
     lines.push_back("};");

@@ -8,17 +8,17 @@
 namespace tabrin::panel {
 
 std::string LayoutContext::profilesLine() const {
-    std::string line = translator.tr("* для профиля(й) *");
+    std::string line = translator().tr("* для профиля(й) *");
     for (const std::string& file : profileFiles) line += "\n* " + app::shownPath(file) + " *";
     return line;
 }
 
 std::string LayoutContext::dateLine(std::string_view end) const {
-    return translator.tr("* Дата создания: ") + dateTime + std::string(end);
+    return translator().tr("* Дата создания: ") + environment.dateTime + std::string(end);
 }
 
 std::string LayoutContext::userLine(std::string_view end) const {
-    return translator.tr("* Пользователь: ") + user + std::string(end);
+    return translator().tr("* Пользователь: ") + environment.services.user + std::string(end);
 }
 
 std::string LayoutContext::includeLine(std::string_view defaultInclude) const {

@@ -8,6 +8,7 @@
 
 #include "app/translator.h"
 #include "panel/generationprogress.h"
+#include "panel/panelfile.h"
 
 namespace tabrin::panel {
 
@@ -16,13 +17,13 @@ inline constexpr std::string_view kCCommentOpen = "/****************************
 inline constexpr std::string_view kCCommentClose = "************************************************************/";
 
 struct LayoutContext {
-    app::Translator& translator;
+    const PanelEnvironment& environment;  // the translation, the user, when the file is made, the progress
     std::vector<std::string> profileFiles;  // path texts (app/paths.h), in the order given
     std::string panelTypeName;
-    std::string include;   // the text after "#include"; empty: the layout's default
-    std::string dateTime;  // when the file is made
-    std::string user;
-    GenerationProgress progress;
+    std::string include;  // the text after "#include"; empty: the layout's default
+
+    app::Translator& translator() const { return environment.services.translator; }
+    const GenerationProgress& progress() const { return environment.progress; }
 
     /// "* для профиля(й) *" and, for each profile file, a line feed, "* ", the path and " *".
     std::string profilesLine() const;

@@ -20,10 +20,8 @@ namespace {
 
 LayoutContext contextFor(PanelType type, std::vector<std::string> profileFiles, std::string_view include,
                          const PanelEnvironment& environment) {
-    app::Translator& translator = environment.services.translator;
-    return {translator,           std::move(profileFiles), panelTypeName(type, translator),
-            std::string(include), environment.dateTime,    environment.services.user,
-            environment.progress};
+    return {environment, std::move(profileFiles), panelTypeName(type, environment.services.translator),
+            std::string(include)};
 }
 
 std::vector<std::string> fileLines(PanelType type, const PanelWorkingSets& working, const LayoutContext& context) {

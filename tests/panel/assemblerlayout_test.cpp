@@ -1,7 +1,6 @@
 // The assembler panel files of types А and Ш, line by line.
 #include <gtest/gtest.h>
 
-#include "app/translator.h"
 #include "panel/assemblerlayout.h"
 #include "layoutlines.h"
 
@@ -18,8 +17,7 @@ enum class Type { A, Sh };
 class AssemblerLayout : public ::testing::Test {
 protected:
     Lines layout(Type type, const panel::PanelWorkingSets& working) {
-        const panel::LayoutContext context{m_translator, {"/p/a.xml", "/p/b.xml"}, "", "", "01.02.2024 10:20:30",
-                                           w("Иванов"), {}};
+        const panel::LayoutContext context{m_layout.environment, {"/p/a.xml", "/p/b.xml"}, "", ""};
         return type == Type::A ? panel::typeAFileLines(working, context) : panel::typeShFileLines(working, context);
     }
 
@@ -32,7 +30,7 @@ protected:
         return {{}, {{12, std::move(items)}}};
     }
 
-    app::Translator m_translator;
+    test::LayoutEnvironment m_layout;
 };
 
 std::vector<std::string> head(const char* title) {

@@ -1,7 +1,6 @@
 // The C header of the panel texts.
 #include <gtest/gtest.h>
 
-#include "app/translator.h"
 #include "bases/setbase.h"
 #include "panel/cheader.h"
 #include "layoutlines.h"
@@ -14,7 +13,7 @@ using panel::PanelType;
 TEST(CHeader, DeclaresEveryEnumerationOfTheBaseOnce) {
     bases::SetBase sets;
     for (const char* id : {"12", "5", "12", "abc", "-1", "300"}) sets.elements().push_back({id, {}, {}, {}});
-    app::Translator translator;
+    test::LayoutEnvironment layout;
     const struct {
         const char* name;
         PanelType type;
@@ -30,8 +29,7 @@ TEST(CHeader, DeclaresEveryEnumerationOfTheBaseOnce) {
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.name);
-        const panel::LayoutContext context{translator,        {}, "", row.include, "01.02.2024 10:20:30",
-                                           test::w("Иванов"), {}};
+        const panel::LayoutContext context{layout.environment, {}, "", row.include};
         const std::vector<std::string> expected = {"/************************************************************",
                                                    "* Заголовочный файл описания текстов для ПУ",
                                                    "* Дата создания: 01.02.2024 10:20:30",

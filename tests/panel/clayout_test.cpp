@@ -1,7 +1,6 @@
 // The C panel files of types 2, 3 and 4, line by line.
 #include <gtest/gtest.h>
 
-#include "app/translator.h"
 #include "panel/clayout.h"
 #include "layoutlines.h"
 
@@ -16,8 +15,7 @@ using test::w;
 class CLayout : public ::testing::Test {
 protected:
     Lines layout(PanelType type, const panel::PanelWorkingSets& working, const char* typeName = "Си для 28x") {
-        const panel::LayoutContext context{
-            m_translator, {"/p/a.xml", "/p/b.xml"}, w(typeName), "", "01.02.2024 10:20:30", w("Иванов"), {}};
+        const panel::LayoutContext context{m_layout.environment, {"/p/a.xml", "/p/b.xml"}, w(typeName), ""};
         return panel::cFileLines(type, working, context);
     }
 
@@ -30,7 +28,7 @@ protected:
         return type == PanelType::CPacked2808 ? "Uint16 const texts_texts[]={" : "const char* const texts_texts[]={";
     }
 
-    app::Translator m_translator;
+    test::LayoutEnvironment m_layout;
 };
 
 const std::vector<std::string> kUnknownEnumeration = {

@@ -7,11 +7,24 @@
 
 #include <gtest/gtest.h>
 
+#include "app/translator.h"
+#include "bases/setbase.h"
+#include "panel/panelfile.h"
+#include "support/scriptedmessageport.h"
 #include "support/utf8.h"
 
 namespace tabrin::test {
 
 using Lines = std::vector<std::string>;
+
+/// What a layout draws on: the user Иванов, the file made on 01.02.2024 10:20:30, no progress.
+struct LayoutEnvironment {
+    app::Translator translator;
+    bases::SetBase sets;
+    ScriptedMessagePort port;
+    panel::PanelEnvironment environment{
+        {sets, w("Иванов"), app::Language::Russian, translator, port, {}}, "01.02.2024 10:20:30", {}};
+};
 
 /// Converts UTF-8 lines to the Windows-1251 lines a layout writes.
 inline Lines cp1251Lines(const std::vector<std::string>& utf8) {
