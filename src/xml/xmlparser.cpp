@@ -244,7 +244,8 @@ XMLError XMLNode::writeToFile(const std::filesystem::path& path, std::string_vie
         else if (mode == CharacterMode::ShiftJis) out += headerLine("SHIFT-JIS");
         else out += headerLine("ISO-8859-1");
     }
-    out += createXMLString(true);
+    // The document is formatted into the same buffer, after the header, and written in one go.
+    if (m_node) writeNode(*m_node, true, out);
     const app::FileWriteResult written = app::writeFileAtomically(path, out);
     if (systemError) *systemError = written.error;
     switch (written.status) {
