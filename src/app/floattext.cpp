@@ -1,6 +1,7 @@
 // Floating-point numbers as the program writes and reads them: "." as the decimal separator.
 #include "app/floattext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -55,6 +56,22 @@ std::string fixedText(double value, int precision, int digits) {
     std::string fixed = text;
     if (fixed.find_first_not_of("-0.") == std::string::npos && fixed.front() == '-') fixed.erase(0, 1);  // no "-0.000"
     return fixed;
+}
+
+std::string generalText(double value) {
+    constexpr int kPrecision = 15;
+    if (!std::isfinite(value)) return fixedText(value, kPrecision, 0);
+    const auto [rounded, exponent] = roundSignificant(value, kPrecision);
+    if (rounded != 0 && (exponent >= kPrecision || exponent < -5)) return exponentText(value, kPrecision);
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", std::max(0, kPrecision - 1 - exponent), rounded);
+    std::string general = text;
+    if (general.find('.') != std::string::npos) {
+        while (general.back() == '0') general.pop_back();
+        if (general.back() == '.') general.pop_back();
+    }
+    if (general == "-0") general = "0";
+    return general;
 }
 
 }  // namespace tabrin::app

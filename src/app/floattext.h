@@ -16,4 +16,8 @@ std::optional<double> toFloat(std::string_view text);
 /// digits than `precision` is written with an exponent instead ("1.5E20").
 std::string fixedText(double value, int precision, int digits);
 
+/// General notation with up to 15 significant digits, no trailing zeros (FloatToStr-style: 0.5 gives
+/// "0.5", 2048 gives "2048"); an exponent for values from 1E15 up or below 1E-5 ("1E-6").
+std::string generalText(double value);
+
 }  // namespace tabrin::app

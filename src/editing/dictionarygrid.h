@@ -12,9 +12,6 @@
 
 namespace tabrin::editing {
 
-/// The column of group names, whose selection opens the group picker.
-inline constexpr int kGroupColumn = 8;
-
 class DictionaryGrid {
 public:
     DictionaryFilters filters;

@@ -24,6 +24,24 @@ namespace tabrin::editing {
 
 inline constexpr int kDictionaryColumns = 14;
 
+/// The columns of the dictionary table, left to right.
+enum DictionaryColumn : int {
+    kNumberColumn,
+    kIndexColumn,
+    kSubindexColumn,
+    kRussianNameColumn,
+    kEnglishNameColumn,
+    kShortTextColumn,
+    kFormatColumn,
+    kAddressColumn,
+    kGroupColumn,  // selecting one of its cells opens the group picker
+    kDefaultColumn,
+    kMinimumColumn,
+    kMaximumColumn,
+    kCommentColumn,
+    kCallbackColumn,
+};
+
 /// Where a row's object comes from, which decides its background.
 enum class RowOrigin { BaseProfile, Override, ConfigurationOnly };
 

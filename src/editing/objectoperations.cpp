@@ -3,11 +3,10 @@
 // of the profile document; questions are asked once, when the command is made.
 #include "editing/objectoperations.h"
 
-#include <algorithm>
-
 #include "app/formattext.h"
 #include "app/translator.h"
 #include "editing/dictionarytable.h"
+#include "editing/objectplaces.h"
 #include "editing/objectscommand.h"
 #include "editing/profiledocument.h"
 #include "model/numbertext.h"
@@ -59,19 +58,11 @@ ObjectOperations::ObjectOperations(ProfileDocument& document, app::MessagePort& 
     : m_document(document), m_port(port), m_translator(translator), m_language(language) {}
 
 const model::DictObject* ObjectOperations::viewObject(model::ObjectSerial serial) const {
-    const auto& view = m_document.profile().view();
-    const auto found = std::find_if(view.begin(), view.end(),
-                                    [&](const model::DictObject* object) { return object->serial == serial; });
-    return found == view.end() ? nullptr : *found;
+    return findViewObject(m_document.profile(), serial);
 }
 
 std::vector<const model::DictObject*> ObjectOperations::subObjects(const model::DictObject& root) const {
-    const auto& view = m_document.profile().view();
-    std::vector<const model::DictObject*> objects;
-    for (auto next = static_cast<std::size_t>(root.number) + 1; next < view.size() && view[next]->index == root.index;
-         ++next)
-        objects.push_back(view[next]);
-    return objects;
+    return sameIndexFollowers(m_document.profile(), root);
 }
 
 model::DictObject ObjectOperations::newObjectFrom(const model::DictObject& source) {

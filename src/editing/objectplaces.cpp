@@ -1,5 +1,5 @@
-// The objects of a profile found by their serial, taken out of their configurations and put back
-// exactly where they were.
+// The objects of a profile found by their serial or in the view, taken out of their configurations
+// and put back exactly where they were.
 #include "editing/objectplaces.h"
 
 #include <algorithm>
@@ -18,6 +18,22 @@ const model::DictObject* findObject(const model::Profile& profile, model::Object
         }
     }
     return nullptr;
+}
+
+const model::DictObject* findViewObject(const model::Profile& profile, model::ObjectSerial serial) {
+    const auto& view = profile.view();
+    const auto found = std::find_if(view.begin(), view.end(),
+                                    [&](const model::DictObject* object) { return object->serial == serial; });
+    return found == view.end() ? nullptr : *found;
+}
+
+std::vector<const model::DictObject*> sameIndexFollowers(const model::Profile& profile, const model::DictObject& root) {
+    const auto& view = profile.view();
+    std::vector<const model::DictObject*> objects;
+    for (auto next = static_cast<std::size_t>(root.number) + 1; next < view.size() && view[next]->index == root.index;
+         ++next)
+        objects.push_back(view[next]);
+    return objects;
 }
 
 std::vector<PlacedObject> takeObjects(model::Profile& profile, const std::vector<model::ObjectSerial>& serials) {

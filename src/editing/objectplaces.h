@@ -1,5 +1,5 @@
-// The objects of a profile found by their serial, taken out of their configurations and put back
-// exactly where they were.
+// The objects of a profile found by their serial or in the view, taken out of their configurations
+// and put back exactly where they were.
 #pragma once
 
 #include <cstddef>
@@ -22,6 +22,12 @@ struct PlacedObject {
 
 /// The object with this serial in any configuration; nullptr when there is none.
 const model::DictObject* findObject(const model::Profile& profile, model::ObjectSerial serial);
+
+/// The object with this serial in the current view; nullptr when the view does not show it.
+const model::DictObject* findViewObject(const model::Profile& profile, model::ObjectSerial serial);
+
+/// The objects after `root` in the current view that share its index: the sub-objects of a root.
+std::vector<const model::DictObject*> sameIndexFollowers(const model::Profile& profile, const model::DictObject& root);
 
 /// Removes the objects with these serials from the configurations holding them and returns them
 /// with their places, in order of configuration and position. Unknown serials are skipped.
