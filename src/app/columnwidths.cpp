@@ -36,4 +36,14 @@ ProfColumnWidths storedProfColumnWidths(ProfColumnWidths shown, bool startedInEn
     return shown;
 }
 
+ChooseTextColumnWidths shownChooseTextColumnWidths(ChooseTextColumnWidths stored, bool englishInterface) {
+    if (englishInterface) hideRussianColumn(stored, chooseTextRussianColumn, chooseTextEnglishColumn);
+    return stored;
+}
+
+ChooseTextColumnWidths storedChooseTextColumnWidths(ChooseTextColumnWidths shown) {
+    shareColumnWidth(shown, chooseTextRussianColumn, chooseTextEnglishColumn);
+    return shown;
+}
+
 }  // namespace tabrin::app

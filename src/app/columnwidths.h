@@ -17,6 +17,9 @@ using ChooseTextColumnWidths = std::array<int, 6>;
 /// The columns of StringGridProf with the long Russian and the long English name.
 inline constexpr std::size_t profRussianNameColumn = 3;
 inline constexpr std::size_t profEnglishNameColumn = 4;
+/// The columns of the text picker grid with the long Russian and the long English text.
+inline constexpr std::size_t chooseTextRussianColumn = 1;
+inline constexpr std::size_t chooseTextEnglishColumn = 2;
 
 /// Hides the Russian column: the English column takes the width of both, the Russian one gets 0.
 void hideRussianColumn(std::span<int> widths, std::size_t russianColumn, std::size_t englishColumn);
@@ -31,5 +34,11 @@ ProfColumnWidths shownProfColumnWidths(ProfColumnWidths stored, bool englishInte
 /// the interface is now Russian, the two name columns share the width, so that the hidden Russian
 /// name column reappears at the next start.
 ProfColumnWidths storedProfColumnWidths(ProfColumnWidths shown, bool startedInEnglish, bool englishInterface);
+
+/// The widths the text picker shows for the stored ones: an English interface hides the Russian text.
+ChooseTextColumnWidths shownChooseTextColumnWidths(ChooseTextColumnWidths stored, bool englishInterface);
+
+/// The widths to store for the ones the text picker shows: its two long-text columns share their width.
+ChooseTextColumnWidths storedChooseTextColumnWidths(ChooseTextColumnWidths shown);
 
 }  // namespace tabrin::app

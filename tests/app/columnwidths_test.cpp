@@ -50,5 +50,13 @@ TEST(ProfColumnWidths, OnlyASwitchFromEnglishToRussianSharesTheNameWidth) {
     }
 }
 
+TEST(ChooseTextColumnWidths, EnglishHidesTheRussianTextAndClosingSharesBoth) {
+    const ChooseTextColumnWidths defaults = {46, 229, 229, 116, 200, 100};
+    EXPECT_EQ(shownChooseTextColumnWidths(defaults, false), defaults);
+    EXPECT_EQ(shownChooseTextColumnWidths(defaults, true), (ChooseTextColumnWidths{46, 0, 458, 116, 200, 100}));
+    EXPECT_EQ(storedChooseTextColumnWidths({50, 100, 301, 116, 200, 100}),
+              (ChooseTextColumnWidths{50, 200, 200, 116, 200, 100}));
+}
+
 }  // namespace
 }  // namespace tabrin::app
