@@ -19,6 +19,7 @@
 #include "editing/gridfilterinput.h"
 #include "session/profilesession.h"
 #include "session/workspace.h"
+#include "ui/dictionaryfieldediting.h"
 #include "ui/dictionarygridview.h"
 #include "ui/dictionaryoperations.h"
 #include "ui/dictionarytablemodel.h"
@@ -65,6 +66,7 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     for (int column = 0; column < static_cast<int>(widths.size()); ++column)
         m_view->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     m_operations = new DictionaryOperations(workspace, port, m_grid, m_view, this);
+    m_fieldEditing = new DictionaryFieldEditing(workspace, port, m_grid, m_view, this);
     auto* create = named(new QPushButton(QStringLiteral("Создать элемент словаря")), "ButtonNewObject");
 
     // The controls keep their natural sizes, side by side as far as the width allows; the table
@@ -82,6 +84,8 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     connect(report, &QPushButton::clicked, this, &DictionaryPage::reportClicked);
     connect(create, &QPushButton::clicked, m_operations, &DictionaryOperations::createObject);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &DictionaryPage::selectCell);
+    connect(m_view, &QAbstractItemView::doubleClicked, m_fieldEditing, &DictionaryFieldEditing::openEditor);
+    connect(m_fieldEditing, &DictionaryFieldEditing::warningChanged, this, &DictionaryPage::editorWarningChanged);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DictionaryPage::takeSelection);
     m_subscription = workspace.document.listen([this](const editing::DocumentChange& change) { showChange(change); });
 }
@@ -263,9 +267,7 @@ void DictionaryPage::selectCell(const QModelIndex& current) {
     if (m_showingFill) return;
     m_grid.setCurrent(current.isValid() ? std::optional<int>(current.row()) : std::nullopt);
     if (!current.isValid() || current.column() != editing::kGroupColumn) return;
-    // The group picker of an object at subindex 00h comes with the editing of object fields.
-    if (const std::optional<app::Message> refusal = m_grid.groupColumnRefusal(current.row(), m_workspace.translator))
-        m_port.ask(*refusal);
+    m_fieldEditing->openGroupPicker(current.row());
 }
 
 // The table keeps the rows of its selection as the user makes it, a range only with Shift held.

@@ -26,6 +26,7 @@ class Workspace;
 
 namespace tabrin::ui {
 
+class DictionaryFieldEditing;
 class DictionaryGridView;
 class DictionaryOperations;
 class DictionaryTableModel;
@@ -60,6 +61,8 @@ public:
 signals:
     void generateClicked();
     void reportClicked();
+    /// The warning an open field editor gives about its object; an empty text clears it.
+    void editorWarningChanged(const QString& text);
 
 private:
     QWidget* buildFilterBox();
@@ -100,6 +103,7 @@ private:
     QPushButton* m_generate = nullptr;
     QPushButton* m_generateAll = nullptr;
     DictionaryOperations* m_operations = nullptr;
+    DictionaryFieldEditing* m_fieldEditing = nullptr;
     DictionaryGridView* m_view = nullptr;
     DictionaryTableModel* m_model = nullptr;
 };

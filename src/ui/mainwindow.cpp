@@ -25,6 +25,7 @@
 #include "app/version.h"
 #include "model/profilesettingspage.h"
 #include "session/windowcommands.h"
+#include "ui/blinkingstatus.h"
 #include "ui/desktophelpers.h"
 #include "ui/dictionarypage.h"
 #include "ui/edspage.h"
@@ -134,10 +135,12 @@ void MainWindow::buildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     m_statusPanel = new QLabel;
     m_statusPanel->setFixedWidth(kFirstStatusPanelWidth);
-    auto* second = new QLabel;
+    auto* second = named(new QLabel, "StatusPanelWarning");
     second->setMinimumWidth(kSecondStatusPanelWidth);
     bar->addWidget(m_statusPanel);
     bar->addWidget(second, 1);
+    auto* warning = new BlinkingStatus(bar, second);
+    connect(m_profilePages->dictionaryPage(), &DictionaryPage::editorWarningChanged, warning, &BlinkingStatus::show);
 }
 
 void MainWindow::connectMenu() {
