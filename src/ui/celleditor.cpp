@@ -17,12 +17,8 @@ CellEditor::CellEditor(int column, const QString& text, const QRect& cell, QWidg
 }
 
 void CellEditor::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close(false);
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        close(true);
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        close(event->key() != Qt::Key_Escape, true);
         return;
     }
     // Keys that type a character pass the column's filter; the others (arrows, Home…) edit as usual.
@@ -46,12 +42,15 @@ void CellEditor::keyPressEvent(QKeyEvent* event) {
 void CellEditor::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // A context menu of the table works on the editor's text, which stays open meanwhile.
-    if (event->reason() != Qt::PopupFocusReason) close(false);
+    if (event->reason() != Qt::PopupFocusReason) close(false, false);
 }
 
-void CellEditor::close(bool apply) {
+void CellEditor::close(bool apply, bool focusTable) {
     if (m_closing) return;
     m_closing = true;
+    // The table takes the focus back before the editor hides, which would otherwise pass it on as
+    // Tab does and move the table's current cell.
+    if (focusTable) parentWidget()->parentWidget()->setFocus();
     hide();
     if (apply) emit applied(text());
     emit closed();

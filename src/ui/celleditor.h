@@ -10,7 +10,8 @@ class CellEditor : public QLineEdit {
     Q_OBJECT
 
 public:
-    /// An editor for `column` holding `text`, over `cell` of `viewport`; it is shown with the focus.
+    /// An editor for `column` holding `text`, over `cell` of `viewport` (of a table view); it is shown
+    /// with the focus, which goes back to the table when Enter or Escape closes the editor.
     CellEditor(int column, const QString& text, const QRect& cell, QWidget* viewport);
 
 signals:
@@ -24,7 +25,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void close(bool apply);
+    void close(bool apply, bool focusTable);
 
     int m_column;
     bool m_closing = false;

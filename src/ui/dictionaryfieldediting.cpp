@@ -72,7 +72,6 @@ void DictionaryFieldEditing::openCellEditor(const QModelIndex& cell, model::Obje
     auto* editor = new CellEditor(cell.column(), shown, m_view->visualRect(cell), m_view->viewport());
     const int column = cell.column();
     connect(editor, &CellEditor::applied, this, [this, serial, column, shown](const QString& text) {
-        m_view->setFocus();
         // Confirming the text the cell showed changes nothing: a value shown in converted units
         // would otherwise come back rounded.
         if (text == shown) return;

@@ -9,12 +9,15 @@
 
 #include "app/cp1251.h"
 #include "app/paths.h"
+#include "editing/dictionarytable.h"
+#include "editing/objectfieldedits.h"
 #include "editing/objectscommand.h"
 #include "editing/settingscommands.h"
 #include "session/profilesession.h"
 #include "session/windowcommands.h"
 #include "session/workspace.h"
 #include "support/scriptedfiledialogport.h"
+#include "support/scopedenvironment.h"
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
 #include "support/utf8.h"
@@ -176,5 +179,41 @@ TEST_F(WindowCommands, EdsFileRefusedOrNotWritableIsNotReportedAsDone) {
     EXPECT_EQ(saves, 0);
 }
 
+// Field edits leave the view as a fresh open of the saved file gives it: the controller file is
+// the same before and after saving and opening again.
+TEST_F(WindowCommands, GenerationAfterFieldEditsEqualsTheReopenedProfiles) {
+    const test::ScopedEnvironment fixedDate("SOURCE_DATE_EPOCH", "1700000000");
+    const auto first = [this](model::FormatType type, bool root) -> const model::DictObject& {
+        for (const model::DictObject* object : workspace->profile.view())
+            if (object->formatType() == type && (object->subindex == "00h") == root) return *object;
+        ADD_FAILURE() << "no such object";
+        return *workspace->profile.view().front();
+    };
+    editing::ObjectFieldEdits edits(workspace->document, port, workspace->translator);
+    const model::DictObject& number = first(model::FormatType::StandartNum, false);
+    edits.applyCell(number.serial, editing::kDefaultColumn, "7", editing::ValueDisplayMode::AsStored);
+    const model::DictObject& q = first(model::FormatType::IQ, false);
+    edits.applyCell(q.serial, editing::kDefaultColumn, "0,5", editing::ValueDisplayMode::Relative);
+    const model::DictObject& root = first(model::FormatType::Root, true);
+    edits.chooseGroup(root.serial, 3, "three");
+    edits.applyCell(first(model::FormatType::StandartNum, true).serial, editing::kIndexColumn, "5FF0",
+                    editing::ValueDisplayMode::AsStored);
+    edits.applyCell(first(model::FormatType::StandartNum, true).serial, editing::kCallbackColumn, "onChange",
+                    editing::ValueDisplayMode::AsStored);
+    edits.setDescription(first(model::FormatType::IQ, false).serial, "line one\nline two");
+    edits.chooseText(first(model::FormatType::StandartNum, true).serial, workspace->texts.elements().back());
+    ASSERT_GE(workspace->document.historySize(), 6u);
+
+    workspace->settings.saveAtGeneration = false;
+    const generators::ControllerFile edited = generate();
+    ASSERT_EQ(edited.status, generators::GenerationStatus::Generated);
+    ASSERT_TRUE(session->save());
+    ASSERT_TRUE(session->open(profilePath()));
+    const generators::ControllerFile reopened = generate();
+    ASSERT_EQ(reopened.status, generators::GenerationStatus::Generated);
+    EXPECT_EQ(edited.text, reopened.text);
+}
+
 }  // namespace
 }  // namespace tabrin::session
+

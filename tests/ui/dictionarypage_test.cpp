@@ -225,6 +225,10 @@ private slots:
     void groupColumnRefusesSubObjects() {
         clickCell(row("1018h", "00h"), 8);
         QVERIFY(m_run->port.asked().empty());
+        auto* picker = m_run->find<QComboBox>("GroupPicker");
+        QVERIFY(picker);
+        picker->hidePopup();
+        QTRY_VERIFY(m_view->isEnabled());
         clickCell(row("1018h", "01h"), 8);
         QCOMPARE(m_run->port.asked().size(), std::size_t(1));
         QCOMPARE(toQString(m_run->port.asked()[0].text),

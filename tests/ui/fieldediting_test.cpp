@@ -1,0 +1,248 @@
+// The field editors through the window on a profile with a base and two configurations: which
+// editor a double click opens and the refusals, the cell editor's keys, Enter, Escape and focus
+// loss, the group picker, the description editor, the text picker with its filter and sorting,
+// and the blinking warning while a base object is edited in a configuration.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+
+#include "editing/objectplaces.h"
+#include "ui/dictionarywindow.h"
+#include "ui/modalhelper.h"
+#include "ui/uitestregistry.h"
+
+namespace tabrin::ui {
+namespace {
+
+QString utf8(const char* text) { return QString::fromUtf8(text); }
+
+std::filesystem::path fixture() {
+    return std::filesystem::path(TEST_DATA_DIR) / "editing" / "three_configurations.xml";
+}
+
+bool always(QWidget*) { return true; }
+
+}  // namespace
+
+class FieldEditingTest : public test::DictionaryWindow {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        openWindow(fixture());
+        // Every column in sight: a click on a cell cut by the edge would scroll the table under the mouse.
+        m_run->window().resize(2400, 900);
+    }
+    void cleanup() { m_run.reset(); }
+
+    void eachColumnOpensItsEditor() {
+        const int motor = row("2000h", "01h");
+        for (const int column : {1, 2, 7, 9, 10, 11}) {
+            doubleClickCell(motor, column);
+            QLineEdit* editor = cellEditor();
+            QVERIFY2(editor, qPrintable(QString::number(column)));
+            QCOMPARE(editor->text(), cell(motor, column));
+            QTest::keyClick(editor, Qt::Key_Escape);
+            QTRY_VERIFY(!cellEditor());
+            QCOMPARE(m_view->currentIndex().column(), column);
+        }
+        for (const int column : {3, 4, 5}) {
+            bool shown = false;
+            test::whenShown("TFormChooseText", always, [&](QWidget* dialog) {
+                shown = true;
+                dialog->findChild<QPushButton*>("ButtonCancel")->click();
+            });
+            doubleClickCell(motor, column);
+            QVERIFY(shown);
+        }
+        bool described = false;
+        test::whenShown("FormDescription", always, [&](QWidget* dialog) {
+            described = true;
+            dialog->close();
+        });
+        doubleClickCell(motor, 12);
+        QVERIFY(described);
+        QVERIFY(m_run->port.asked().empty());
+        QVERIFY(!menuItem("N_Undo")->isEnabled());
+    }
+
+    void refusalsOpenNothing() {
+        doubleClickCell(row("2000h", "00h"), 9);
+        doubleClickCell(row("2000h", "01h"), 13);
+        QVERIFY(!cellEditor());
+        QCOMPARE(m_run->port.asked().size(), std::size_t(2));
+        QCOMPARE(toQString(m_run->port.asked()[0].text),
+                 utf8("Для корневых элементов нельзя вводить подындекс, адрес, значение по умолчанию, максимум и "
+                      "минимум."));
+        QCOMPARE(toQString(m_run->port.asked()[1].caption), utf8("Ошибка"));
+    }
+
+    void cellEditorTakesItsColumnsKeysAndAppliesWithEnter() {
+        doubleClickCell(row("2000h", "04h"), 2);
+        QLineEdit* editor = cellEditor();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "1xa");
+        QCOMPARE(editor->text(), QStringLiteral("1A"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!cellEditor());
+        QVERIFY(row("2000h", "1Ah") >= 0);
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: подындекс 2000h.04h"));
+        QVERIFY(m_run->window().windowTitle().contains(QLatin1Char('*')));
+        QVERIFY(m_view->hasFocus());
+
+        doubleClickCell(row("2000h", "01h"), 7);
+        editor = cellEditor();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "_x");
+        QCOMPARE(editor->text(), QStringLiteral("v_2000h_01h_x"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_VERIFY(!cellEditor());
+        QCOMPARE(cell(row("2000h", "01h"), 7), QStringLiteral("v_2000h_01h"));
+
+        doubleClickCell(row("2000h", "01h"), 7);
+        QVERIFY(cellEditor());
+        QTest::keyClicks(cellEditor(), "_y");
+        m_run->find<QLineEdit>("EditRangeBegin")->setFocus();
+        QTRY_VERIFY(!cellEditor());
+        QCOMPARE(cell(row("2000h", "01h"), 7), QStringLiteral("v_2000h_01h"));
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: подындекс 2000h.04h"));
+    }
+
+    void enterOnTheShownTextChangesNothing() {
+        doubleClickCell(row("2000h", "01h"), 9);
+        QVERIFY(cellEditor());
+        QTest::keyClick(cellEditor(), Qt::Key_Return);
+        QTRY_VERIFY(!cellEditor());
+        QVERIFY(!menuItem("N_Undo")->isEnabled());
+        QVERIFY(!m_run->window().windowTitle().contains(QLatin1Char('*')));
+    }
+
+    void groupPickerSetsTheGroupOfARootAndItsObjects() {
+        const int root = row("3000h", "00h");
+        clickCell(root, 8);
+        auto* picker = m_run->find<QComboBox>("GroupPicker");
+        QVERIFY(picker);
+        QVERIFY(!m_view->isEnabled());
+        QVERIFY(picker->count() > 3);
+        const QString chosen = picker->itemText(3);
+        emit picker->activated(3);
+        picker->hidePopup();
+        QTRY_VERIFY(m_view->isEnabled());
+        QCOMPARE(cell(row("3000h", "00h"), 8), chosen);
+        QCOMPARE(object("3000h.02h").group, std::string("3"));
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: группа 3000h.00h"));
+        QVERIFY(log().find("Group of object #8 [3000h.00h] changed to '") != std::string::npos);
+    }
+
+    void descriptionIsKeptOnlyWhenSaved() {
+        const int motor = row("2000h", "01h");
+        test::whenShown("FormDescription", always, [](QWidget* dialog) {
+            dialog->findChild<QPlainTextEdit*>("MemoDescription")->setPlainText(QStringLiteral("kept"));
+            dialog->close();
+        });
+        doubleClickCell(motor, 12);
+        QVERIFY(!menuItem("N_Undo")->isEnabled());
+        test::whenShown("FormDescription", always, [](QWidget* dialog) {
+            dialog->findChild<QPlainTextEdit*>("MemoDescription")->setPlainText(QStringLiteral("one\ntwo"));
+            dialog->findChild<QPushButton*>("ButtonSave")->click();
+        });
+        doubleClickCell(motor, 12);
+        QCOMPARE(object("2000h.01h").description, std::string("one\r\ntwo\r\n"));
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: описание 2000h.01h"));
+    }
+
+    void textPickerFiltersSortsAndWritesTheChosenText() {
+        const bases::TextBaseElement& wanted = m_run->window().workspace().texts.elements().back();
+        QStringList listedAuthors;
+        QString firstNumberAfterSort;
+        test::whenShown("TFormChooseText", always, [&](QWidget* dialog) {
+            auto* list = dialog->findChild<QTableView*>("StringGridChooseText");
+            dialog->findChild<QPushButton*>("ButtonSortNum")->click();
+            firstNumberAfterSort = list->model()->index(0, 0).data().toString();
+            dialog->findChild<QCheckBox*>("cbOwnOnly")->setChecked(true);
+            for (int r = 0; r < list->model()->rowCount(); ++r)
+                listedAuthors << list->model()->index(r, 5).data().toString();
+            dialog->findChild<QCheckBox*>("cbOwnOnly")->setChecked(false);
+            auto* search = dialog->findChild<QLineEdit*>("EditSearch");
+            search->setText(toQString(wanted.trus.empty() ? wanted.teng : wanted.trus));
+            QTest::keyClick(search, Qt::Key_Return);
+            for (int r = 0; r < list->model()->rowCount(); ++r) {
+                if (list->model()->index(r, 0).data().toString() == toQString(wanted.textid)) list->selectRow(r);
+            }
+            dialog->findChild<QPushButton*>("ButtonOK")->click();
+        });
+        doubleClickCell(row("2000h", "02h"), 3);
+        QCOMPARE(firstNumberAfterSort, toQString(smallestTextNumber()));
+        QVERIFY(!listedAuthors.isEmpty());
+        for (const QString& author : listedAuthors) QVERIFY(author == utf8("Иванов") || listedAuthors.size() == 1);
+        QCOMPARE(object("2000h.02h").textID, wanted.textid);
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: текст 2000h.02h"));
+
+        test::whenShown("TFormChooseText", always,
+                        [](QWidget* dialog) { dialog->findChild<QPushButton*>("ButtonCancel")->click(); });
+        doubleClickCell(row("2000h", "03h"), 3);
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: текст 2000h.02h"));
+    }
+
+    void editingABaseObjectInAConfigurationBlinksTheStatusBar() {
+        m_run->find<QListWidget>("ListBoxConfigurations")->setCurrentRow(2);
+        struct Seen {
+            QString warning;
+            bool blinking = false;
+        };
+        const auto describe = [this](const char* index, const char* subindex) {
+            Seen seen;
+            test::whenShown("FormDescription", always, [&](QWidget* dialog) {
+                seen.warning = m_run->find<QLabel>("StatusPanelWarning")->text();
+                seen.blinking = m_run->window().findChild<QTimer*>("TimerBaseObjectWarning")->isActive();
+                dialog->close();
+            });
+            doubleClickCell(row(index, subindex), 12);
+            return seen;
+        };
+        const Seen base = describe("1000h", "00h");
+        QCOMPARE(base.warning, utf8("Внимание! Вы редактируете объект из базового профиля!"));
+        QVERIFY(base.blinking);
+        QCOMPARE(m_run->find<QLabel>("StatusPanelWarning")->text(), QString());
+        QVERIFY(!m_run->window().findChild<QTimer*>("TimerBaseObjectWarning")->isActive());
+
+        const Seen own = describe("3000h", "01h");
+        QCOMPARE(own.warning, QString());
+        QVERIFY(!own.blinking);
+    }
+
+private:
+    // The open cell editor; a closed one is hidden until it is deleted.
+    QLineEdit* cellEditor() const {
+        for (auto* editor : m_view->findChildren<QLineEdit*>("CellEditor"))
+            if (editor->isVisible()) return editor;
+        return nullptr;
+    }
+
+    const model::DictObject& object(const std::string& address) const {
+        for (const model::DictObject* shown : m_run->window().workspace().profile.view())
+            if (shown->address() == address) return *shown;
+        static const model::DictObject none;
+        return none;
+    }
+
+    std::string smallestTextNumber() const {
+        int smallest = INT_MAX;
+        for (const bases::TextBaseElement& text : m_run->window().workspace().texts.elements())
+            smallest = std::min(smallest, std::stoi(text.textid));
+        return std::to_string(smallest);
+    }
+};
+
+TABRIN_UI_TEST(FieldEditingTest)
+
+}  // namespace tabrin::ui
+
+#include "fieldediting_test.moc"
