@@ -8,6 +8,7 @@
 #include "app/integertext.h"
 #include "editing/dictionarygrid.h"
 #include "editing/fieldeditors.h"
+#include "editing/formateditor.h"
 #include "editing/gridfilterinput.h"
 #include "editing/objectplaces.h"
 #include "editing/textpicker.h"
@@ -15,6 +16,7 @@
 #include "ui/celleditor.h"
 #include "ui/descriptiondialog.h"
 #include "ui/dictionarygridview.h"
+#include "ui/formateditordialog.h"
 #include "ui/grouppicker.h"
 #include "ui/qtext.h"
 #include "ui/textpickerdialog.h"
@@ -60,7 +62,7 @@ void DictionaryFieldEditing::openEditor(const QModelIndex& cell) {
     case editing::FieldEditor::DescriptionEditor:
         openDescriptionEditor(row.serial);
         break;
-    case editing::FieldEditor::FormatEditor:
+    case editing::FieldEditor::FormatEditor: openFormatEditor(row.serial); break;
     case editing::FieldEditor::None:
         break;
     }
@@ -126,6 +128,20 @@ void DictionaryFieldEditing::openTextPicker(model::ObjectSerial serial) {
         !error.empty())
         m_workspace.log.writeLog(error);
     if (chosen) m_edits.chooseText(serial, *dialog.chosen());
+}
+
+void DictionaryFieldEditing::openFormatEditor(model::ObjectSerial serial) {
+    const model::DictObject* edited = object(serial);
+    if (edited == nullptr) return;
+    warnFor(serial);
+    editing::FormatEditor editor(*edited, m_workspace.profile.scaleNumbers,
+                                 editing::unitLists(m_workspace.sets, m_workspace.language));
+    FormatEditorDialog dialog(editor, m_workspace.translator, m_page);
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    clearWarning();
+    if (!confirmed) return;
+    const model::DictObject formatted = editor.confirmed();
+    m_edits.setFormat(serial, formatted, editor.logLine(formatted));
 }
 
 void DictionaryFieldEditing::openDescriptionEditor(model::ObjectSerial serial) {

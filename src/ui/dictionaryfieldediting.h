@@ -47,6 +47,7 @@ private:
     void clearWarning() { emit warningChanged(QString()); }
     void openCellEditor(const QModelIndex& cell, model::ObjectSerial serial);
     void openTextPicker(model::ObjectSerial serial);
+    void openFormatEditor(model::ObjectSerial serial);
     void openDescriptionEditor(model::ObjectSerial serial);
     const model::DictObject* object(model::ObjectSerial serial) const;
 

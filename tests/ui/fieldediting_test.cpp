@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTimer>
 
@@ -216,6 +217,68 @@ private slots:
         const Seen own = describe("3000h", "01h");
         QCOMPARE(own.warning, QString());
         QVERIFY(!own.blinking);
+    }
+
+    void formatEditorRevealsItsChoicesAndOkGivesTheFormatWord() {
+        const auto radio = [](QWidget* dialog, const char* group, int position) {
+            return dialog->findChild<QWidget*>(group)->findChildren<QRadioButton*>().at(position);
+        };
+        const auto shown = [](QWidget* dialog, const char* name) {
+            return dialog->findChild<QWidget*>(name)->isVisibleTo(dialog);
+        };
+        QStringList seen;
+        test::whenShown("TFormFormatEdit", always, [&](QWidget* dialog) {
+            // The object is an editable U16: its standard number is chosen and OK offered.
+            seen << QString::number(shown(dialog, "RadioGroupStandard")) + QString::number(shown(dialog, "RadioGroupQType")) +
+                        QString::number(shown(dialog, "ButtonOK"));
+            radio(dialog, "RadioGroupDataType", 0)->click();
+            seen << QString::number(shown(dialog, "RadioGroupVisualization")) +
+                        QString::number(shown(dialog, "GroupBoxBits")) + QString::number(shown(dialog, "ButtonOK"));
+            radio(dialog, "RadioGroupDataType", 3)->click();
+            radio(dialog, "RadioGroupFloatType", 0)->click();
+            seen << QString::number(shown(dialog, "EditNumOfFloat")) + QString::number(shown(dialog, "ComboBoxScale")) +
+                        QString::number(shown(dialog, "ButtonOK"));
+            radio(dialog, "RadioGroupDataType", 2)->click();
+            radio(dialog, "RadioGroupQType", 1)->click();
+            auto* scale = dialog->findChild<QComboBox*>("ComboBoxScale");
+            scale->setCurrentIndex(3);
+            emit scale->activated(3);
+            seen << dialog->findChild<QComboBox*>("ComboBoxQValue")->currentText() +
+                        QString::number(shown(dialog, "ButtonOK"));
+            dialog->findChild<QPushButton*>("ButtonOK")->click();
+        });
+        doubleClickCell(row("2000h", "01h"), 6);
+        QCOMPARE(seen, (QStringList{QStringLiteral("101"), QStringLiteral("110"), QStringLiteral("101"),
+                                    QStringLiteral("(8.24) s i i i i i i i , f f f f f f f f f f f f f f f f f f f f f f "
+                                                   "f f 1")}));
+        QCOMPARE(object("2000h.01h").format, std::to_string(0x4000 + 0x1000 + 0x400 + 3 * 32 + 24));
+        QCOMPARE(object("2000h.01h").Type, std::string("IQ"));
+        QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: формат 2000h.01h"));
+        QVERIFY(log().find("Format of object #2 [2000h.01h] changed to:\r\n\t AccType: Editable\r\n\t Type: IQ") !=
+                std::string::npos);
+    }
+
+    void formatEditorBitStripAndCancel() {
+        const std::string before = object("2000h.02h").format;
+        test::whenShown("TFormFormatEdit", always, [](QWidget* dialog) {
+            dialog->findChild<QWidget*>("RadioGroupDataType")->findChildren<QRadioButton*>().at(0)->click();
+            dialog->findChild<QWidget*>("RadioGroupVisualization")->findChildren<QRadioButton*>().at(3)->click();
+            auto* strip = dialog->findChild<QWidget*>("GroupBoxBits");
+            const QList<QLabel*> cells = strip->findChildren<QLabel*>();
+            const auto mark = [&](int bit) { return cells.at(2 * (15 - bit) + 1); };
+            QTest::mouseClick(strip, Qt::LeftButton, {}, mark(11)->geometry().center());
+            QTest::mouseClick(strip, Qt::RightButton, {}, mark(8)->geometry().center());
+            QStringList marks;
+            for (int bit = 15; bit >= 0; --bit) marks << mark(bit)->text();
+            QCOMPARE(marks.join(QString()), QStringLiteral("XXXX"));
+            QCOMPARE(mark(11)->text(), QStringLiteral("X"));
+            QCOMPARE(mark(12)->text(), QString());
+            QVERIFY(dialog->findChild<QWidget*>("ButtonOK")->isVisibleTo(dialog));
+            dialog->findChild<QPushButton*>("ButtonCancel")->click();
+        });
+        doubleClickCell(row("2000h", "02h"), 6);
+        QCOMPARE(object("2000h.02h").format, before);
+        QVERIFY(!menuItem("N_Undo")->isEnabled());
     }
 
 private:
