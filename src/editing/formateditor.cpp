@@ -7,6 +7,7 @@
 
 #include "app/formattext.h"
 #include "app/integertext.h"
+#include "app/optionsvalues.h"
 #include "editing/scaletable.h"
 #include "model/numbertext.h"
 
@@ -99,7 +100,7 @@ void FormatEditor::open() {
             m_choices.floatType = kAbsoluteFloat;
             m_choices.prefix = within(m_object.Prefix, static_cast<int>(m_lists.prefixes.size()));
             m_choices.units = within(m_object.Units, static_cast<int>(m_lists.units.size()));
-            m_choices.decimals = m_object.NumOfFloat;
+            m_choices.decimals = std::clamp(m_object.NumOfFloat, kDecimalsRange.minimum, kDecimalsRange.maximum);
         } else if (m_object.floatKind() == model::FloatKind::Relative) {
             m_choices.floatType = kRelativeFloat;
             m_choices.scale = within(m_object.ScaleNum, kScaleCoefficients);
@@ -159,7 +160,10 @@ bool FormatEditor::okOffered() const {
     }
 }
 
+// A click on the item already chosen changes nothing, as it never did: re-clicking "Не корневой"
+// must not hide the choices made below it, nor re-clicking the Q type drop its Q value.
 void FormatEditor::choosePlace(int position) {
+    if (m_choices.place == position) return;
     m_choices.place = position;
     m_dataTypeShown = false;
     m_typeChoicesShown = false;
@@ -172,14 +176,24 @@ void FormatEditor::chooseAccess(int position) {
     m_typeChoicesShown = false;
 }
 
+// The data type chosen again once the access has hidden its choices brings them back.
 void FormatEditor::chooseDataType(int position) {
+    if (m_choices.dataType == position && m_typeChoicesShown) return;
     m_choices.dataType = position;
     m_typeChoicesShown = true;
+    // The Q choices come in sight as choosing the current Q type shows them.
+    if (position == kQType) rebuildQValues();
 }
 
 void FormatEditor::chooseQType(int position) {
+    if (m_choices.qType == position) return;
     m_choices.qType = position;
-    m_choices.qValue = qWidth(position) == 32 ? std::optional<int>(kDefaultQ32Value) : std::nullopt;
+    rebuildQValues();
+}
+
+void FormatEditor::rebuildQValues() {
+    const bool wide = qWidth(m_choices.qType.value_or(kUnsignedQ32)) == 32;
+    m_choices.qValue = wide ? std::optional<int>(kDefaultQ32Value) : std::nullopt;
 }
 
 void FormatEditor::chooseFloatType(int position) {
@@ -189,7 +203,7 @@ void FormatEditor::chooseFloatType(int position) {
     if (!m_choices.units && !m_lists.units.empty()) m_choices.units = 0;
 }
 
-void FormatEditor::setDecimals(std::string_view text) { m_choices.decimals = app::toInteger(text).value_or(0); }
+void FormatEditor::setDecimals(std::string_view text) { m_choices.decimals = app::numberFieldValue(text, kDecimalsRange); }
 
 void FormatEditor::clickBit(int cell, bool leftButton) {
     if (!within(cell, kBitStripCells)) return;

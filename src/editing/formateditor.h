@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/optionsvalues.h"
 #include "editing/unitlists.h"
 #include "model/dictobject.h"
 
@@ -21,6 +22,8 @@ enum FormatFloatType : int { kAbsoluteFloat, kRelativeFloat };
 
 inline constexpr int kBitStripCells = 16;
 inline constexpr int kScaleCoefficients = 32;
+/// The decimals shown of an absolute float: 0 to 3; a text that is no number gives 0.
+inline constexpr app::NumberFieldRange kDecimalsRange{0, 3, 0};
 
 /// The choices made, each a position in its list; none while not chosen.
 struct FormatChoices {
@@ -66,9 +69,11 @@ public:
 
     void choosePlace(int position);
     void chooseAccess(int position);
+    /// The Q number shows the Q choices as choosing the current Q type does.
     void chooseDataType(int position);
     void chooseStandard(int position) { m_choices.standard = position; }
-    /// A Q type rebuilds the Q-value list: a 32-bit type chooses Q24, a 16-bit one none.
+    /// A Q type rebuilds the Q-value list: a 32-bit type chooses Q24, a 16-bit one none. Choosing
+    /// the chosen Q type (or place) again changes nothing.
     void chooseQType(int position);
     void chooseQValue(int position) { m_choices.qValue = position; }
     void chooseScale(int position) { m_choices.scale = position; }
@@ -77,7 +82,7 @@ public:
     void chooseFloatType(int position);
     void choosePrefix(int position) { m_choices.prefix = position; }
     void chooseUnits(int position) { m_choices.units = position; }
-    /// The decimals as typed; a text that is no number counts 0.
+    /// The decimals as typed, kept within 0 to 3; a text that is no number counts 0.
     void setDecimals(std::string_view text);
     /// A click on cell `cell` of the bit strip (cell 0 is bit 15): the left button sets the field's
     /// last bit, the right button its first; a field wider than 8 bits is cut to 8.
@@ -99,6 +104,8 @@ public:
 
 private:
     void open();
+    /// The Q-value list built anew for the chosen Q type (U32 while none): Q24 chosen for 32 bits, none for 16.
+    void rebuildQValues();
 
     model::DictObject m_object;
     const std::vector<model::ScaleNumber>& m_scaleNumbers;

@@ -2,6 +2,8 @@
 // "OK" is offered, the Q-value and scale lists, the bit strip, and the confirmed format fields.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/cp1251.h"
 #include "editing/formateditor.h"
 #include "support/utf8.h"
@@ -192,6 +194,78 @@ TEST_F(FormatEditorTest, EachChoiceRevealsTheNextAndOffersOkWhenComplete) {
     EXPECT_TRUE(edited.groups().dataType);
     EXPECT_FALSE(edited.groups().floatType);
     EXPECT_FALSE(edited.okOffered());
+}
+
+TEST_F(FormatEditorTest, ChoosingAChosenItemAgainKeepsWhatFollowsIt) {
+    model::DictObject q = objectWith("IQ");
+    q.Size = "32";
+    q.Signed = "true";
+    q.QValue = 12;
+    q.ScaleNum = 3;
+    struct Row {
+        const char* name;
+        std::function<void(FormatEditor&)> chooseAgain;
+    };
+    const Row rows[] = {
+        {"place", [](FormatEditor& e) { e.choosePlace(kNotRoot); }},
+        {"access", [](FormatEditor& e) { e.chooseAccess(1); }},
+        {"data type", [](FormatEditor& e) { e.chooseDataType(kQType); }},
+        {"Q type", [](FormatEditor& e) { e.chooseQType(1); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FormatEditor edited = editor(q);
+        row.chooseAgain(edited);
+        EXPECT_TRUE(edited.groups().qValue);
+        EXPECT_EQ(edited.choices().qValue, 12);
+        EXPECT_TRUE(edited.okOffered());
+        EXPECT_EQ(edited.confirmed().format, std::to_string(model::formatWord(q)));
+    }
+}
+
+TEST_F(FormatEditorTest, TheQNumberShowsItsChoicesAsTheCurrentQTypeDoes) {
+    model::DictObject q = objectWith("IQ");
+    q.Size = "16";
+    q.Signed = "true";
+    q.QValue = 8;
+    q.ScaleNum = 3;
+    FormatEditor edited = editor(q);
+    edited.chooseDataType(kFloatType);
+    edited.chooseDataType(kQType);  // the I16 list anew: its Q value is to be chosen again
+    EXPECT_FALSE(edited.choices().qValue);
+    EXPECT_FALSE(edited.okOffered());
+    edited.chooseQValue(8);
+    EXPECT_TRUE(edited.okOffered());
+
+    FormatEditor fresh = editor(model::DictObject());
+    fresh.choosePlace(kNotRoot);
+    fresh.chooseAccess(0);
+    fresh.chooseDataType(kQType);  // built as for U32, Q24 chosen, yet no Q type
+    EXPECT_EQ(fresh.choices().qValue, 24);
+    fresh.chooseScale(0);
+    EXPECT_FALSE(fresh.okOffered());
+    fresh.chooseQType(3);
+    EXPECT_TRUE(fresh.okOffered());
+    EXPECT_EQ(fresh.confirmed().format, std::to_string(0x1000 + 0xC00 + 24));
+}
+
+TEST_F(FormatEditorTest, DecimalsStayWithinZeroToThree) {
+    struct Row {
+        const char* typed;
+        int decimals;
+    };
+    const Row rows[] = {{"2", 2}, {"0", 0}, {"5", 3}, {"12", 3}, {"", 0}, {"x", 0}, {"-1", 0}};
+    model::DictObject absolute = objectWith("Float");
+    absolute.FloatType = "Absolute";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        FormatEditor edited = editor(absolute);
+        edited.setDecimals(row.typed);
+        EXPECT_EQ(edited.choices().decimals, row.decimals);
+        EXPECT_EQ(edited.confirmed().NumOfFloat, row.decimals);
+    }
+    absolute.NumOfFloat = 7;  // more than a profile should hold
+    EXPECT_EQ(editor(absolute).choices().decimals, 3);
 }
 
 TEST_F(FormatEditorTest, BitStripClicksSetTheFieldAndCutItToEightBits) {
