@@ -8,14 +8,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "editing/formateditor.h"
+#include "ui/digitspinbox.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/radiogroup.h"
@@ -132,9 +131,9 @@ FormatEditorDialog::FormatEditorDialog(editing::FormatEditor& editor, app::Trans
     fillList(m_scale, editor.scaleItems());
     fillList(m_prefix, editor.unitLists().prefixes);
     fillList(m_units, editor.unitLists().units);
-    m_decimals = named(new QLineEdit(QString::number(editor.choices().decimals)), "EditNumOfFloat");
-    m_decimals->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), m_decimals));
-    connect(m_decimals, &QLineEdit::textEdited, this, [this](const QString& text) {
+    m_decimals = named(new DigitSpinBox(editing::kDecimalsRange), "EditNumOfFloat");
+    m_decimals->setValue(editor.choices().decimals);
+    connect(m_decimals, &QSpinBox::textChanged, this, [this](const QString& text) {
         m_editor.setDecimals(fromQString(text));
         showState();
     });

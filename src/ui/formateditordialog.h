@@ -8,7 +8,6 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace tabrin::app {
@@ -21,6 +20,7 @@ class FormatEditor;
 namespace tabrin::ui {
 
 class BitStrip;
+class DigitSpinBox;
 class RadioGroup;
 
 class FormatEditorDialog : public QDialog {
@@ -51,7 +51,7 @@ private:
     QComboBox* m_scale;
     QComboBox* m_prefix;
     QComboBox* m_units;
-    QLineEdit* m_decimals;
+    DigitSpinBox* m_decimals;
     QWidget* m_qValueRow;
     QWidget* m_scaleRow;
     QWidget* m_unitsRow;
