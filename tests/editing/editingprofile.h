@@ -39,6 +39,10 @@ struct ProfileState {
         for (const model::SubProfile& configuration : profile.configurations) {
             names.push_back(configuration.name);
             configurations.push_back(configuration.objects);
+            // An object's view position means something only while the view shows its configuration.
+            const auto position = static_cast<int>(configurations.size()) - 1;
+            if (position == 0 || position == profile.CurrSubProfile) continue;
+            for (model::DictObject& object : configurations.back()) object.number = -1;
         }
     }
     bool operator==(const ProfileState&) const = default;
