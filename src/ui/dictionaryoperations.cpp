@@ -1,5 +1,6 @@
 // The object operations of the dictionary table bound to its widgets: the button "Создать элемент
-// словаря", the context menu with its shortcuts, the Alt and Ctrl clicks and row dragging.
+// словаря", the context menu with its shortcuts and its moves and copies to other configurations,
+// the Alt and Ctrl clicks and row dragging.
 #include "ui/dictionaryoperations.h"
 
 #include <QAction>
@@ -38,6 +39,7 @@ DictionaryOperations::DictionaryOperations(session::Workspace& workspace, app::M
       m_grid(grid),
       m_view(view),
       m_operations(workspace.document, port, workspace.translator, workspace.language),
+      m_configurations(workspace.document, port, workspace.translator, workspace.log),
       m_popup(named(new QMenu(page), "PopupMenuEditing")) {
     m_objectItems << objectItem("N_Copy", QStringLiteral("Копировать"), &DictionaryOperations::copyMenuRowSame);
     m_objectItems << objectItem("N_Delete", QStringLiteral("Удалить"), &DictionaryOperations::deleteSelected);
@@ -54,6 +56,12 @@ DictionaryOperations::DictionaryOperations(session::Workspace& workspace, app::M
     m_objectItems << m_renumber << m_copyWithSubindexes << indexIncrement << subindexIncrement;
     m_moveTo = named(m_popup->addMenu(QStringLiteral("Переместить в")), "N_MoveTo");
     m_copyTo = named(m_popup->addMenu(QStringLiteral("Копировать в")), "N_CopyTo");
+    connect(m_moveTo, &QMenu::triggered, this, [this](QAction* entry) {
+        m_configurations.transfer(m_grid.selectedObjects(), entry->data().toInt(), editing::TransferKind::Move);
+    });
+    connect(m_copyTo, &QMenu::triggered, this, [this](QAction* entry) {
+        m_configurations.transfer(m_grid.selectedObjects(), entry->data().toInt(), editing::TransferKind::Copy);
+    });
     m_objectItems << objectItem("N_CopyPath", QStringLiteral("Копировать путь к объекту"),
                                 &DictionaryOperations::copyPath);
     m_textItems << textItem("N_EditorCopy", QStringLiteral("Копировать"), &DictionaryOperations::copyEditorText)

@@ -1,9 +1,11 @@
 // The object operations of the dictionary table bound to its widgets: the button "Создать элемент
-// словаря", the context menu with its shortcuts, the Alt and Ctrl clicks and row dragging.
+// словаря", the context menu with its shortcuts and its moves and copies to other configurations,
+// the Alt and Ctrl clicks and row dragging.
 #pragma once
 
 #include <QObject>
 
+#include "editing/configurationoperations.h"
 #include "editing/objectoperations.h"
 
 class QAction;
@@ -67,6 +69,7 @@ private:
     editing::DictionaryGrid& m_grid;
     DictionaryGridView* m_view;
     editing::ObjectOperations m_operations;
+    editing::ConfigurationOperations m_configurations;
     QMenu* m_popup;
     QMenu* m_moveTo = nullptr;
     QMenu* m_copyTo = nullptr;

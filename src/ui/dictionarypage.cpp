@@ -13,9 +13,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/formattext.h"
 #include "editing/gridfilterinput.h"
 #include "session/profilesession.h"
 #include "session/workspace.h"
@@ -35,6 +36,7 @@ namespace {
 constexpr int kControlSpacing = 6;
 constexpr int kConfigurationListWidth = 150;
 constexpr int kConfigurationListHeight = 72;
+constexpr int kConfigurationIconSize = 12;
 
 QLineEdit* rangeEdit(const char* name, const char* text, QObject* keyFilter) {
     auto* edit = named(new QLineEdit(QString::fromLatin1(text)), name);
@@ -48,7 +50,11 @@ QLineEdit* rangeEdit(const char* name, const char* text, QObject* keyFilter) {
 
 DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSession& session, app::MessagePort& port,
                                QWidget* parent)
-    : QWidget(parent), m_workspace(workspace), m_session(session), m_port(port) {
+    : QWidget(parent),
+      m_workspace(workspace),
+      m_session(session),
+      m_port(port),
+      m_configurationOperations(workspace.document, port, workspace.translator, workspace.log) {
     setObjectName(QStringLiteral("TabSheetDict"));
     m_displayMode = named(new RadioGroup(QStringLiteral("Значения по умолчанию (IQ)"),
                                          {QStringLiteral("без изменений"), QStringLiteral("абс. единицы"),
@@ -123,14 +129,40 @@ QWidget* DictionaryPage::buildFilterBox() {
     return m_filterBox;
 }
 
-// The configuration list, with the report and create buttons below it.
+// The configuration list with its three buttons, and the report and create buttons below it.
 QWidget* DictionaryPage::buildConfigurationColumn(QWidget* reportButton, QWidget* createButton) {
     auto* box = named(new QGroupBox(QStringLiteral("Конфигурации")), "GroupBoxConfigurations");
     m_configurations = named(new QListWidget, "ListBoxConfigurations");
     m_configurations->setMaximumSize(kConfigurationListWidth, kConfigurationListHeight);
+    // Three small buttons under the list, named by their hints, keep the column small.
+    const auto button = [this](const char* name, QStyle::StandardPixmap icon, const char* hint) {
+        auto* tool = named(new QToolButton, name);
+        tool->setIcon(style()->standardIcon(icon));
+        tool->setIconSize(QSize(kConfigurationIconSize, kConfigurationIconSize));
+        tool->setAutoRaise(true);
+        tool->setToolTip(QString::fromUtf8(hint));
+        return tool;
+    };
+    m_createConfiguration = button("ButtonNewConfiguration", QStyle::SP_FileDialogNewFolder, "Создать новую конфигурацию");
+    m_renameConfiguration =
+        button("ButtonRenameConfiguration", QStyle::SP_FileDialogDetailedView, "Переименовать конфигурацию");
+    m_deleteConfiguration = button("ButtonDeleteConfiguration", QStyle::SP_TrashIcon, "Удалить конфигурацию");
+    auto* buttons = new QHBoxLayout;
+    for (QToolButton* tool : {m_createConfiguration, m_renameConfiguration, m_deleteConfiguration})
+        buttons->addWidget(tool);
+    buttons->addStretch();
     auto* boxLayout = new QVBoxLayout(box);
+    boxLayout->setSpacing(2);
     boxLayout->addWidget(m_configurations);
+    boxLayout->addLayout(buttons);
     connect(m_configurations, &QListWidget::currentRowChanged, this, &DictionaryPage::chooseConfiguration);
+    connect(m_createConfiguration, &QPushButton::clicked, this, &DictionaryPage::createConfiguration);
+    connect(m_renameConfiguration, &QPushButton::clicked, this,
+            [this] { startRename(m_workspace.profile.CurrSubProfile); });
+    connect(m_deleteConfiguration, &QPushButton::clicked, this, [this] { m_configurationOperations.removeCurrent(); });
+    connect(m_configurations, &QListWidget::itemChanged, this, &DictionaryPage::finishRename);
+    connect(m_configurations->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this] { setRenaming(std::nullopt); });
 
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
@@ -171,16 +203,11 @@ void DictionaryPage::showProfile() {
     m_view->setRowDragging(true);
     m_grid.clear();
 
-    const model::Profile& profile = m_workspace.profile;
     fillGroupList(0);
-    {
-        const QSignalBlocker blocker(m_configurations);
-        m_configurations->clear();
-        for (const model::SubProfile& configuration : profile.configurations)
-            m_configurations->addItem(toQString(configuration.name));
-        m_configurations->setCurrentRow(profile.CurrSubProfile);
-    }
-    m_generateAll->setVisible(profile.configurations.size() > 1);
+    showConfigurations();
+    // Rename and delete wait for the user's choice of a configuration.
+    m_renameConfiguration->setEnabled(false);
+    m_deleteConfiguration->setEnabled(false);
     fill();
     m_view->scrollToFirstRow(0);
 }
@@ -215,6 +242,7 @@ void DictionaryPage::showChange(const editing::DocumentChange& change) {
     // The group enumeration may have changed. A position is a group value, so the filter keeps its
     // group where the new enumeration has one.
     if (editing::touches(change.kinds, ChangeKind::Settings)) fillGroupList(m_groups->currentIndex());
+    if (editing::touches(change.kinds, ChangeKind::Configurations)) showConfigurations();
     fill();
     if (atEnd)
         m_view->scrollToFirstRow(editing::restoredFirstVisibleRow(m_view->firstVisibleRow(), true, m_model->rowCount(),
@@ -312,14 +340,55 @@ void DictionaryPage::chooseDisplayMode(int mode) {
     fill();
 }
 
-void DictionaryPage::chooseConfiguration(int position) {
-    if (position < 0) return;
-    m_workspace.document.setCurrent(position);
+void DictionaryPage::showConfigurations() {
     const model::Profile& profile = m_workspace.profile;
+    const QSignalBlocker blocker(m_configurations);
+    m_configurations->clear();
+    for (const model::SubProfile& configuration : profile.configurations) {
+        auto* item = new QListWidgetItem(toQString(configuration.name), m_configurations);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    }
+    m_configurations->setCurrentRow(profile.CurrSubProfile);
+    const bool renamable = editing::ConfigurationOperations::canRenameOrDelete(profile.CurrSubProfile);
+    m_renameConfiguration->setEnabled(renamable);
+    m_deleteConfiguration->setEnabled(renamable);
     m_generateAll->setVisible(profile.configurations.size() > 1);
-    m_workspace.log.writeLog(
-        app::formatText("Current configuration changed to: %s",
-                        {profile.configurations[static_cast<std::size_t>(profile.CurrSubProfile)].name}));
+}
+
+void DictionaryPage::chooseConfiguration(int position) {
+    if (position < 0 || m_renaming) return;
+    m_configurationOperations.select(position);
+}
+
+void DictionaryPage::createConfiguration() {
+    setRenaming(std::nullopt);
+    m_configurationOperations.create();
+    startRename(m_workspace.profile.CurrSubProfile);
+}
+
+// While a name is edited the list is a text field and the buttons wait.
+void DictionaryPage::startRename(int position) {
+    if (!editing::ConfigurationOperations::canRenameOrDelete(position) || position >= m_configurations->count()) return;
+    m_configurationOperations.startRename(position);
+    setRenaming(position);
+    m_configurations->setFocus();
+    m_configurations->editItem(m_configurations->item(position));
+}
+
+void DictionaryPage::finishRename(QListWidgetItem* item) {
+    if (!m_renaming || m_configurations->row(item) != *m_renaming) return;
+    const int position = *m_renaming;
+    setRenaming(std::nullopt);
+    m_configurationOperations.rename(position, fromQString(item->text()));
+}
+
+void DictionaryPage::setRenaming(std::optional<int> position) {
+    m_renaming = position;
+    const bool idle = !position.has_value();
+    const bool renamable = editing::ConfigurationOperations::canRenameOrDelete(m_workspace.profile.CurrSubProfile);
+    m_createConfiguration->setEnabled(idle);
+    m_renameConfiguration->setEnabled(idle && renamable);
+    m_deleteConfiguration->setEnabled(idle && renamable);
 }
 
 int DictionaryPage::topRow() const { return m_view->firstVisibleRow() + 1; }

@@ -4,7 +4,10 @@
 
 #include <QWidget>
 
+#include <optional>
+
 #include "app/columnwidths.h"
+#include "editing/configurationoperations.h"
 #include "editing/dictionarygrid.h"
 #include "editing/profiledocument.h"
 
@@ -13,7 +16,9 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
+class QToolButton;
 
 namespace tabrin::app {
 class MessagePort;
@@ -79,12 +84,21 @@ private:
     void enterRange();
     void chooseGroup(int position);
     void chooseDisplayMode(int mode);
+    /// The configuration list as the profile has it, the current one selected.
+    void showConfigurations();
     void chooseConfiguration(int position);
+    void createConfiguration();
+    void startRename(int position);
+    void finishRename(QListWidgetItem* item);
+    /// The position whose name is being edited, or none: the buttons wait meanwhile.
+    void setRenaming(std::optional<int> position);
 
     session::Workspace& m_workspace;
     session::ProfileSession& m_session;
     app::MessagePort& m_port;
     editing::DictionaryGrid m_grid;
+    editing::ConfigurationOperations m_configurationOperations;
+    std::optional<int> m_renaming;
     editing::Subscription m_subscription;
     int m_selectedLeft = 0;
     int m_selectedRight = 0;
@@ -98,6 +112,9 @@ private:
     QComboBox* m_groups = nullptr;
     RadioGroup* m_displayMode = nullptr;
     QListWidget* m_configurations = nullptr;
+    QToolButton* m_createConfiguration = nullptr;
+    QToolButton* m_renameConfiguration = nullptr;
+    QToolButton* m_deleteConfiguration = nullptr;
     QGroupBox* m_controllerFileBox = nullptr;
     RadioGroup* m_canModule = nullptr;
     QPushButton* m_generate = nullptr;
