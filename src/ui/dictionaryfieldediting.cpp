@@ -17,7 +17,7 @@
 #include "ui/descriptiondialog.h"
 #include "ui/dictionarygridview.h"
 #include "ui/formateditordialog.h"
-#include "ui/grouppicker.h"
+#include "ui/celllistpicker.h"
 #include "ui/qtext.h"
 #include "ui/textpickerdialog.h"
 
@@ -97,13 +97,13 @@ void DictionaryFieldEditing::openGroupPicker(int row) {
                                                            m_workspace.language))
         groups << toQString(item);
     const QRect cell = m_view->visualRect(m_view->model()->index(row, editing::kGroupColumn));
-    auto* picker = new GroupPicker(groups, app::toInteger(edited->group).value_or(-1),
+    auto* picker = new CellListPicker("GroupPicker", groups, app::toInteger(edited->group).value_or(-1),
                                    QRect(m_view->viewport()->mapTo(m_page, cell.topLeft()), cell.size()), m_page);
     m_view->setEnabled(false);
     connect(picker, &QComboBox::activated, this, [this, serial, picker](int position) {
         m_edits.chooseGroup(serial, position, fromQString(picker->itemText(position)));
     });
-    connect(picker, &GroupPicker::closed, this, [this] {
+    connect(picker, &CellListPicker::closed, this, [this] {
         clearWarning();
         m_view->setEnabled(true);
         m_view->setFocus();

@@ -103,7 +103,9 @@ MainWindow::MainWindow(std::filesystem::path programFolder, int localeLanguage, 
     m_timerCheckChange->setInterval(kCheckChangeTimerMs);
 }
 
-MainWindow::~MainWindow() = default;
+// The pages work on the workspace: they go first, so that nothing they do while closing (an open
+// cell editor committing its text) reaches a workspace that is gone.
+MainWindow::~MainWindow() { delete takeCentralWidget(); }
 
 void MainWindow::buildPages() {
     m_pages = named(new QTabWidget, "PageControl1");

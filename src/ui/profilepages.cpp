@@ -10,6 +10,7 @@
 #include "ui/edspage.h"
 #include "ui/named.h"
 #include "ui/profilesettingswidget.h"
+#include "ui/scalepage.h"
 #include "ui/radiogroup.h"
 
 namespace tabrin::ui {
@@ -21,11 +22,12 @@ ProfilePages::ProfilePages(session::Workspace& workspace, session::ProfileSessio
       m_pages(named(new QTabWidget, "PageControl2")),
       m_dictionary(new DictionaryPage(workspace, session, port)),
       m_canModule(m_dictionary->canModule()),
+      m_scales(new ScalePage(workspace)),
       m_settings(new ProfileSettingsWidget(workspace, session, port)),
       m_eds(new EdsPage(workspace, port)) {
     setObjectName(QStringLiteral("TabSheetProfile"));
     m_pages->addTab(m_dictionary, QStringLiteral("Словарь"));
-    m_pages->addTab(named(new QWidget, "TabSheetScales"), QStringLiteral("Масштабирующие коэффициенты"));
+    m_pages->addTab(m_scales, QStringLiteral("Масштабирующие коэффициенты"));
     m_pages->addTab(m_settings, QStringLiteral("Настройки профиля"));
     m_pages->addTab(m_eds, QStringLiteral("EDS-файл"));
     auto* layout = new QVBoxLayout(this);
@@ -51,6 +53,7 @@ void ProfilePages::showProfile() {
     m_settings->showProfile();
     m_canModule->setItemIndex(m_workspace.profile.settings.prefix);
     m_eds->showProfile();
+    m_scales->showProfile();
     m_dictionary->showProfile();
     setEditable(true);
 }

@@ -22,6 +22,7 @@ namespace tabrin::ui {
 class DictionaryPage;
 class EdsPage;
 class ProfileSettingsWidget;
+class ScalePage;
 class RadioGroup;
 
 class ProfilePages : public QWidget {
@@ -53,6 +54,7 @@ private:
     QTabWidget* m_pages;
     DictionaryPage* m_dictionary;
     RadioGroup* m_canModule;
+    ScalePage* m_scales;
     ProfileSettingsWidget* m_settings;
     EdsPage* m_eds;
     editing::Subscription m_subscription;

@@ -28,7 +28,8 @@ class DictionaryWindow : public QObject {
 protected:
     using DictionaryGridView = ui::DictionaryGridView;
 
-    /// Opens `profileFile` in a new window with the table on the screen and focused.
+    /// Opens `profileFile` (none: the demo profile) in a new window with the table on the screen and
+    /// focused.
     void openWindow(const std::filesystem::path& profileFile) {
         m_run = std::make_unique<test::OpenedWindow>("ProgLanguage=0\r\n", profileFile);
         m_view = m_run->find<DictionaryGridView>("StringGridProf");

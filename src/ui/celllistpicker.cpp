@@ -1,15 +1,17 @@
-// The group picker: a drop-down list of the group enumeration laid over a group cell of the
-// dictionary table, dropped down at once; it closes when an item is chosen or the list is closed.
-#include "ui/grouppicker.h"
+// A drop-down list laid over a table cell and dropped down at once, as the group picker of the
+// dictionary table and the lists of the scale page: it closes when an item is chosen or the list
+// is closed.
+#include "ui/celllistpicker.h"
 
 #include <QTimer>
 
 namespace tabrin::ui {
 
-GroupPicker::GroupPicker(const QStringList& groups, int current, const QRect& cell, QWidget* viewport)
-    : QComboBox(viewport) {
-    setObjectName(QStringLiteral("GroupPicker"));
-    addItems(groups);
+CellListPicker::CellListPicker(const char* name, const QStringList& items, int current, const QRect& cell,
+                               QWidget* parent)
+    : QComboBox(parent) {
+    setObjectName(QString::fromLatin1(name));
+    addItems(items);
     setCurrentIndex(current);
     setGeometry(cell);
     show();
@@ -20,7 +22,7 @@ GroupPicker::GroupPicker(const QStringList& groups, int current, const QRect& ce
     });
 }
 
-void GroupPicker::hidePopup() {
+void CellListPicker::hidePopup() {
     QComboBox::hidePopup();
     if (m_closing) return;
     m_closing = true;
