@@ -1,4 +1,5 @@
-// The arguments of a command that works on one file: the file name and options with a value each.
+// The arguments of a command that works on one file: the file name, options with a value each
+// and switches without one.
 #include "cli/commandarguments.h"
 
 #include <algorithm>
@@ -8,7 +9,8 @@ namespace tabrin::cli {
 
 std::optional<FileArguments> parseFileArguments(std::string_view command, const std::vector<std::string>& arguments,
                                                 std::initializer_list<std::string_view> optionNames,
-                                                std::ostream& err) {
+                                                std::ostream& err,
+                                                std::initializer_list<std::string_view> switchNames) {
     FileArguments parsed;
     bool haveFile = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -19,6 +21,11 @@ std::optional<FileArguments> parseFileArguments(std::string_view command, const 
                 return std::nullopt;
             }
             if (!parsed.options.emplace(argument, arguments[++i]).second) {
+                err << command << ": " << argument << " is given twice\n";
+                return std::nullopt;
+            }
+        } else if (std::find(switchNames.begin(), switchNames.end(), argument) != switchNames.end()) {
+            if (!parsed.switches.insert(argument).second) {
                 err << command << ": " << argument << " is given twice\n";
                 return std::nullopt;
             }

@@ -26,7 +26,11 @@ const cli::Command kCommands[] = {
      cli::saveCommand},
     {"generate", "generate PROFILE [--config N] [--module 0|1|2] [-o FILE]\n"
                  "                               write the controller file (C or assembler, by the profile's series) to FILE\n"
-                 "                               or standard output; the faults of the check go to standard error",
+                 "                               or standard output; the faults of the check go to standard error\n"
+                 "  generate PROFILE --all [--module 0|1|2] -o FOLDER\n"
+                 "                               write the C file of every configuration but the base profile into FOLDER,\n"
+                 "                               for both CANopen modules when the profile names module 1 or 2 (default)\n"
+                 "                               or for the module given; the files written are listed on standard output",
      cli::generateCommand},
     {"eds", "eds PROFILE [--config N] [-o FILE]\n"
             "                               write the EDS file to FILE (default: beside the profile, with extension .eds)",
