@@ -152,6 +152,125 @@ TEST_F(GenerateCommandTest, EdsHeaderWithBracketsIsRefused) {
     EXPECT_NE(test::readFile(out("stderr")).find("Удалите символы < и > из шапки."), std::string::npos);
 }
 
+// Every configuration after the base profile, for the modules of the controller or the one given:
+// each file holds the bytes of the single generation of that configuration and module.
+TEST_F(GenerateCommandTest, AllWritesTheFileOfEveryConfigurationAsTheSingleGenerationDoes) {
+    struct Expected {
+        std::string file;
+        int configuration;
+        int module;
+    };
+    const struct {
+        const char* name;
+        const char* prefix;
+        std::string arguments;
+        std::vector<Expected> files;
+    } rows[] = {
+        {"single-module controller", "0", "", {{"vost_PCH-Demo_2.c", 1, 0}}},
+        {"dual-module controller", "1", "", {{"vost1_PCH-Demo_2.c", 1, 1}, {"vost2_PCH-Demo_2.c", 1, 2}}},
+        {"module given", "1", " --module 2", {{"vost2_PCH-Demo_2.c", 1, 2}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string before = test::readFile(profilePath());
+        std::string profile = before;
+        profile.replace(profile.find("prefix=\"0\""), 10, std::string("prefix=\"") + row.prefix + "\"");
+        test::writeFile(profilePath(), profile);
+        const std::filesystem::path folder = out(row.name);
+        std::filesystem::create_directories(folder);
+
+        ASSERT_EQ(run("generate " + profileArgument() + " --all -o '" + folder.string() + "'" + row.arguments), 0)
+            << test::readFile(out("stderr"));
+        std::string listed;
+        for (const Expected& expected : row.files) listed += (folder / expected.file).string() + "\n";
+        EXPECT_EQ(test::readFile(out("stdout")), listed);
+        EXPECT_EQ(static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {})),
+                  row.files.size());
+        const std::string written = test::readFile(profilePath());
+        for (const Expected& expected : row.files) {
+            ASSERT_EQ(run("generate " + profileArgument() + " --config " + std::to_string(expected.configuration) +
+                          " --module " + std::to_string(expected.module)),
+                      0);
+            EXPECT_EQ(test::readFile(folder / expected.file), test::readFile(out("stdout"))) << expected.file;
+        }
+        EXPECT_EQ(written, profile) << "the profile file is never written";
+        test::writeFile(profilePath(), before);
+    }
+}
+
+// A configuration the check refuses, and one whose file name an earlier one has taken, are told
+// and write nothing; the others are written in order.
+TEST_F(GenerateCommandTest, AllSkipsWhatCannotBeWrittenAndGoesOn) {
+    const std::filesystem::path profile = m_home.path() / "profiles" / "configurations.xml";
+    std::filesystem::copy_file(std::string(TEST_DATA_DIR) + "/generation/configurations.xml", profile);
+    const std::filesystem::path folder = out("generated");
+    test::writeFile(folder / "vost1_Slomannaya.c", "kept");
+    test::writeFile(folder / "vost2_Nasos_1.c", "replaced");
+
+    const std::string arguments = "'" + profile.string() + "' --all -o '" + folder.string() + "'";
+    std::string text = test::readFile(profile);
+    text.replace(text.find("prefix=\"0\""), 10, "prefix=\"2\"");
+    test::writeFile(profile, text);
+    EXPECT_EQ(run("generate " + arguments), 1);
+
+    const std::vector<std::string> written = {"vost1_Nasos_1.c", "vost2_Nasos_1.c", "vost1_Ventilyator.c",
+                                              "vost2_Ventilyator.c"};
+    std::string listed;
+    for (const std::string& file : written) listed += (folder / file).string() + "\n";
+    EXPECT_EQ(test::readFile(out("stdout")), listed);
+    const std::string errors = test::readFile(out("stderr"));
+    EXPECT_NE(errors.find("configuration 2 'Сломанная' skipped: the profile did not pass the check"),
+              std::string::npos) << errors;
+    EXPECT_EQ(errors.find("module 2: "), std::string::npos) << "a refused configuration is not tried again";
+    const std::string twins = "два элемента имеют индексацию 5000h.00h";
+    EXPECT_EQ(errors.find(twins), errors.rfind(twins)) << "the check's questions are asked once per configuration";
+    EXPECT_NE(errors.find("configuration 3 'Nasos 1', module 1 skipped: " + (folder / "vost1_Nasos_1.c").string() +
+                          " was written for configuration 'Насос 1'"),
+              std::string::npos) << errors;
+    EXPECT_NE(errors.find("configuration 3 'Nasos 1', module 2 skipped"), std::string::npos);
+    EXPECT_EQ(test::readFile(folder / "vost1_Slomannaya.c"), "kept");
+    EXPECT_FALSE(std::filesystem::exists(folder / "vost2_Slomannaya.c"));
+
+    const struct {
+        const char* file;
+        const char* configuration;
+        const char* module;
+    } singles[] = {{"vost2_Nasos_1.c", "1", "2"}, {"vost1_Ventilyator.c", "4", "1"}};
+    for (const auto& single : singles) {
+        SCOPED_TRACE(single.file);
+        run("generate '" + profile.string() + "' --config " + single.configuration + " --module " + single.module);
+        EXPECT_EQ(test::readFile(folder / single.file), test::readFile(out("stdout")));
+    }
+}
+
+TEST_F(GenerateCommandTest, AllUsage) {
+    const std::string folder = " -o '" + m_home.path().string() + "'";
+    const struct {
+        const char* name;
+        std::string arguments;
+        int exitCode;
+        const char* told;
+    } rows[] = {
+        {"no folder", profileArgument() + " --all", 2, "--all needs -o FOLDER"},
+        {"a configuration", profileArgument() + " --all --config 1" + folder, 2, "--all takes no --config"},
+        {"twice", profileArgument() + " --all --all" + folder, 2, "--all is given twice"},
+        {"a bad module", profileArgument() + " --all --module 5" + folder, 2, "--module takes 0, 1 or 2"},
+        {"a file for the folder", profileArgument() + " --all -o " + profileArgument(), 1, "is not a folder"},
+        {"only the base profile",
+         "'" + std::string(TEST_DATA_DIR) + "/editing/base_only.xml' --all" + folder, 1,
+         "no configuration besides the base profile"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(run("generate " + row.arguments), row.exitCode);
+        EXPECT_NE(test::readFile(out("stderr")).find(row.told), std::string::npos) << test::readFile(out("stderr"));
+    }
+    replaceInProfile("proc_series=\"28\"", "proc_series=\"24\"");
+    EXPECT_EQ(run("generate " + profileArgument() + " --all" + folder), 1);
+    EXPECT_NE(test::readFile(out("stderr")).find("the profile's series is assembler"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(m_home.path() / "vost.asm"));
+}
+
 TEST_F(GenerateCommandTest, Usage) {
     EXPECT_EQ(run("generate"), 2);
     EXPECT_EQ(run("generate " + profileArgument() + " --module 3"), 2);
