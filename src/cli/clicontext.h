@@ -44,5 +44,6 @@ int panelTextsCommand(CliContext& context, const std::vector<std::string>& argum
 int panelHeaderCommand(CliContext& context, const std::vector<std::string>& arguments);
 int panelEncodeCommand(CliContext& context, const std::vector<std::string>& arguments);
 int reportCommand(CliContext& context, const std::vector<std::string>& arguments);
+int diffCommand(CliContext& context, const std::vector<std::string>& arguments);
 
 }  // namespace tabrin::cli

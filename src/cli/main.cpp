@@ -39,6 +39,10 @@ const cli::Command kCommands[] = {
     {"panel-header", "panel-header --type 0..4 [--include TEXT] [-o FILE]\n                               write the C header of the panel texts, declaring every enumeration of the base", cli::panelHeaderCommand},
     {"panel-encode", "panel-encode TEXT              the words of TEXT in the panel character codes (table A)", cli::panelEncodeCommand},
     {"report", "report PROFILE -o FILE.docx [--config N] [--start-index HEX] [--end-index HEX] [--start-group N]\n                               [--end-group N] [--long-texts] [--c-names] [--outside-group] [--number-column]\n                               [--groups-from-zero] [--no-secret-mark] [--no-index-column]\n                               write the parameter report of the profile as a Word document (defaults: indexes\n                               2500-FFFF, groups -2..255, secret mark and index column on)", cli::reportCommand},
+    {"diff", "diff A B [--config N] [--config-b M]\n"
+             "                               what differs from configuration N of profile A (default: the base profile)\n"
+             "                               to configuration M of B (default: N), one line each; exit 0 equal, 1 different",
+     cli::diffCommand},
 };
 
 void printUsage(std::ostream& out) {

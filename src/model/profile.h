@@ -95,4 +95,7 @@ private:
 /// Sorts objects into object order.
 void sortObjects(std::vector<DictObject>& objects);
 
+/// The attributes of the file's `dictionary_settings` element, as saving writes them.
+void writeSettings(XMLNode node, const ProfileSettings& settings, int currentConfiguration);
+
 }  // namespace tabrin::model

@@ -24,6 +24,8 @@ std::string_view orDefault(const std::string& text, std::string_view fallback) {
     return text.empty() ? fallback : std::string_view(text);
 }
 
+}  // namespace
+
 void writeSettings(XMLNode node, const ProfileSettings& s, int currentConfiguration) {
     node.addAttribute("group_set", s.group_set);
     if (s.proc_series == ProcessorSeries::CCode) {
@@ -55,6 +57,8 @@ void writeSettings(XMLNode node, const ProfileSettings& s, int currentConfigurat
     node.addAttribute("old_groups", flagText(s.old_groups));
     node.addAttribute("CurrSubProfile", std::to_string(currentConfiguration));
 }
+
+namespace {
 
 // Writes every object even after one fails; the outcome is the last failure.
 TOperationResult writeConfiguration(XMLNode node, SubProfile& configuration, const ObjectWriteContext& context) {
