@@ -92,6 +92,14 @@ private:
     ObjectSerial m_lastSerial = 0;
 };
 
+/// A profile file's text parsed: its `root` element, or why there is none (code 5, the parser's
+/// message naming `pathText` for a file that is not well-formed).
+struct ParsedProfile {
+    XMLNode root;
+    TOperationResult outcome;
+};
+ParsedProfile parseProfileText(const std::string& text, std::string_view pathText);
+
 /// Sorts objects into object order.
 void sortObjects(std::vector<DictObject>& objects);
 

@@ -86,18 +86,24 @@ TOperationResult Profile::readFile(const std::filesystem::path& file) {
     return outcome = {};
 }
 
-TOperationResult Profile::parse() {
+ParsedProfile parseProfileText(const std::string& text, std::string_view pathText) {
     const xml::CharacterMode mode = xml::characterMode();
     xml::setCharacterMode(xml::CharacterMode::EightBit);
     xml::XMLResults results;
-    const XMLNode root = XMLNode::parseString(text, "root", &results);
+    XMLNode root = XMLNode::parseString(text, "root", &results);
     xml::setCharacterMode(mode);
-    if (root.isEmpty()) return outcome = {5, u"'root' node not found"};
+    if (root.isEmpty()) return {{}, {5, u"'root' node not found"}};
     // A truncated file still gives a tree; opening it would silently lose what was cut off.
     if (results.error != xml::XMLError::None) {
-        return outcome =
-                   TOperationResult::fromText(5, XMLNode::parseErrorMessage(cp1251::fromUtf8(path), results, "root"));
+        return {{}, TOperationResult::fromText(5, XMLNode::parseErrorMessage(pathText, results, "root"))};
     }
+    return {std::move(root), {}};
+}
+
+TOperationResult Profile::parse() {
+    ParsedProfile parsed = parseProfileText(text, cp1251::fromUtf8(path));
+    if (!parsed.outcome.ok()) return outcome = parsed.outcome;
+    const XMLNode root = std::move(parsed.root);
     const XMLNode settingsNode = root.child("dictionary_settings");
     if (settingsNode.isEmpty()) return outcome = {5, u"'dictionary_settings' node not found"};
     readSettings(settingsNode);
