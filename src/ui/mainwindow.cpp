@@ -29,6 +29,7 @@
 #include "ui/desktophelpers.h"
 #include "ui/dictionarypage.h"
 #include "ui/edspage.h"
+#include "ui/importwindow.h"
 #include "ui/loginpagewidget.h"
 #include "ui/named.h"
 #include "ui/optionsdialog.h"
@@ -152,6 +153,7 @@ void MainWindow::connectMenu() {
     connect(m_menu.save, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.save(); }); });
     connect(m_menu.saveAs, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.saveAs(); }); });
     connect(m_menu.undo, &QAction::triggered, this, [this] { m_workspace.document.undo(); });
+    connect(m_menu.importObjects, &QAction::triggered, this, &MainWindow::showImportWindow);
     connect(m_menu.redo, &QAction::triggered, this, [this] { m_workspace.document.redo(); });
     connect(m_menu.options, &QAction::triggered, this, &MainWindow::showOptions);
     connect(m_menu.newInstance, &QAction::triggered, this, &MainWindow::startNewInstance);
@@ -217,7 +219,6 @@ bool MainWindow::openProfile(const std::function<bool()>& open) {
         m_profilePages->showProfile();
         m_menu.openInXmlEditor->setEnabled(true);
         m_menu.importObjects->setEnabled(true);
-        m_menu.loadDefaults->setEnabled(true);
         m_menu.newInstance->setEnabled(true);
     } else if (!m_session.isOpen()) {
         m_profilePages->showNoProfile();
@@ -226,6 +227,12 @@ bool MainWindow::openProfile(const std::function<bool()>& open) {
         m_menu.newInstance->setEnabled(false);
     }
     return opened;
+}
+
+void MainWindow::showImportWindow() {
+    if (!m_importWindow) m_importWindow = new ImportWindow(m_workspace, m_port, m_dialogs, this);
+    m_importWindow->show();
+    m_importWindow->raise();
 }
 
 void MainWindow::runProfileFlow(const std::function<void()>& flow) {

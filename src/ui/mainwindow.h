@@ -32,6 +32,7 @@ struct WindowServices;
 
 namespace tabrin::ui {
 
+class ImportWindow;
 class LoginPageWidget;
 class PanelPage;
 class ProfilePages;
@@ -80,6 +81,8 @@ private:
     void generateControllerFile();
     void generateEdsFile();
     void showReport();
+    /// "Импорт объектов": the import window, made at the first use and kept.
+    void showImportWindow();
 
     app::MessagePort& m_port;
     app::FileDialogPort& m_dialogs;
@@ -102,7 +105,8 @@ private:
     QLabel* m_statusPanel = nullptr;
     QTimer* m_timerMain;
     QTimer* m_timerCheckChange;
-    std::unique_ptr<ReportWindow> m_reportWindow;  // a window of its own, shown while the main one is minimised
+    std::unique_ptr<ReportWindow> m_reportWindow;
+    ImportWindow* m_importWindow = nullptr;  // a child of the window  // a window of its own, shown while the main one is minimised
 };
 
 }  // namespace tabrin::ui
