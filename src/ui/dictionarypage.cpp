@@ -192,6 +192,7 @@ QWidget* DictionaryPage::buildControllerFileBox() {
     layout->addWidget(m_canModule);
     layout->addLayout(buttons);
     connect(m_generate, &QPushButton::clicked, this, &DictionaryPage::generateClicked);
+    connect(m_generateAll, &QPushButton::clicked, this, &DictionaryPage::generateAllClicked);
     return m_controllerFileBox;
 }
 
@@ -402,6 +403,9 @@ app::ProfColumnWidths DictionaryPage::columnWidths() const {
     return widths;
 }
 
-void DictionaryPage::setGenerating(bool generating) { m_generate->setEnabled(!generating); }
+void DictionaryPage::setGenerating(bool generating) {
+    m_generate->setEnabled(!generating);
+    m_generateAll->setEnabled(!generating);
+}
 
 }  // namespace tabrin::ui

@@ -60,11 +60,12 @@ public:
     /// The widths of the table's columns as shown.
     app::ProfColumnWidths columnWidths() const;
 
-    /// The generate button stays disabled while a generation runs.
+    /// The generate buttons stay disabled while a generation runs.
     void setGenerating(bool generating);
 
 signals:
     void generateClicked();
+    void generateAllClicked();
     void reportClicked();
     /// The warning an open field editor gives about its object; an empty text clears it.
     void editorWarningChanged(const QString& text);

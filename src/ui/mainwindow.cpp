@@ -24,6 +24,7 @@
 #include "app/recentprofiles.h"
 #include "app/version.h"
 #include "model/profilesettingspage.h"
+#include "session/generateallcommand.h"
 #include "session/windowcommands.h"
 #include "ui/blinkingstatus.h"
 #include "ui/desktophelpers.h"
@@ -126,6 +127,8 @@ void MainWindow::buildPages() {
     connect(m_loginPage, &LoginPageWidget::loginClicked, this, &MainWindow::login);
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::generateClicked, this,
             &MainWindow::generateControllerFile);
+    connect(m_profilePages->dictionaryPage(), &DictionaryPage::generateAllClicked, this,
+            &MainWindow::generateAllControllerFiles);
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::reportClicked, this, &MainWindow::showReport);
     connect(m_profilePages->edsPage(), &EdsPage::generateClicked, this, &MainWindow::generateEdsFile);
     // The window sees Ctrl+S before any of its controls.
@@ -310,18 +313,27 @@ session::WindowServices MainWindow::windowServices() {
     return {[](const std::string& text) { copyToClipboard(text); }, [this] { m_session.save(); }};
 }
 
-void MainWindow::generateControllerFile() {
+void MainWindow::runGeneration(const char* caption, const std::function<void()>& generation) {
     // The caption stays while the check's questions and the final message wait for the user,
     // whatever the main timer refreshes meanwhile.
-    m_busyCaption = translatedText(m_workspace.translator, "Генерируется файл для контроллера...");
+    m_busyCaption = translatedText(m_workspace.translator, caption);
     setWindowTitle(m_busyCaption);
     m_profilePages->setGenerating(true);
-    runProfileFlow([this] {
-        session::runGenerateCommand(m_workspace, m_session.path(), m_port, windowServices(), m_panelPage->progress());
-    });
+    runProfileFlow(generation);
     m_profilePages->setGenerating(false);
     m_busyCaption.clear();
     refreshProfileState();
+}
+
+void MainWindow::generateControllerFile() {
+    runGeneration("Генерируется файл для контроллера...", [this] {
+        session::runGenerateCommand(m_workspace, m_session.path(), m_port, windowServices(), m_panelPage->progress());
+    });
+}
+
+void MainWindow::generateAllControllerFiles() {
+    runGeneration("Генерируются файлы для контроллера...",
+                  [this] { session::runGenerateAllCommand(m_workspace, m_port, windowServices()); });
 }
 
 void MainWindow::generateEdsFile() {

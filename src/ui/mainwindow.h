@@ -78,7 +78,10 @@ private:
     void startNewInstance();
     void setPagesVisible(bool visible);
     session::WindowServices windowServices();
+    /// Runs a generation under `caption`, with the generate buttons disabled meanwhile.
+    void runGeneration(const char* caption, const std::function<void()>& generation);
     void generateControllerFile();
+    void generateAllControllerFiles();
     void generateEdsFile();
     void showReport();
     /// "Импорт объектов": the import window, made at the first use and kept.
