@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QProcess>
@@ -34,6 +35,12 @@ std::string withoutVendorObjects(std::string profile) {
     const std::size_t endAt = profile.find(end);
     if (begin == std::string::npos || endAt == std::string::npos) return profile;
     return profile.erase(begin, endAt + end.size() - begin);
+}
+
+// The profile text with each pair's first text replaced by its second.
+std::string withSettings(std::string profile, std::initializer_list<std::pair<std::string, std::string>> changes) {
+    for (const auto& [from, to] : changes) profile.replace(profile.find(from), from.size(), to);
+    return profile;
 }
 
 }  // namespace
@@ -120,14 +127,73 @@ private slots:
         QCOMPARE(copy, test::readFile(cliOutput) + "\r\n");  // the log copy ends with one more line break
     }
 
-    void generateAllStaysWithoutAction() {
-        test::OpenedWindow run;
-        auto* all = run.find<QPushButton>("btnGenAll");
-        QVERIFY(!all->isHidden());  // the demo profile has a configuration besides the base profile
-        QGuiApplication::clipboard()->clear();
-        QTest::mouseClick(all, Qt::LeftButton);
-        QVERIFY(run.port.asked().empty());
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    // Each file of "Генерировать всё" holds the bytes of the command-line tool's single generation
+    // of its configuration and module; the configuration chosen and the caption stay as they were.
+    void generateAllGivesTheBytesOfTheCommandLineTool() {
+        const test::ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1700000000");
+        test::TempFolder source;
+        test::writeFile(source.path() / "dual.xml",
+                        withSettings(test::readFile(fs::path(DEMO_HOME_DIR) / "profiles" / "demo_drive.xml"),
+                                     {{"prefix=\"0\"", "prefix=\"1\""}, {"VostCFolder=\"\"", "VostCFolder=\"gen\""}}));
+        test::OpenedWindow run("ProgLanguage=0\r\nsave_at_generation=0\r\n", source.path() / "dual.xml");
+        const fs::path folder = run.home().path() / "profiles" / "gen";
+        fs::create_directories(folder);
+        run.find<QListWidget>("ListBoxConfigurations")->setCurrentRow(1);
+        const QString caption = run.window().windowTitle();
+        QString captionWhileGenerating;
+        bool enabledWhileGenerating = true;
+        run.port.onAsk([&] {
+            captionWhileGenerating = run.window().windowTitle();
+            enabledWhileGenerating = run.find<QPushButton>("btnGenAll")->isEnabled();
+        });
+
+        QTest::mouseClick(run.find<QPushButton>("btnGenAll"), Qt::LeftButton);
+
+        QCOMPARE(run.port.asked().size(), std::size_t(1));
+        QVERIFY(toQString(run.port.asked()[0].text)
+                    .endsWith(utf8("Записаны файлы:\r\n    vost1_PCH-Demo_2.c\r\n    vost2_PCH-Demo_2.c")));
+        QCOMPARE(captionWhileGenerating, utf8("Генерируются файлы для контроллера..."));
+        QVERIFY(!enabledWhileGenerating);
+        QVERIFY(run.find<QPushButton>("btnGenAll")->isEnabled());
+        QCOMPARE(run.window().windowTitle(), caption);
+        QCOMPARE(run.find<QListWidget>("ListBoxConfigurations")->currentRow(), 1);
+        QCOMPARE(static_cast<int>(std::distance(fs::directory_iterator(folder), {})), 2);
+        for (const int module : {1, 2}) {
+            QProcess cli;
+            cli.start(QStringLiteral(TABRIN_CLI_PATH),
+                      {QStringLiteral("--home"), toQPath(app::pathText(run.home().path())), QStringLiteral("generate"),
+                       toQPath(run.profile()), QStringLiteral("--config"), QStringLiteral("1"),
+                       QStringLiteral("--module"), QString::number(module)});
+            QVERIFY(cli.waitForFinished());
+            QCOMPARE(cli.exitCode(), 0);
+            const QByteArray expected = cli.readAllStandardOutput();
+            QVERIFY(expected.size() > 1000);
+            const std::string file = "vost" + std::to_string(module) + "_PCH-Demo_2.c";
+            QCOMPARE(QByteArray::fromStdString(test::readFile(folder / file)), expected);
+        }
+    }
+
+    // The check's first question answered No refuses its configuration: told in the final message,
+    // nothing written for it; the other configurations are written.
+    void generateAllTellsARefusedConfiguration() {
+        test::TempFolder source;
+        test::writeFile(source.path() / "configurations.xml",
+                        withSettings(test::readFile(fs::path(TEST_DATA_DIR) / "generation" / "configurations.xml"),
+                                     {{"prefix=\"0\"", "prefix=\"0\" VostCFolder=\"gen\""}}));
+        test::OpenedWindow run("ProgLanguage=0\r\n", source.path() / "configurations.xml");
+        const fs::path folder = run.home().path() / "profiles" / "gen";
+        fs::create_directories(folder);
+        run.port = test::ScriptedMessagePort({app::MessageAnswer::No}, app::MessageAnswer::Yes);
+
+        QTest::mouseClick(run.find<QPushButton>("btnGenAll"), Qt::LeftButton);
+
+        QVERIFY(fs::exists(folder / "vost_Nasos_1.c"));
+        QVERIFY(fs::exists(folder / "vost_Ventilyator.c"));
+        QVERIFY(!fs::exists(folder / "vost_Slomannaya.c"));
+        const app::Message summary = run.port.asked().back();
+        QCOMPARE(summary.icon, app::MessageIcon::Warning);
+        QVERIFY(toQString(summary.text).contains(utf8("'Сломанная': профиль не прошёл проверку перед генерацией")));
+        QVERIFY(!run.window().windowTitle().contains(QLatin1Char('*')));  // saved at generation
     }
 
     void edsFileIsWrittenBesideTheProfile() {
