@@ -84,8 +84,11 @@ std::vector<ConfigurationFile> generateAllConfigurations(const model::Profile& p
                                       services.translator, answers,       services.programFolder};
         for (const int module : modules) {
             view.settings.prefix = module;
-            ConfigurationFile file{position, generators::currentConfigurationName(view), module,
-                                   generators::controllerFileBaseName(view)};
+            ConfigurationFile file;
+            file.configuration = position;
+            file.name = generators::currentConfigurationName(view);
+            file.module = module;
+            file.fileName = generators::controllerFileBaseName(view);
             file.path = folder / app::nativePath(app::pathFromStored(file.fileName));
             std::string text;
             if (const auto writer = writers.find(file.fileName); writer != writers.end()) {
