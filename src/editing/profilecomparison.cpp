@@ -263,13 +263,17 @@ ProfileComparison compareProfiles(const model::Profile& a, int configurationA, c
 std::vector<ComparisonLine> comparisonLines(const ProfileComparison& comparison) {
     std::vector<ComparisonLine> lines;
     for (const ObjectDifference& object : comparison.objects) {
-        std::string key = object.address;
-        if (object.occurrence > 1) key += "#" + std::to_string(object.occurrence);
-        appendLines(lines, {object.kind, std::move(key), object.name, {}, object.serialA, object.serialB}, object.fields);
+        std::string address = object.address;
+        if (object.occurrence > 1) address += "#" + std::to_string(object.occurrence);
+        appendLines(lines,
+                    {object.kind, ComparedPart::Object, std::move(address), 0, object.name, {}, object.serialA,
+                     object.serialB},
+                    object.fields);
     }
-    appendLines(lines, {DifferenceKind::Changed, "settings", std::nullopt, {}, 0, 0}, comparison.settings);
+    appendLines(lines, {DifferenceKind::Changed, ComparedPart::Settings, "", 0, "", {}, 0, 0}, comparison.settings);
     for (const ScaleDifference& scale : comparison.scaleNumbers) {
-        appendLines(lines, {scale.kind, scaleKey(scale.position), scale.name, {}, 0, 0}, scale.fields);
+        appendLines(lines, {scale.kind, ComparedPart::ScaleNumber, "", scale.position, scale.name, {}, 0, 0},
+                    scale.fields);
     }
     return lines;
 }
@@ -278,9 +282,11 @@ std::string comparisonText(const std::vector<ComparisonLine>& lines) {
     std::string text;
     for (const ComparisonLine& line : lines) {
         text += marker(line.kind);
-        text += ' ';
-        text += line.key;
-        if (line.name) text += ' ' + quotedText(*line.name);
+        switch (line.part) {
+        case ComparedPart::Object: text += ' ' + line.address + ' ' + quotedText(line.name); break;
+        case ComparedPart::Settings: text += " settings"; break;
+        case ComparedPart::ScaleNumber: text += ' ' + scaleKey(line.position) + ' ' + quotedText(line.name); break;
+        }
         if (!line.change.field.empty()) {
             text += ' ' + line.change.field + ": " + quotedText(line.change.a) + " -> " + quotedText(line.change.b);
         }

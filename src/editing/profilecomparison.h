@@ -2,7 +2,6 @@
 // and scale tables, field by field as the profile file stores them; and the comparison as text.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,14 +89,17 @@ std::vector<ObjectDifference> compareViews(const ComparedView& a, const Compared
 ProfileComparison compareProfiles(const model::Profile& a, int configurationA, const model::Profile& b,
                                   int configurationB, const ComparisonContext& context);
 
+enum class ComparedPart { Object, Settings, ScaleNumber };
+
 /// One line of the comparison as the tool prints it and the window lists it.
 struct ComparisonLine {
     DifferenceKind kind = DifferenceKind::Changed;
-    /// "2000h.01h" (the second and later objects at one address "2000h.01h#2", …), "settings",
-    /// or the coefficient's element name "scale_03".
-    std::string key;
-    std::optional<std::string> name;  // objects and coefficients have one
-    FieldChange change;               // empty for an object or coefficient only on one side
+    ComparedPart part = ComparedPart::Object;
+    /// An object's address; the second and later objects at one address "2000h.01h#2", ….
+    std::string address;
+    int position = 0;  // a coefficient's
+    std::string name;  // an object's or a coefficient's
+    FieldChange change;  // empty for an object or coefficient only on one side
     model::ObjectSerial serialA = 0;
     model::ObjectSerial serialB = 0;
 

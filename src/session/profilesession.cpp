@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 namespace tabrin::session {
 namespace {
 
-constexpr std::string_view kProfileFilter = "XML-файлы (*.xml)|*.xml|все файлы|*.*";
+constexpr std::string_view kProfileFilter = kProfileFileFilter;
 constexpr std::string_view kDefaultExtension = "xml";
 constexpr std::string_view kOpenTitle = "Открыть профиль";
 constexpr std::string_view kSaveTitle = "Сохранить профиль";

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/filestamp.h"
 #include "model/vendortoken.h"
@@ -19,12 +20,18 @@ namespace tabrin::session {
 
 class Workspace;
 
+/// The file types of the dialogs that choose a profile (UTF-8, as Windows writes a filter).
+inline constexpr std::string_view kProfileFileFilter = "XML-файлы (*.xml)|*.xml|все файлы|*.*";
+
 /// Which question asks to save a modified profile.
 enum class SaveQuestion { BeforeOpening, BeforeExit };
 
 class ProfileSession {
 public:
     ProfileSession(Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs);
+
+    /// The file dialogs of the window's flows.
+    app::FileDialogPort& dialogs() { return m_dialogs; }
 
     /// Receives the short texts meant for the status bar ("Сохранение"), translated.
     void setStatusListener(std::function<void(const std::string&)> listener) { m_showStatus = std::move(listener); }

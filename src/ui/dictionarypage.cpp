@@ -20,6 +20,7 @@
 #include "editing/gridfilterinput.h"
 #include "session/profilesession.h"
 #include "session/workspace.h"
+#include "ui/dictionarycomparisons.h"
 #include "ui/dictionaryfieldediting.h"
 #include "ui/dictionarygridview.h"
 #include "ui/dictionaryoperations.h"
@@ -73,6 +74,7 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
         m_view->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     m_operations = new DictionaryOperations(workspace, port, m_grid, m_view, this);
     m_fieldEditing = new DictionaryFieldEditing(workspace, port, m_grid, m_view, this);
+    m_comparisons = new DictionaryComparisons(workspace, session, port, this);
     auto* create = named(new QPushButton(QStringLiteral("Создать элемент словаря")), "ButtonNewObject");
 
     // The controls keep their natural sizes, side by side as far as the width allows; the table
@@ -82,6 +84,7 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     controls->addWidget(m_displayMode);
     controls->addWidget(buildConfigurationColumn(report, create));
     controls->addWidget(buildControllerFileBox());
+    controls->addWidget(m_comparisons->box());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(m_view, 1);
@@ -92,6 +95,7 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &DictionaryPage::selectCell);
     connect(m_view, &QAbstractItemView::doubleClicked, m_fieldEditing, &DictionaryFieldEditing::openEditor);
     connect(m_fieldEditing, &DictionaryFieldEditing::warningChanged, this, &DictionaryPage::editorWarningChanged);
+    connect(m_comparisons, &DictionaryComparisons::objectChosen, this, &DictionaryPage::showObject);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DictionaryPage::takeSelection);
     m_subscription = workspace.document.listen([this](const editing::DocumentChange& change) { showChange(change); });
 }
@@ -203,6 +207,7 @@ void DictionaryPage::showProfile() {
     m_groupCheck->setChecked(false);
     m_view->setRowDragging(true);
     m_grid.clear();
+    m_comparisons->forgetComparison();
 
     fillGroupList(0);
     showConfigurations();
@@ -224,6 +229,7 @@ void DictionaryPage::fillGroupList(int position) {
 
 void DictionaryPage::showNoProfile() {
     m_grid.clear();
+    m_comparisons->forgetComparison();
     m_model->showFill();
     m_configurations->clear();
     m_groups->clear();
@@ -354,6 +360,7 @@ void DictionaryPage::showConfigurations() {
     m_renameConfiguration->setEnabled(renamable);
     m_deleteConfiguration->setEnabled(renamable);
     m_generateAll->setVisible(profile.configurations.size() > 1);
+    m_comparisons->updateButtons();
 }
 
 void DictionaryPage::chooseConfiguration(int position) {
@@ -390,6 +397,16 @@ void DictionaryPage::setRenaming(std::optional<int> position) {
     m_createConfiguration->setEnabled(idle);
     m_renameConfiguration->setEnabled(idle && renamable);
     m_deleteConfiguration->setEnabled(idle && renamable);
+}
+
+void DictionaryPage::showObject(model::ObjectSerial object) {
+    const std::optional<int> row = m_grid.rowOf(object);
+    if (!row) return;
+    m_grid.select(*row);
+    m_showingFill = true;
+    showSelection();
+    m_showingFill = false;
+    m_view->scrollToFirstRow(editing::firstVisibleRowShowing(*row, m_view->firstVisibleRow(), m_view->visibleRowCount()));
 }
 
 int DictionaryPage::topRow() const { return m_view->firstVisibleRow() + 1; }

@@ -31,6 +31,7 @@ class Workspace;
 
 namespace tabrin::ui {
 
+class DictionaryComparisons;
 class DictionaryFieldEditing;
 class DictionaryGridView;
 class DictionaryOperations;
@@ -93,6 +94,8 @@ private:
     void finishRename(QListWidgetItem* item);
     /// The position whose name is being edited, or none: the buttons wait meanwhile.
     void setRenaming(std::optional<int> position);
+    /// Selects the row of the object and brings it in sight, when the table shows it.
+    void showObject(model::ObjectSerial object);
 
     session::Workspace& m_workspace;
     session::ProfileSession& m_session;
@@ -122,6 +125,7 @@ private:
     QPushButton* m_generateAll = nullptr;
     DictionaryOperations* m_operations = nullptr;
     DictionaryFieldEditing* m_fieldEditing = nullptr;
+    DictionaryComparisons* m_comparisons = nullptr;
     DictionaryGridView* m_view = nullptr;
     DictionaryTableModel* m_model = nullptr;
 };

@@ -324,10 +324,11 @@ TEST_F(ProfileComparisonTest, LinesAndTheirText) {
     comparison.scaleNumbers = {{DifferenceKind::OnlyInB, 3, "F", {}}, {DifferenceKind::Changed, 12, "G", {{"units", "1", "2"}}}};
     const std::vector<ComparisonLine> lines = comparisonLines(comparison);
     ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[0], (ComparisonLine{DifferenceKind::OnlyInA, "2000h.01h", w("Ток"), {}, 3, 0}));
-    EXPECT_EQ(lines[2], (ComparisonLine{DifferenceKind::Changed, "2000h.02h#2", "two",
+    EXPECT_EQ(lines[0], (ComparisonLine{DifferenceKind::OnlyInA, ComparedPart::Object, "2000h.01h", 0, w("Ток"), {}, 3, 0}));
+    EXPECT_EQ(lines[2], (ComparisonLine{DifferenceKind::Changed, ComparedPart::Object, "2000h.02h#2", 0, "two",
                                         {"description", "a\"b\\c", "x\ny\tz\x01"}, 4, 5}));
-    EXPECT_EQ(lines[4], (ComparisonLine{DifferenceKind::Changed, "settings", std::nullopt, {"group_set", "20", "21"}, 0, 0}));
+    EXPECT_EQ(lines[4], (ComparisonLine{DifferenceKind::Changed, ComparedPart::Settings, "", 0, "", {"group_set", "20", "21"}, 0, 0}));
+    EXPECT_EQ(lines[5], (ComparisonLine{DifferenceKind::OnlyInB, ComparedPart::ScaleNumber, "", 3, "F", {}, 0, 0}));
     EXPECT_EQ(comparisonText(lines), w("- 2000h.01h \"Ток\"\n") +
                                          "~ 2000h.02h#2 \"two\" default: \"1\" -> \"2\"\n"
                                          "~ 2000h.02h#2 \"two\" description: \"a\\\"b\\\\c\" -> \"x\\ny\\tz\\x01\"\n"

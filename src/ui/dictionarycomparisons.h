@@ -1,0 +1,60 @@
+// The comparisons of the dictionary page bound to its widgets: the buttons "Сравнить с файлом…"
+// and "Сравнить с базовым профилем", and the comparison window they open.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "model/dictobject.h"
+
+class QPushButton;
+class QWidget;
+
+namespace tabrin::app {
+class MessagePort;
+}
+namespace tabrin::session {
+class ProfileSession;
+class Workspace;
+struct ShownComparison;
+}  // namespace tabrin::session
+
+namespace tabrin::ui {
+
+class ComparisonWindow;
+
+class DictionaryComparisons : public QObject {
+    Q_OBJECT
+
+public:
+    /// The buttons are made at once; the window opens beside `page`.
+    DictionaryComparisons(session::Workspace& workspace, session::ProfileSession& session, app::MessagePort& port,
+                          QWidget* page);
+
+    /// The group box holding the two buttons.
+    QWidget* box() const { return m_box; }
+    /// The buttons as the open profile and its current configuration allow them.
+    void updateButtons();
+    /// Another profile, or none: a comparison of the last one no longer fits, its window closes.
+    void forgetComparison();
+
+signals:
+    /// The user chose a line about this object of the open profile.
+    void objectChosen(model::ObjectSerial object);
+
+private:
+    void compareWithFile();
+    void compareWithBaseProfile();
+    void show(session::ShownComparison comparison);
+
+    session::Workspace& m_workspace;
+    session::ProfileSession& m_session;
+    app::MessagePort& m_port;
+    QWidget* m_page;
+    QWidget* m_box = nullptr;
+    QPushButton* m_withFile = nullptr;
+    QPushButton* m_withBase = nullptr;
+    QPointer<ComparisonWindow> m_window;
+};
+
+}  // namespace tabrin::ui
