@@ -2,33 +2,27 @@
 // and "Сравнить с базовым профилем", and the comparison window they open.
 #include "ui/dictionarycomparisons.h"
 
-#include <QGroupBox>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QAbstractButton>
 
 #include "session/profilecomparing.h"
 #include "session/profilesession.h"
 #include "session/workspace.h"
 #include "ui/comparisonwindow.h"
-#include "ui/named.h"
 
 namespace tabrin::ui {
 
 DictionaryComparisons::DictionaryComparisons(session::Workspace& workspace, session::ProfileSession& session,
-                                             app::MessagePort& port, QWidget* page)
-    : QObject(page), m_workspace(workspace), m_session(session), m_port(port), m_page(page) {
-    auto* box = named(new QGroupBox(QStringLiteral("Сравнение")), "GroupBoxComparison");
-    m_withFile = named(new QPushButton(QStringLiteral("Сравнить с файлом…")), "ButtonCompareWithFile");
-    m_withFile->setToolTip(QStringLiteral("Показать, чем открытый профиль отличается от другого файла профиля"));
-    m_withBase = named(new QPushButton(QStringLiteral("Сравнить с базовым профилем")), "ButtonCompareWithBase");
-    m_withBase->setToolTip(QStringLiteral("Показать, чем текущая конфигурация отличается от базового профиля"));
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(m_withFile);
-    layout->addWidget(m_withBase);
-    layout->addStretch();
-    m_box = box;
-    connect(m_withFile, &QPushButton::clicked, this, &DictionaryComparisons::compareWithFile);
-    connect(m_withBase, &QPushButton::clicked, this, &DictionaryComparisons::compareWithBaseProfile);
+                                             app::MessagePort& port, QAbstractButton* withFile,
+                                             QAbstractButton* withBase, QWidget* page)
+    : QObject(page),
+      m_workspace(workspace),
+      m_session(session),
+      m_port(port),
+      m_page(page),
+      m_withFile(withFile),
+      m_withBase(withBase) {
+    connect(m_withFile, &QAbstractButton::clicked, this, &DictionaryComparisons::compareWithFile);
+    connect(m_withBase, &QAbstractButton::clicked, this, &DictionaryComparisons::compareWithBaseProfile);
     updateButtons();
 }
 

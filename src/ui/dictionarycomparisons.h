@@ -7,7 +7,7 @@
 
 #include "model/dictobject.h"
 
-class QPushButton;
+class QAbstractButton;
 class QWidget;
 
 namespace tabrin::app {
@@ -27,12 +27,10 @@ class DictionaryComparisons : public QObject {
     Q_OBJECT
 
 public:
-    /// The buttons are made at once; the window opens beside `page`.
+    /// The page's buttons "Сравнить с файлом…" and "Сравнить с базовым профилем"; the window opens
+    /// beside `page`.
     DictionaryComparisons(session::Workspace& workspace, session::ProfileSession& session, app::MessagePort& port,
-                          QWidget* page);
-
-    /// The group box holding the two buttons.
-    QWidget* box() const { return m_box; }
+                          QAbstractButton* withFile, QAbstractButton* withBase, QWidget* page);
     /// The buttons as the open profile and its current configuration allow them.
     void updateButtons();
     /// Another profile, or none: a comparison of the last one no longer fits, its window closes.
@@ -51,9 +49,8 @@ private:
     session::ProfileSession& m_session;
     app::MessagePort& m_port;
     QWidget* m_page;
-    QWidget* m_box = nullptr;
-    QPushButton* m_withFile = nullptr;
-    QPushButton* m_withBase = nullptr;
+    QAbstractButton* m_withFile;
+    QAbstractButton* m_withBase;
     QPointer<ComparisonWindow> m_window;
 };
 

@@ -74,7 +74,6 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
         m_view->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     m_operations = new DictionaryOperations(workspace, port, m_grid, m_view, this);
     m_fieldEditing = new DictionaryFieldEditing(workspace, port, m_grid, m_view, this);
-    m_comparisons = new DictionaryComparisons(workspace, session, port, this);
     auto* create = named(new QPushButton(QStringLiteral("Создать элемент словаря")), "ButtonNewObject");
 
     // The controls keep their natural sizes, side by side as far as the width allows; the table
@@ -84,7 +83,6 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     controls->addWidget(m_displayMode);
     controls->addWidget(buildConfigurationColumn(report, create));
     controls->addWidget(buildControllerFileBox());
-    controls->addWidget(m_comparisons->box());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(m_view, 1);
@@ -95,7 +93,6 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &DictionaryPage::selectCell);
     connect(m_view, &QAbstractItemView::doubleClicked, m_fieldEditing, &DictionaryFieldEditing::openEditor);
     connect(m_fieldEditing, &DictionaryFieldEditing::warningChanged, this, &DictionaryPage::editorWarningChanged);
-    connect(m_comparisons, &DictionaryComparisons::objectChosen, this, &DictionaryPage::showObject);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DictionaryPage::takeSelection);
     m_subscription = workspace.document.listen([this](const editing::DocumentChange& change) { showChange(change); });
 }
@@ -151,9 +148,17 @@ QWidget* DictionaryPage::buildConfigurationColumn(QWidget* reportButton, QWidget
     m_renameConfiguration =
         button("ButtonRenameConfiguration", QStyle::SP_FileDialogDetailedView, "Переименовать конфигурацию");
     m_deleteConfiguration = button("ButtonDeleteConfiguration", QStyle::SP_TrashIcon, "Удалить конфигурацию");
+    auto* compareWithFile = button("ButtonCompareWithFile", QStyle::SP_DialogOpenButton, "Сравнить с файлом…");
+    auto* compareWithBase =
+        button("ButtonCompareWithBase", QStyle::SP_FileDialogContentsView, "Сравнить с базовым профилем");
+    m_comparisons = new DictionaryComparisons(m_workspace, m_session, m_port, compareWithFile, compareWithBase, this);
+    connect(m_comparisons, &DictionaryComparisons::objectChosen, this, &DictionaryPage::showObject);
     auto* buttons = new QHBoxLayout;
     for (QToolButton* tool : {m_createConfiguration, m_renameConfiguration, m_deleteConfiguration})
         buttons->addWidget(tool);
+    buttons->addSpacing(kControlSpacing);
+    buttons->addWidget(compareWithFile);
+    buttons->addWidget(compareWithBase);
     buttons->addStretch();
     auto* boxLayout = new QVBoxLayout(box);
     boxLayout->setSpacing(2);
