@@ -55,7 +55,8 @@ int diffCommand(CliContext& context, const std::vector<std::string>& arguments) 
     }
     const std::optional<int> configurationA = configurationOption(*parsed, kConfigOption, 0, context.err);
     if (!configurationA) return kExitUsage;
-    const std::optional<int> configurationB = configurationOption(*parsed, kConfigBOption, *configurationA, context.err);
+    const std::optional<int> configurationB =
+        configurationOption(*parsed, kConfigBOption, *configurationA, context.err);
     if (!configurationB) return kExitUsage;
 
     // The profiles are compared as their files hold them, without what opening them would change.

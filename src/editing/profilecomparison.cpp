@@ -60,7 +60,8 @@ std::vector<FieldChange> changedFields(const Attributes& a, const Attributes& b,
     std::vector<FieldChange> changes;
     for (const auto& [field, value] : a) {
         const std::string* other = valueOf(b, field);
-        if (!isIgnored(field) && value != (other ? *other : kAbsent)) changes.push_back({field, value, other ? *other : kAbsent});
+        if (!isIgnored(field) && value != (other ? *other : kAbsent))
+            changes.push_back({field, value, other ? *other : kAbsent});
     }
     for (const auto& [field, value] : b) {
         if (!isIgnored(field) && !valueOf(a, field) && !value.empty()) changes.push_back({field, kAbsent, value});
@@ -102,7 +103,8 @@ public:
         if (found < 0) return object.name;
         const bases::TextBaseElement& text = m_context.texts.elements()[static_cast<std::size_t>(found)];
         const bool english = m_context.language == app::Language::English;
-        for (const std::string* candidate : {english ? &text.teng : &text.trus, english ? &text.trus : &text.teng, &text.text}) {
+        for (const std::string* candidate :
+             {english ? &text.teng : &text.trus, english ? &text.trus : &text.teng, &text.text}) {
             if (!candidate->empty()) return *candidate;
         }
         return object.name;
@@ -111,7 +113,8 @@ public:
 private:
     Attributes attributes(DictObject& object, const ComparedView& side) const {
         // The group name is no field of its own, so no enumeration base is needed to write it.
-        const model::ObjectWriteContext write{side.scaleNumbers, m_noSets, -1, m_context.language, m_context.translator};
+        const model::ObjectWriteContext write{side.scaleNumbers, m_noSets, -1, m_context.language,
+                                              m_context.translator};
         return writtenAttributes([&](XMLNode parent) { object.writeToXml(parent, write); });
     }
 
@@ -207,7 +210,8 @@ std::string scaleKey(int position) {
 }
 
 // An object or coefficient only on one side gives one line; a changed one a line per field.
-void appendLines(std::vector<ComparisonLine>& lines, const ComparisonLine& head, const std::vector<FieldChange>& fields) {
+void appendLines(std::vector<ComparisonLine>& lines, const ComparisonLine& head,
+                 const std::vector<FieldChange>& fields) {
     if (head.kind != DifferenceKind::Changed) lines.push_back(head);
     for (const FieldChange& field : fields) {
         lines.push_back(head);
@@ -217,7 +221,8 @@ void appendLines(std::vector<ComparisonLine>& lines, const ComparisonLine& head,
 
 }  // namespace
 
-std::vector<ObjectDifference> compareViews(const ComparedView& a, const ComparedView& b, const ComparisonContext& context) {
+std::vector<ObjectDifference> compareViews(const ComparedView& a, const ComparedView& b,
+                                           const ComparisonContext& context) {
     const ObjectComparer comparer(a, b, context);
     const std::vector<const DictObject*> left = inObjectOrder(a.objects);
     const std::vector<const DictObject*> right = inObjectOrder(b.objects);
@@ -225,9 +230,8 @@ std::vector<ObjectDifference> compareViews(const ComparedView& a, const Compared
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < left.size() || j < right.size()) {
-        const DictObject& next = j == right.size() || (i < left.size() && !model::lessThan(*right[j], *left[i]))
-                                     ? *left[i]
-                                     : *right[j];
+        const DictObject& next =
+            j == right.size() || (i < left.size() && !model::lessThan(*right[j], *left[i])) ? *left[i] : *right[j];
         const std::size_t leftEnd = runEnd(left, i, next);
         const std::size_t rightEnd = runEnd(right, j, next);
         for (int occurrence = 1; i < leftEnd || j < rightEnd; ++occurrence) {
@@ -238,9 +242,16 @@ std::vector<ObjectDifference> compareViews(const ComparedView& a, const Compared
                 fields = comparer.changes(*inA, *inB);
                 if (fields.empty()) continue;
             }
-            const DifferenceKind kind = !inB ? DifferenceKind::OnlyInA : !inA ? DifferenceKind::OnlyInB : DifferenceKind::Changed;
-            ObjectDifference difference{kind, next.address(), occurrence, comparer.name(inB ? *inB : *inA),
-                                        inA ? inA->serial : 0, inB ? inB->serial : 0, std::move(fields)};
+            const DifferenceKind kind = !inB   ? DifferenceKind::OnlyInA
+                                        : !inA ? DifferenceKind::OnlyInB
+                                               : DifferenceKind::Changed;
+            ObjectDifference difference{kind,
+                                        next.address(),
+                                        occurrence,
+                                        comparer.name(inB ? *inB : *inA),
+                                        inA ? inA->serial : 0,
+                                        inB ? inB->serial : 0,
+                                        std::move(fields)};
             differences.push_back(std::move(difference));
         }
     }
@@ -265,10 +276,10 @@ std::vector<ComparisonLine> comparisonLines(const ProfileComparison& comparison)
     for (const ObjectDifference& object : comparison.objects) {
         std::string address = object.address;
         if (object.occurrence > 1) address += "#" + std::to_string(object.occurrence);
-        appendLines(lines,
-                    {object.kind, ComparedPart::Object, std::move(address), 0, object.name, {}, object.serialA,
-                     object.serialB},
-                    object.fields);
+        appendLines(
+            lines,
+            {object.kind, ComparedPart::Object, std::move(address), 0, object.name, {}, object.serialA, object.serialB},
+            object.fields);
     }
     appendLines(lines, {DifferenceKind::Changed, ComparedPart::Settings, "", 0, "", {}, 0, 0}, comparison.settings);
     for (const ScaleDifference& scale : comparison.scaleNumbers) {

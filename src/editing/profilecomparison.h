@@ -55,8 +55,8 @@ struct ScaleDifference {
 };
 
 struct ProfileComparison {
-    std::vector<ObjectDifference> objects;     // in object order
-    std::vector<FieldChange> settings;         // `dictionary_settings` and the EDS header
+    std::vector<ObjectDifference> objects;      // in object order
+    std::vector<FieldChange> settings;          // `dictionary_settings` and the EDS header
     std::vector<ScaleDifference> scaleNumbers;  // by position
 
     bool isEqual() const { return objects.empty() && settings.empty() && scaleNumbers.empty(); }
@@ -81,7 +81,8 @@ struct ComparisonContext {
 /// Objects are compared as saving writes them (empty defaults as "0", scale-coefficient objects
 /// from their scale table); the texts copied from the text base, the group name written beside
 /// the group and the format word derived from the format are no fields of their own.
-std::vector<ObjectDifference> compareViews(const ComparedView& a, const ComparedView& b, const ComparisonContext& context);
+std::vector<ObjectDifference> compareViews(const ComparedView& a, const ComparedView& b,
+                                           const ComparisonContext& context);
 
 /// Configuration `configurationA` of `a` against `configurationB` of `b` (an invalid position
 /// stands for the base profile): their views, then the settings (all but the configuration last
@@ -97,8 +98,8 @@ struct ComparisonLine {
     ComparedPart part = ComparedPart::Object;
     /// An object's address; the second and later objects at one address "2000h.01h#2", ….
     std::string address;
-    int position = 0;  // a coefficient's
-    std::string name;  // an object's or a coefficient's
+    int position = 0;    // a coefficient's
+    std::string name;    // an object's or a coefficient's
     FieldChange change;  // empty for an object or coefficient only on one side
     model::ObjectSerial serialA = 0;
     model::ObjectSerial serialB = 0;

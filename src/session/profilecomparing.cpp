@@ -61,9 +61,7 @@ std::optional<ShownComparison> compareWithFile(Workspace& workspace, app::Messag
                            sideName(workspace, kInProfile, open, current), editing::comparisonLines(comparison)};
 }
 
-bool canCompareWithBaseProfile(const Workspace& workspace) {
-    return workspace.profile.CurrSubProfile > 0;
-}
+bool canCompareWithBaseProfile(const Workspace& workspace) { return workspace.profile.CurrSubProfile > 0; }
 
 ShownComparison compareWithBaseProfile(Workspace& workspace) {
     const model::Profile& open = workspace.profile;

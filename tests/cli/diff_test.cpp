@@ -79,14 +79,13 @@ TEST_F(DiffCommand, ListsWhatDiffers) {
          "+ scale_02 \"Частота\"\n"},
         {"a second object at an address", kProfile + " " + fixture("twins"), 1, "+ 2000h.01h#2 \"Двойник\"\n"},
         {"a second object at an address, gone", fixture("twins") + " " + kProfile, 1, "- 2000h.01h#2 \"Двойник\"\n"},
-        {"configuration 1 of both: its own object hides the changed default", kProfile + " " + fixture("three") +
-         " --config 1", 1,
+        {"configuration 1 of both: its own object hides the changed default",
+         kProfile + " " + fixture("three") + " --config 1", 1,
          "- 2000h.03h \"Выходная частота\"\n"
          "+ 2002h.00h \"Температура радиатора\"\n"},
         {"the base profile against configuration 1", kProfile + " " + kProfile + " --config 0 --config-b 1", 1,
          "~ 2000h.01h \"Напряжение звена постоянного тока\" default: \"540\" -> \"600\"\n"},
-        {"profile A from standard input", "- " + fixture("twins") + " < " + kProfile, 1,
-         "+ 2000h.01h#2 \"Двойник\"\n"},
+        {"profile A from standard input", "- " + fixture("twins") + " < " + kProfile, 1, "+ 2000h.01h#2 \"Двойник\"\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -86,7 +86,8 @@ protected:
         return p;
     }
 
-    ProfileComparison compare(const model::Profile& a, int configurationA, const model::Profile& b, int configurationB) {
+    ProfileComparison compare(const model::Profile& a, int configurationA, const model::Profile& b,
+                              int configurationB) {
         return compareProfiles(a, configurationA, b, configurationB, {m_texts, app::Language::Russian, m_translator});
     }
 
@@ -109,32 +110,48 @@ TEST_F(ProfileComparisonTest, ComparesObjectsAsTheFileStoresThem) {
          {object("2000h.01h", [](DictObject& o) { o.defaultValue = "5"; })},
          {changed("2000h.01h", "obj 2000h.01h", {{"default", "1", "5"}})}},
         {"an empty default is saved as 0, so are one-sided limits",
-         {object("2000h.01h", [](DictObject& o) { o.defaultValue = ""; o.min = "5"; })},
-         {object("2000h.01h", [](DictObject& o) { o.defaultValue = "0"; o.min = "5"; o.max = "0"; })},
+         {object("2000h.01h",
+                 [](DictObject& o) {
+                     o.defaultValue = "";
+                     o.min = "5";
+                 })},
+         {object("2000h.01h",
+                 [](DictObject& o) {
+                     o.defaultValue = "0";
+                     o.min = "5";
+                     o.max = "0";
+                 })},
          {}},
         {"what the file does not keep or takes from elsewhere",
-         {object("2000h.01h", [](DictObject& o) { o.QValue = 7; o.Length = 3; o.FloatType = "Relative"; })},
-         {object("2000h.01h", [](DictObject& o) {
-             o.name = "other";
-             o.text = "t";
-             o.nameEng = "e";
-             o.groupName = "g";
-             o.format = "99";
-             o.number = 5;
-             o.configuration = 2;
-             o.serial = 9;
-             o.outcome = {2, u"failed"};
-         })},
+         {object("2000h.01h",
+                 [](DictObject& o) {
+                     o.QValue = 7;
+                     o.Length = 3;
+                     o.FloatType = "Relative";
+                 })},
+         {object("2000h.01h",
+                 [](DictObject& o) {
+                     o.name = "other";
+                     o.text = "t";
+                     o.nameEng = "e";
+                     o.groupName = "g";
+                     o.format = "99";
+                     o.number = 5;
+                     o.configuration = 2;
+                     o.serial = 9;
+                     o.outcome = {2, u"failed"};
+                 })},
          {}},
         {"every attribute of both formats when the format changes",
          {object("2000h.01h")},
-         {object("2000h.01h", [](DictObject& o) {
-             o.Type = "Float";
-             o.FloatType = "Absolute";
-             o.Prefix = 2;
-             o.Units = 3;
-             o.NumOfFloat = 1;
-         })},
+         {object("2000h.01h",
+                 [](DictObject& o) {
+                     o.Type = "Float";
+                     o.FloatType = "Absolute";
+                     o.Prefix = 2;
+                     o.Units = 3;
+                     o.NumOfFloat = 1;
+                 })},
          {changed("2000h.01h", "obj 2000h.01h",
                   {{"Type", "StandartNum", "Float"},
                    {"Size", "16", ""},
@@ -145,14 +162,18 @@ TEST_F(ProfileComparisonTest, ComparesObjectsAsTheFileStoresThem) {
                    {"NumOfFloat", "", "1"}})}},
         {"attributes in the order of the file",
          {object("2000h.01h")},
-         {object("2000h.01h", [](DictObject& o) {
-             o.description = "d";
-             o.callback = "cb";
-             o.DataType = "Secret";
-             o.textID = "15";
-         })},
+         {object("2000h.01h",
+                 [](DictObject& o) {
+                     o.description = "d";
+                     o.callback = "cb";
+                     o.DataType = "Secret";
+                     o.textID = "15";
+                 })},
          {changed("2000h.01h", "obj 2000h.01h",
-                  {{"DataType", "Editable", "Secret"}, {"callback", "", "cb"}, {"textID", "", "15"}, {"description", "", "d"}})}},
+                  {{"DataType", "Editable", "Secret"},
+                   {"callback", "", "cb"},
+                   {"textID", "", "15"},
+                   {"description", "", "d"}})}},
         {"only in A, only in B and changed, in object order whatever the views' order",
          {object("3000h.00h"), object("2000h.00h", [](DictObject& o) { o.addr = "x"; }), object("1000h.00h")},
          {object("1500h.00h"), object("3000h.00h"), object("2000h.00h")},
@@ -171,7 +192,11 @@ TEST_F(ProfileComparisonTest, ComparesObjectsAsTheFileStoresThem) {
          {onlyIn(DifferenceKind::OnlyInA, "2000h.01h", "second", 2)}},
         {"names from the text base, of B when both have one, else the file's name",
          {object("2000h.01h", [](DictObject& o) { o.textID = "12"; }),
-          object("2000h.02h", [](DictObject& o) { o.textID = "99"; o.name = w("Своё"); }),
+          object("2000h.02h",
+                 [](DictObject& o) {
+                     o.textID = "99";
+                     o.name = w("Своё");
+                 }),
           object("2000h.03h", [](DictObject& o) { o.textID = "14"; })},
          {object("2000h.01h", [](DictObject& o) { o.textID = "13"; })},
          {changed("2000h.01h", w("Выходной ток"), {{"textID", "12", "13"}}),
@@ -205,14 +230,18 @@ TEST_F(ProfileComparisonTest, ScaleCoefficientObjectsTakeTheirDefaultsFromTheirS
               (std::vector<ObjectDifference>{changed("2101h.06h", "obj 2101h.06h", {{"default", "2", "5"}})}));
     EXPECT_EQ(compare({coefficient("02h", "")}, {coefficient("02h", "")}, scales, otherUnits),
               (std::vector<ObjectDifference>{
-                  changed("2101h.02h", "obj 2101h.02h", {{"default", std::to_string(2 * 1024 + 32 + 4),
-                                                          std::to_string(5 * 1024 + 32 + 4)}})}));
+                  changed("2101h.02h", "obj 2101h.02h",
+                          {{"default", std::to_string(2 * 1024 + 32 + 4), std::to_string(5 * 1024 + 32 + 4)}})}));
 }
 
 TEST_F(ProfileComparisonTest, DifferencesNameTheObjectsOfEachSide) {
     const std::vector<DictObject> a = {object("2000h.01h", [](DictObject& o) { o.serial = 11; }),
                                        object("2000h.02h", [](DictObject& o) { o.serial = 12; })};
-    const std::vector<DictObject> b = {object("2000h.01h", [](DictObject& o) { o.serial = 21; o.addr = "w"; }),
+    const std::vector<DictObject> b = {object("2000h.01h",
+                                              [](DictObject& o) {
+                                                  o.serial = 21;
+                                                  o.addr = "w";
+                                              }),
                                        object("2000h.03h", [](DictObject& o) { o.serial = 23; })};
     const std::vector<ObjectDifference> differences = compare(a, b);
     ASSERT_EQ(differences.size(), 3u);
@@ -222,12 +251,12 @@ TEST_F(ProfileComparisonTest, DifferencesNameTheObjectsOfEachSide) {
 }
 
 TEST_F(ProfileComparisonTest, ComparesTheViewsOfTheChosenConfigurations) {
-    const model::Profile a = profile({{object("2000h.00h", [](DictObject& o) { o.Type = "Root"; }), object("2000h.01h"),
-                                       object("2000h.02h")},
-                                      {object("2000h.01h", [](DictObject& o) { o.defaultValue = "7"; })},
-                                      {object("2000h.00h", [](DictObject& o) { o.Type = "Root"; })}});
-    model::Profile b = profile({{object("2000h.00h", [](DictObject& o) { o.Type = "Root"; }), object("2000h.01h"),
-                                 object("2000h.02h")}});
+    const model::Profile a = profile(
+        {{object("2000h.00h", [](DictObject& o) { o.Type = "Root"; }), object("2000h.01h"), object("2000h.02h")},
+         {object("2000h.01h", [](DictObject& o) { o.defaultValue = "7"; })},
+         {object("2000h.00h", [](DictObject& o) { o.Type = "Root"; })}});
+    model::Profile b = profile(
+        {{object("2000h.00h", [](DictObject& o) { o.Type = "Root"; }), object("2000h.01h"), object("2000h.02h")}});
     b.setCurrent(0);
     struct Row {
         const char* name;
@@ -237,9 +266,13 @@ TEST_F(ProfileComparisonTest, ComparesTheViewsOfTheChosenConfigurations) {
     };
     const Row rows[] = {
         {"the base profiles", 0, 0, {}},
-        {"a configuration's own object over the base one", 1, 0,
+        {"a configuration's own object over the base one",
+         1,
+         0,
          {changed("2000h.01h", "obj 2000h.01h", {{"default", "7", "1"}})}},
-        {"a configuration's root hides the whole index", 2, 0,
+        {"a configuration's root hides the whole index",
+         2,
+         0,
          {onlyIn(DifferenceKind::OnlyInB, "2000h.01h", "obj 2000h.01h"),
           onlyIn(DifferenceKind::OnlyInB, "2000h.02h", "obj 2000h.02h")}},
         {"no such configuration stands for the base profile", 0, 5, {}},
@@ -266,11 +299,17 @@ TEST_F(ProfileComparisonTest, ComparesSettingsAndScaleTablesAsTheFileStoresThem)
     };
     const Row rows[] = {
         {"the same", [](model::Profile&) {}, {}, {}},
-        {"the configuration chosen last is no setting", [](model::Profile& p) {
+        {"the configuration chosen last is no setting",
+         [](model::Profile& p) {
              p.configurations.push_back({});
              p.setCurrent(1);
-         }, {}, {}},
-        {"an empty address stands for its default", [](model::Profile& p) { p.settings.AddrComm1 = "CO1_SPI_START_ADDR"; }, {}, {}},
+         },
+         {},
+         {}},
+        {"an empty address stands for its default",
+         [](model::Profile& p) { p.settings.AddrComm1 = "CO1_SPI_START_ADDR"; },
+         {},
+         {}},
         {"settings and the EDS header",
          [](model::Profile& p) {
              p.settings.group_set = "21";
@@ -280,7 +319,9 @@ TEST_F(ProfileComparisonTest, ComparesSettingsAndScaleTablesAsTheFileStoresThem)
          {{"group_set", "20", "21"}, {"PUTextsType", "2", "1"}, {"header_text", "drive", "new"}},
          {}},
         {"changed coefficients and one more",
-         [](model::Profile& p) { p.scaleNumbers = {scale("U", "1", "5"), scale("I", "2"), scale("F", "3")}; },
+         [](model::Profile& p) {
+             p.scaleNumbers = {scale("U", "1", "5"), scale("I", "2"), scale("F", "3")};
+         },
          {},
          {{DifferenceKind::Changed, 0, "U", {{"scaleQ", "4", "5"}}}, {DifferenceKind::OnlyInB, 2, "F", {}}}},
     };
@@ -295,8 +336,9 @@ TEST_F(ProfileComparisonTest, ComparesSettingsAndScaleTablesAsTheFileStoresThem)
         EXPECT_EQ(comparison.scaleNumbers, row.scales);
         EXPECT_TRUE(comparison.objects.empty());
     }
-    EXPECT_EQ(compare(withScales, 0, a, 0).scaleNumbers,
-              (std::vector<ScaleDifference>{{DifferenceKind::OnlyInA, 0, "U", {}}, {DifferenceKind::OnlyInA, 1, "I", {}}}));
+    EXPECT_EQ(
+        compare(withScales, 0, a, 0).scaleNumbers,
+        (std::vector<ScaleDifference>{{DifferenceKind::OnlyInA, 0, "U", {}}, {DifferenceKind::OnlyInA, 1, "I", {}}}));
 }
 
 TEST_F(ProfileComparisonTest, AnotherProcessorSeriesComparesTheAttributesOfBoth) {
@@ -317,17 +359,33 @@ TEST_F(ProfileComparisonTest, LinesAndTheirText) {
     ProfileComparison comparison;
     comparison.objects = {
         {DifferenceKind::OnlyInA, "2000h.01h", 1, w("Ток"), 3, 0, {}},
-        {DifferenceKind::Changed, "2000h.02h", 2, "two", 4, 5, {{"default", "1", "2"}, {"description", "a\"b\\c", "x\ny\tz\x01"}}},
+        {DifferenceKind::Changed,
+         "2000h.02h",
+         2,
+         "two",
+         4,
+         5,
+         {{"default", "1", "2"}, {"description", "a\"b\\c", "x\ny\tz\x01"}}},
         {DifferenceKind::OnlyInB, "2000h.03h", 1, "", 0, 6, {}},
     };
     comparison.settings = {{"group_set", "20", "21"}};
-    comparison.scaleNumbers = {{DifferenceKind::OnlyInB, 3, "F", {}}, {DifferenceKind::Changed, 12, "G", {{"units", "1", "2"}}}};
+    comparison.scaleNumbers = {{DifferenceKind::OnlyInB, 3, "F", {}},
+                               {DifferenceKind::Changed, 12, "G", {{"units", "1", "2"}}}};
     const std::vector<ComparisonLine> lines = comparisonLines(comparison);
     ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[0], (ComparisonLine{DifferenceKind::OnlyInA, ComparedPart::Object, "2000h.01h", 0, w("Ток"), {}, 3, 0}));
-    EXPECT_EQ(lines[2], (ComparisonLine{DifferenceKind::Changed, ComparedPart::Object, "2000h.02h#2", 0, "two",
-                                        {"description", "a\"b\\c", "x\ny\tz\x01"}, 4, 5}));
-    EXPECT_EQ(lines[4], (ComparisonLine{DifferenceKind::Changed, ComparedPart::Settings, "", 0, "", {"group_set", "20", "21"}, 0, 0}));
+    EXPECT_EQ(lines[0],
+              (ComparisonLine{DifferenceKind::OnlyInA, ComparedPart::Object, "2000h.01h", 0, w("Ток"), {}, 3, 0}));
+    EXPECT_EQ(lines[2], (ComparisonLine{DifferenceKind::Changed,
+                                        ComparedPart::Object,
+                                        "2000h.02h#2",
+                                        0,
+                                        "two",
+                                        {"description", "a\"b\\c", "x\ny\tz\x01"},
+                                        4,
+                                        5}));
+    EXPECT_EQ(
+        lines[4],
+        (ComparisonLine{DifferenceKind::Changed, ComparedPart::Settings, "", 0, "", {"group_set", "20", "21"}, 0, 0}));
     EXPECT_EQ(lines[5], (ComparisonLine{DifferenceKind::OnlyInB, ComparedPart::ScaleNumber, "", 3, "F", {}, 0, 0}));
     EXPECT_EQ(comparisonText(lines), w("- 2000h.01h \"Ток\"\n") +
                                          "~ 2000h.02h#2 \"two\" default: \"1\" -> \"2\"\n"

@@ -70,14 +70,30 @@ TEST_F(ProfileComparingTest, TheChosenFileAgainstTheOpenProfile) {
     EXPECT_EQ(shown->caption, w("Сравнение с файлом ") + fixture("three"));
     EXPECT_EQ(shown->sideA, w("В файле (Базовый профиль)"));
     EXPECT_EQ(shown->sideB, w("В профиле (Базовый профиль)"));
-    EXPECT_EQ(shown->lines,
-              (std::vector<ComparisonLine>{
-                  {DifferenceKind::Changed, ComparedPart::Object, "2000h.01h", 0, w("Напряжение звена постоянного тока"),
-                   {"default", "550", "540"}, shown->lines.at(0).serialA, serialOf("2000h.01h")},
-                  {DifferenceKind::OnlyInB, ComparedPart::Object, "2000h.03h", 0, w("Выходная частота"), {}, 0,
-                   serialOf("2000h.03h")},
-                  {DifferenceKind::OnlyInA, ComparedPart::Object, "2002h.00h", 0, w("Температура радиатора"), {},
-                   shown->lines.at(2).serialA, 0}}));
+    EXPECT_EQ(shown->lines, (std::vector<ComparisonLine>{{DifferenceKind::Changed,
+                                                          ComparedPart::Object,
+                                                          "2000h.01h",
+                                                          0,
+                                                          w("Напряжение звена постоянного тока"),
+                                                          {"default", "550", "540"},
+                                                          shown->lines.at(0).serialA,
+                                                          serialOf("2000h.01h")},
+                                                         {DifferenceKind::OnlyInB,
+                                                          ComparedPart::Object,
+                                                          "2000h.03h",
+                                                          0,
+                                                          w("Выходная частота"),
+                                                          {},
+                                                          0,
+                                                          serialOf("2000h.03h")},
+                                                         {DifferenceKind::OnlyInA,
+                                                          ComparedPart::Object,
+                                                          "2002h.00h",
+                                                          0,
+                                                          w("Температура радиатора"),
+                                                          {},
+                                                          shown->lines.at(2).serialA,
+                                                          0}}));
     EXPECT_TRUE(port.asked().empty());
 }
 

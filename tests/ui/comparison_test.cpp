@@ -34,7 +34,8 @@ private slots:
         button("ButtonCompareWithFile")->click();
         QTableView* table = comparisonTable();
         QVERIFY(table);
-        QCOMPARE(table->window()->windowTitle(), utf8("Сравнение с файлом ") + toQString(app::pathText(fixture("three"))));
+        QCOMPARE(table->window()->windowTitle(),
+                 utf8("Сравнение с файлом ") + toQString(app::pathText(fixture("three"))));
         QCOMPARE(headers(table), (QStringList{utf8("Различие"), utf8("Адрес"), utf8("Название"), utf8("Поле"),
                                               utf8("В файле (Базовый профиль)"), utf8("В профиле (Базовый профиль)")}));
         QCOMPARE(texts(table),
@@ -94,9 +95,9 @@ private slots:
         QVERIFY(table);
         QCOMPARE(table->window()->windowTitle(), utf8("Сравнение с базовым профилем"));
         QCOMPARE(headers(table).mid(4), (QStringList{utf8("Базовый профиль"), utf8("Вариант 1")}));
-        QCOMPARE(texts(table), (QList<QStringList>{{utf8("изменён"), "2000h.01h",
-                                                    utf8("Напряжение звена постоянного тока"), "default", "540",
-                                                    "600"}}));
+        QCOMPARE(texts(table),
+                 (QList<QStringList>{{utf8("изменён"), "2000h.01h", utf8("Напряжение звена постоянного тока"),
+                                      "default", "540", "600"}}));
         clickLine(table, 0);
         QCOMPARE(selectedRows(), QList<int>{row("2000h", "01h")});
 
@@ -128,7 +129,8 @@ private:
         QList<QStringList> rows;
         for (int r = 0; r < table->model()->rowCount(); ++r) {
             QStringList cells;
-            for (int c = 0; c < table->model()->columnCount(); ++c) cells << table->model()->index(r, c).data().toString();
+            for (int c = 0; c < table->model()->columnCount(); ++c)
+                cells << table->model()->index(r, c).data().toString();
             rows << cells;
         }
         return rows;
