@@ -111,13 +111,14 @@ void ScaleTablePage::type(int row, int column, std::string_view text) {
 
 void ScaleTablePage::change(int row, std::string model::ScaleNumber::*field, std::string value) {
     if (!editable(row)) return;
-    model::ScaleNumber after = m_document.profile().scaleNumbers[static_cast<std::size_t>(row)];
-    if (after.*field == value) return;
-    after.*field = std::move(value);
+    std::vector<model::ScaleNumber> after = m_document.profile().scaleNumbers;
+    std::string& changed = after[static_cast<std::size_t>(row)].*field;
+    if (changed == value) return;
+    changed = std::move(value);
     const std::string position = model::numberToHexText(static_cast<std::uint32_t>(row), 2);
     CommandTexts texts{app::formatText(m_translator.tr("масштабирующий коэффициент %s"), {position}),
                        app::formatText("Scale coefficient %s changed", {position}), false};
-    m_document.push(std::make_unique<ScaleCoefficientCommand>(std::move(texts), row, std::move(after)));
+    m_document.push(std::make_unique<ScaleTableCommand>(std::move(texts), std::move(after)));
 }
 
 }  // namespace tabrin::editing
