@@ -15,6 +15,8 @@ enum class ChangeKind : unsigned {
     Configurations = 4,
     EdsHeader = 8,
     ScaleTable = 16,
+    Texts = 32,         // an element of the text base
+    Enumerations = 64,  // an element of the enumeration base
 };
 
 constexpr ChangeKind operator|(ChangeKind a, ChangeKind b) {

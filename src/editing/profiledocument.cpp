@@ -8,28 +8,6 @@
 
 namespace tabrin::editing {
 
-Subscription::Subscription(Subscription&& other) noexcept
-    : m_listeners(std::move(other.m_listeners)), m_id(other.m_id) {
-    other.m_listeners.reset();
-}
-
-Subscription& Subscription::operator=(Subscription&& other) noexcept {
-    if (this != &other) {
-        cancel();
-        m_listeners = std::move(other.m_listeners);
-        m_id = other.m_id;
-        other.m_listeners.reset();
-    }
-    return *this;
-}
-
-Subscription::~Subscription() { cancel(); }
-
-void Subscription::cancel() {
-    if (const auto listeners = m_listeners.lock()) listeners->erase(m_id);
-    m_listeners.reset();
-}
-
 ProfileDocument::ProfileDocument(app::Translator& translator, app::Language language, const bases::TextBase& texts,
                                  app::EventLog& log)
     : m_profile(translator, language), m_texts(texts), m_log(log) {}
@@ -38,7 +16,6 @@ xml::TOperationResult ProfileDocument::load(const std::filesystem::path& file) {
     const xml::TOperationResult loaded = m_profile.load(file);
     m_editing = false;
     m_history.clear();
-    m_done = 0;
     setClean();
     changed({ChangeKind::Objects | ChangeKind::Settings | ChangeKind::Configurations | ChangeKind::EdsHeader |
                  ChangeKind::ScaleTable,
@@ -91,52 +68,36 @@ void ProfileDocument::takeScaleCoefficients() {
 }
 
 void ProfileDocument::push(std::unique_ptr<Command> command) {
-    // Commands undone before this one can no longer be redone; a saved state among them is lost.
-    m_history.resize(m_done);
-    if (m_clean != kNoCleanState && m_clean > m_done) m_clean = kNoCleanState;
+    m_history.dropUndone();
     command->redo(m_profile);
     if (command->texts().logWhenDone) m_log.writeLog(command->texts().logLine);
     DocumentChange change{command->kinds(), ChangeCause::Done, command->touchedObjects(false)};
-    const bool merges = m_done > 0 && m_clean != m_done && m_history.back()->mergeWith(*command);
-    if (!merges) {
-        m_history.push_back(std::move(command));
-        ++m_done;
-    }
+    m_history.record(std::move(command));
     changed(std::move(change));
 }
 
-std::string ProfileDocument::undoText() const { return canUndo() ? m_history[m_done - 1]->texts().menuText : ""; }
-
-std::string ProfileDocument::redoText() const { return canRedo() ? m_history[m_done]->texts().menuText : ""; }
-
 void ProfileDocument::undo() {
-    if (!canUndo()) return;
-    Command& command = *m_history[--m_done];
-    command.undo(m_profile);
-    m_log.writeLog("Undo: " + command.texts().logLine);
-    changed({command.kinds(), ChangeCause::Undone, command.touchedObjects(true)});
+    Command* command = m_history.stepBack();
+    if (!command) return;
+    command->undo(m_profile);
+    m_log.writeLog("Undo: " + command->texts().logLine);
+    changed({command->kinds(), ChangeCause::Undone, command->touchedObjects(true)});
 }
 
 void ProfileDocument::redo() {
-    if (!canRedo()) return;
-    Command& command = *m_history[m_done++];
-    command.redo(m_profile);
-    m_log.writeLog("Redo: " + command.texts().logLine);
-    changed({command.kinds(), ChangeCause::Redone, command.touchedObjects(false)});
+    Command* command = m_history.stepForward();
+    if (!command) return;
+    command->redo(m_profile);
+    m_log.writeLog("Redo: " + command->texts().logLine);
+    changed({command->kinds(), ChangeCause::Redone, command->touchedObjects(false)});
 }
 
 void ProfileDocument::setClean() {
-    m_clean = m_done;
+    m_history.setClean();
     m_unrecordedChange = false;
 }
 
-bool ProfileDocument::isModified() const { return m_unrecordedChange || m_clean != m_done; }
-
-Subscription ProfileDocument::listen(DocumentListener listener) {
-    const int id = ++m_lastListener;
-    m_listeners->emplace(id, std::move(listener));
-    return Subscription(m_listeners, id);
-}
+bool ProfileDocument::isModified() const { return m_unrecordedChange || !m_history.isClean(); }
 
 void ProfileDocument::changeUnrecorded(ChangeKind kinds, bool modifies) {
     if (modifies) m_unrecordedChange = true;
@@ -150,11 +111,7 @@ void ProfileDocument::changed(DocumentChange change) {
         m_profile.rebuildView();
         if (m_editing) fillView(m_profile, m_texts);
     }
-    // A listener may subscribe or leave while it is told.
-    const std::map<int, DocumentListener> listeners = *m_listeners;
-    for (const auto& [id, listener] : listeners) {
-        if (m_listeners->contains(id)) listener(change);
-    }
+    m_listeners.tell(change);
 }
 
 }  // namespace tabrin::editing

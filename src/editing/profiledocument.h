@@ -4,8 +4,6 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,6 +11,8 @@
 
 #include "app/language.h"
 #include "editing/command.h"
+#include "editing/commandhistory.h"
+#include "editing/listeners.h"
 #include "model/profile.h"
 #include "model/vendortoken.h"
 
@@ -27,25 +27,6 @@ class TextBase;
 }  // namespace tabrin::bases
 
 namespace tabrin::editing {
-
-using DocumentListener = std::function<void(const DocumentChange&)>;
-
-/// Keeps a listener registered while it lives.
-class Subscription {
-public:
-    Subscription() = default;
-    Subscription(std::weak_ptr<std::map<int, DocumentListener>> listeners, int id)
-        : m_listeners(std::move(listeners)), m_id(id) {}
-    Subscription(Subscription&& other) noexcept;
-    Subscription& operator=(Subscription&& other) noexcept;
-    ~Subscription();
-
-private:
-    void cancel();
-
-    std::weak_ptr<std::map<int, DocumentListener>> m_listeners;
-    int m_id = 0;
-};
 
 class ProfileDocument {
 public:
@@ -91,11 +72,11 @@ public:
     /// Does the command, writes its log line and keeps it for undo; a command that merges into the
     /// last one (while that is not the saved state) is taken into it.
     void push(std::unique_ptr<Command> command);
-    bool canUndo() const { return m_done > 0; }
-    bool canRedo() const { return m_done < m_history.size(); }
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
     /// The menu texts of the command undo and redo would take; empty when there is none.
-    std::string undoText() const;
-    std::string redoText() const;
+    std::string undoText() const { return m_history.undoText(); }
+    std::string redoText() const { return m_history.redoText(); }
     void undo();
     void redo();
     /// How many commands the history holds, done or undone.
@@ -111,7 +92,7 @@ public:
     model::ObjectSerial newSerial() { return m_profile.newSerial(); }
 
     /// Tells `listener` of every change from now on, as long as the subscription lives.
-    [[nodiscard]] Subscription listen(DocumentListener listener);
+    [[nodiscard]] Subscription listen(DocumentListener listener) { return m_listeners.listen(std::move(listener)); }
 
 private:
     void changeUnrecorded(ChangeKind kinds, bool modifies);
@@ -120,14 +101,10 @@ private:
     model::Profile m_profile;
     const bases::TextBase& m_texts;
     app::EventLog& m_log;
-    std::vector<std::unique_ptr<Command>> m_history;
-    std::size_t m_done = 0;  // commands of the history in effect
-    static constexpr std::size_t kNoCleanState = static_cast<std::size_t>(-1);
-    std::size_t m_clean = 0;  // the number of commands in effect when the file was last read or written
+    CommandHistory<Command> m_history;
     bool m_unrecordedChange = false;
     bool m_editing = false;
-    std::shared_ptr<std::map<int, DocumentListener>> m_listeners = std::make_shared<std::map<int, DocumentListener>>();
-    int m_lastListener = 0;
+    ListenerList m_listeners;
 };
 
 }  // namespace tabrin::editing

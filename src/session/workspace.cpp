@@ -4,7 +4,6 @@
 
 #include <system_error>
 
-#include "app/cp1251.h"
 #include "app/filewrite.h"
 #include "app/messageport.h"
 
@@ -25,29 +24,18 @@ void deleteFilesIn(const fs::path& folder) {
 constexpr std::string_view kTextBaseModified = "База текстов была изменена.\nСохранить изменения?";
 constexpr std::string_view kSetBaseModified = "База перечислений была изменена.\nСохранить изменения?";
 constexpr std::string_view kExitCaption = "Выход";
-constexpr std::string_view kErrorCaption = "Ошибка";
-
-template <typename Base>
-bool saveBase(Base& base, const fs::path& file, app::Translator& translator, app::MessagePort& port) {
-    const xml::TOperationResult result = base.save(file);
-    if (result.ok()) return true;
-    port.ask({translator.tr(kErrorCaption),
-              cp1251::fromUtf16(translator.translateWideText(result.message)), app::MessageButtons::Ok,
-              app::MessageIcon::Error});
-    return false;
-}
 
 // Yes saves, No leaves the file as it is, Cancel (or a failed save) keeps the program running.
-template <typename Base>
-bool askToSaveBase(Base& base, const fs::path& file, std::string_view question, app::Translator& translator,
+template <typename Document>
+bool askToSaveBase(Document& document, std::string_view question, app::Translator& translator,
                    app::MessagePort& port) {
-    if (!base.isModified()) return true;
+    if (!document.isModified()) return true;
     const app::Message message{translator.tr(kExitCaption),
                                translator.tr(question), app::MessageButtons::YesNoCancel,
                                app::MessageIcon::Question};
     switch (port.ask(message)) {
     case app::MessageAnswer::No: return true;
-    case app::MessageAnswer::Yes: return saveBase(base, file, translator, port);
+    case app::MessageAnswer::Yes: return document.save(port);
     default: return false;
     }
 }
@@ -58,6 +46,8 @@ Workspace::Workspace(fs::path folder, int localeLanguage)
     : programFolder(std::move(folder)),
       settings(app::readSettings(app::settingsFilePath(programFolder), localeLanguage)),
       language(settings.englishInterface() ? app::Language::English : app::Language::Russian),
+      textsDocument(texts, bases::TextBase::filePath(programFolder), translator),
+      setsDocument(sets, bases::SetBase::filePath(programFolder), translator),
       document(translator, language, texts, log),
       profile(document.profile()) {}
 
@@ -91,17 +81,13 @@ bool Workspace::loadBases(app::MessagePort& port) {
     return textsFound && setsFound;
 }
 
-bool Workspace::saveTextBase(app::MessagePort& port) {
-    return saveBase(texts, bases::TextBase::filePath(programFolder), translator, port);
-}
+bool Workspace::saveTextBase(app::MessagePort& port) { return textsDocument.save(port); }
 
-bool Workspace::saveSetBase(app::MessagePort& port) {
-    return saveBase(sets, bases::SetBase::filePath(programFolder), translator, port);
-}
+bool Workspace::saveSetBase(app::MessagePort& port) { return setsDocument.save(port); }
 
 bool Workspace::askToSaveModifiedBases(app::MessagePort& port) {
-    return askToSaveBase(texts, bases::TextBase::filePath(programFolder), kTextBaseModified, translator, port) &&
-           askToSaveBase(sets, bases::SetBase::filePath(programFolder), kSetBaseModified, translator, port);
+    return askToSaveBase(textsDocument, kTextBaseModified, translator, port) &&
+           askToSaveBase(setsDocument, kSetBaseModified, translator, port);
 }
 
 }  // namespace tabrin::session

@@ -13,6 +13,7 @@
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
+#include "editing/basedocument.h"
 #include "editing/profiledocument.h"
 #include "model/profile.h"
 #include "model/services.h"
@@ -65,6 +66,8 @@ public:
     app::Translator translator;
     bases::TextBase texts;
     bases::SetBase sets;
+    editing::TextBaseDocument textsDocument;  // the one way the pages change the bases
+    editing::SetBaseDocument setsDocument;
     editing::ProfileDocument document;  // the one way to change the profile
     const model::Profile& profile;      // the document's profile, to read
     std::string user;  // the name given at the last login; the author of what the user creates
