@@ -28,6 +28,7 @@
 #include "session/windowcommands.h"
 #include "ui/blinkingstatus.h"
 #include "ui/desktophelpers.h"
+#include "ui/textspage.h"
 #include "ui/dictionarypage.h"
 #include "ui/edspage.h"
 #include "ui/importwindow.h"
@@ -94,6 +95,7 @@ MainWindow::MainWindow(std::filesystem::path programFolder, int localeLanguage, 
     m_session.setStatusListener([this](const std::string& text) { m_statusPanel->setText(toQString(text)); });
     m_documentSubscription =
         m_workspace.document.listen([this](const editing::DocumentChange&) { refreshProfileState(); });
+    m_textsSubscription = m_workspace.textsDocument.listen([this](const editing::DocumentChange&) { showHistory(); });
     connect(m_timerMain, &QTimer::timeout, this, [this] {
         m_statusPanel->clear();
         m_session.autosaveTick();
@@ -116,13 +118,14 @@ void MainWindow::buildPages() {
     m_pages->addTab(m_loginPage, QStringLiteral("Вход"));
     m_pages->addTab(m_profilePages, QStringLiteral("Профиль"));
     // The texts and enumerations pages get their content with their own editors.
-    m_textsPage = named(new QWidget, "TabSheetTexts");
+    m_textsPage = new TextsPageWidget(m_workspace, m_port);
     m_enumsPage = named(new QWidget, "TabSheetEnums");
     m_panelPage = new PanelPage(m_workspace, m_port, m_dialogs);
     m_pages->addTab(m_textsPage, QStringLiteral("Тексты"));
     m_pages->addTab(m_enumsPage, QStringLiteral("Перечисления"));
     m_pages->addTab(m_panelPage, QStringLiteral("Пульт управления"));
     setCentralWidget(m_pages);
+    connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
     connect(m_loginPage, &LoginPageWidget::loginClicked, this, &MainWindow::login);
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::generateClicked, this,
@@ -155,9 +158,17 @@ void MainWindow::connectMenu() {
     connect(m_menu.openInXmlEditor, &QAction::triggered, this, &MainWindow::openInXmlEditor);
     connect(m_menu.save, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.save(); }); });
     connect(m_menu.saveAs, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.saveAs(); }); });
-    connect(m_menu.undo, &QAction::triggered, this, [this] { m_workspace.document.undo(); });
+    connect(m_menu.undo, &QAction::triggered, this, [this] {
+        if (m_pages->currentWidget() == m_textsPage) m_workspace.textsDocument.undo();
+        else m_workspace.document.undo();
+        showHistory();
+    });
     connect(m_menu.importObjects, &QAction::triggered, this, &MainWindow::showImportWindow);
-    connect(m_menu.redo, &QAction::triggered, this, [this] { m_workspace.document.redo(); });
+    connect(m_menu.redo, &QAction::triggered, this, [this] {
+        if (m_pages->currentWidget() == m_textsPage) m_workspace.textsDocument.redo();
+        else m_workspace.document.redo();
+        showHistory();
+    });
     connect(m_menu.options, &QAction::triggered, this, &MainWindow::showOptions);
     connect(m_menu.newInstance, &QAction::triggered, this, &MainWindow::startNewInstance);
     connect(m_menu.help, &QAction::triggered, this, &MainWindow::openManual);
@@ -189,7 +200,20 @@ void MainWindow::login() {
     if (result != bases::LoginResult::LoggedIn) return;
     m_menu.file->menuAction()->setEnabled(true);
     setPagesVisible(true);
+    m_textsPage->showBase();
     openAfterLogin();
+}
+
+// Leaving the texts page asks about its modified base; a failed save keeps the page shown.
+void MainWindow::pageChanged() {
+    QWidget* page = m_pages->currentWidget();
+    if (m_shownPage == m_textsPage && page != m_textsPage && !m_textsPage->leave()) {
+        m_pages->setCurrentWidget(m_textsPage);
+        return;
+    }
+    m_shownPage = page;
+    if (page == m_textsPage) m_textsPage->showBase();
+    showHistory();
 }
 
 void MainWindow::saveModifiedProfile() {
@@ -254,16 +278,18 @@ void MainWindow::refreshProfileState() {
 
 // "Отменить: удаление 4 объектов": each item names the command it would take back or do again.
 void MainWindow::showHistory() {
-    const editing::ProfileDocument& document = m_workspace.document;
     const auto show = [this](QAction* action, const char* verb, bool possible, const std::string& command) {
         QString text = translatedText(m_workspace.translator, verb);
         if (possible) text += QStringLiteral(": ") + toQString(command);
         action->setText(text);
         action->setEnabled(possible);
     };
-    const bool open = m_session.isOpen();
-    show(m_menu.undo, "Отменить", open && document.canUndo(), document.undoText());
-    show(m_menu.redo, "Повторить", open && document.canRedo(), document.redoText());
+    const auto showOf = [&](const auto& document, bool editable) {
+        show(m_menu.undo, "Отменить", editable && document.canUndo(), document.undoText());
+        show(m_menu.redo, "Повторить", editable && document.canRedo(), document.redoText());
+    };
+    if (m_pages->currentWidget() == m_textsPage) showOf(m_workspace.textsDocument, true);
+    else showOf(m_workspace.document, m_session.isOpen());
 }
 
 void MainWindow::rebuildRecentMenu() {

@@ -35,6 +35,7 @@ namespace tabrin::ui {
 class ImportWindow;
 class LoginPageWidget;
 class PanelPage;
+class TextsPageWidget;
 class ProfilePages;
 class ReportWindow;
 
@@ -64,6 +65,7 @@ private:
     void showKnownUsers();
     void login();
     void saveModifiedProfile() override;
+    void pageChanged();
     bool loadBases() override;
     void openAfterLogin();
     bool openProfile(const std::function<bool()>& open);
@@ -98,11 +100,13 @@ private:
     QString m_busyCaption;  // shown instead of the profile's caption while a generation runs
 
     editing::Subscription m_documentSubscription;
+    editing::Subscription m_textsSubscription;
+    QWidget* m_shownPage = nullptr;  // the page shown before the current one, asked before it is left
     MainMenu m_menu;
     QTabWidget* m_pages = nullptr;
     LoginPageWidget* m_loginPage = nullptr;
     ProfilePages* m_profilePages = nullptr;
-    QWidget* m_textsPage = nullptr;
+    TextsPageWidget* m_textsPage = nullptr;
     QWidget* m_enumsPage = nullptr;
     PanelPage* m_panelPage = nullptr;
     QLabel* m_statusPanel = nullptr;
