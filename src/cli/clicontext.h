@@ -45,5 +45,6 @@ int panelHeaderCommand(CliContext& context, const std::vector<std::string>& argu
 int panelEncodeCommand(CliContext& context, const std::vector<std::string>& arguments);
 int reportCommand(CliContext& context, const std::vector<std::string>& arguments);
 int diffCommand(CliContext& context, const std::vector<std::string>& arguments);
+int loadDefaultsCommand(CliContext& context, const std::vector<std::string>& arguments);
 
 }  // namespace tabrin::cli

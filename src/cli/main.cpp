@@ -43,6 +43,13 @@ const cli::Command kCommands[] = {
              "                               what differs from configuration N of profile A (default: the base profile)\n"
              "                               to configuration M of B (default: N), one line each; exit 0 equal, 1 different",
      cli::diffCommand},
+    {"load-defaults", "load-defaults PROFILE FILE.kvpx [--config N] [--select checked|all|standard|non-standard]\n"
+                      "              [--replace-scales|--keep-scales] -o OUT\n"
+                      "                               compare the parameter file with configuration N (default: the current\n"
+                      "                               one), print the comparison, load the values of the selected parameters\n"
+                      "                               (default: those checked in the file) as defaults and save to OUT; a\n"
+                      "                               scale-coefficient difference needs one of the two scale switches",
+     cli::loadDefaultsCommand},
 };
 
 void printUsage(std::ostream& out) {

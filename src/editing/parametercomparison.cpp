@@ -29,16 +29,6 @@ std::string packedWord(const model::ScaleNumber& scale) {
                           (field(scale.num_of_float) & 3) * 32 + (field(scale.scaleQ) & 0x1F));
 }
 
-std::string description(const std::string& name, const std::string& other, const std::string& address) {
-    return (name.empty() ? other : name) + " [" + address + "]";
-}
-
-template <typename Named>
-std::string describe(const Named& named, app::Language language, const std::string& address) {
-    return language == app::Language::English ? description(named.nameEng, named.name, address)
-                                              : description(named.name, named.nameEng, address);
-}
-
 // The objects of the view by address; the first one of an address counts.
 std::map<std::string, const model::DictObject*> viewByAddress(const model::Profile& profile) {
     std::map<std::string, const model::DictObject*> objects;
@@ -81,15 +71,18 @@ ScaleComparison compareScaleCoefficients(const ParameterFile& file, const std::v
     return comparison;
 }
 
-ParameterComparison compareParameters(ParameterFile& file, const model::Profile& profile, app::Language language,
+std::vector<std::string> comparisonStartLines(app::Translator& translator) {
+    return {"", translator.tr("Сравнение словарей...")};
+}
+
+ParameterComparison compareParameters(ParameterFile& file, const model::Profile& profile, const TreeNames& names,
                                       app::Translator& translator) {
     ParameterComparison comparison;
-    comparison.lines = {"", translator.tr("Сравнение словарей...")};
     const std::map<std::string, const model::DictObject*> objects = viewByAddress(profile);
     std::vector<std::string> missing;
     for (Parameter& parameter : file.parameters) {
         if (!parameter.selected || parameter.type == model::FormatType::Root) continue;
-        const std::string shown = describe(parameter, language, parameter.address());
+        const std::string shown = parameterDescription(parameter, names);
         std::vector<std::string> refusals;
         const auto found = objects.find(parameter.address());
         if (found == objects.end()) {
@@ -128,7 +121,7 @@ ParameterComparison compareParameters(ParameterFile& file, const model::Profile&
     std::vector<std::string> unknown;
     for (const model::DictObject* object : profile.view()) {
         if (!object->isRoot() && !inFile.contains(object->address()))
-            unknown.push_back(describe(*object, language, object->address()));
+            unknown.push_back(parameterDescription(*object, names));
     }
     if (!unknown.empty()) {
         comparison.lines.push_back(translator.tr("В словаре устройства неизвестные (новые) параметр(ы) :"));
@@ -160,6 +153,12 @@ void replaceScaleCoefficients(ProfileDocument& document, const ScaleComparison& 
                      "Scale coefficients replaced by those of the parameter file"},
         std::move(replaced)));
 }
+
+std::vector<std::string> loadingStartLines(app::Translator& translator) {
+    return {"", translator.tr("Загрузка выбранных параметров в значения по умолчанию текущего словаря...")};
+}
+
+std::string loadingEndLine(app::Translator& translator) { return translator.tr("Значения по умолчанию загружены."); }
 
 void loadDefaults(ProfileDocument& document, const ParameterFile& file, app::Translator& translator) {
     const std::map<std::string, const model::DictObject*> objects = viewByAddress(document.profile());

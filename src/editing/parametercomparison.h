@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
 #include "editing/parameterfile.h"
 #include "model/scalenumber.h"
 
@@ -30,18 +29,25 @@ struct ScaleComparison {
 };
 ScaleComparison compareScaleCoefficients(const ParameterFile& file, const std::vector<model::ScaleNumber>& profile);
 
+/// The lines that start a comparison, before the scale coefficients are compared.
+std::vector<std::string> comparisonStartLines(app::Translator& translator);
+
 /// The diagnostic lines of a comparison of the selected parameters with the profile's view; the
 /// selection of every refused parameter is cleared.
 struct ParameterComparison {
     std::vector<std::string> lines;
     int refused = 0;
 };
-ParameterComparison compareParameters(ParameterFile& file, const model::Profile& profile, app::Language language,
+ParameterComparison compareParameters(ParameterFile& file, const model::Profile& profile, const TreeNames& names,
                                       app::Translator& translator);
 
 /// The profile's coefficients replaced by the file's (their descriptions kept), as one command.
 void replaceScaleCoefficients(ProfileDocument& document, const ScaleComparison& comparison,
                               app::Translator& translator);
+
+/// The lines before and after the loading of the defaults.
+std::vector<std::string> loadingStartLines(app::Translator& translator);
+std::string loadingEndLine(app::Translator& translator);
 
 /// The values of the selected parameters become the defaults of the view's objects at their
 /// addresses (first comma taken as the decimal point), as one command.

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "app/cp1251.h"
+#include "app/fileread.h"
 #include "app/floattext.h"
 #include "app/integertext.h"
 #include "app/translator.h"
@@ -80,7 +81,8 @@ ParameterFileReading readParameterFile(const std::string& text, std::string_view
         parameter.format = std::to_string(word);
         parameter.access = parameterAccess(word);
         parameter.type = parameterType(word);
-        parameter.selected = app::toInteger(node.attributeText("checked")) == 1;
+        // What the tool had checked counts only where a selection can be made.
+        parameter.selected = app::toInteger(node.attributeText("checked")) == 1 && parameter.selectable();
         parameter.value = node.attributeText("value");
         if (parameter.type == model::FormatType::Float) parameter.value = floatFromBits(parameter.value);
         parameter.textNumber = node.attributeText("text_num");
@@ -98,6 +100,23 @@ ParameterFileReading readParameterFile(const std::string& text, std::string_view
             reading.file.groupSet = app::toInteger(parameter.value).value_or(kDefaultParameterGroupSet);
     }
     return reading;
+}
+
+ParameterFileReading readParameterFileAt(const std::filesystem::path& path, const bases::TextBase& texts) {
+    const std::string shown = cp1251::fromUtf8(path.string());
+    app::FileReadResult read = app::readRegularFile(path, kMaxParameterFileSize);
+    switch (read.status) {
+    case app::FileReadStatus::Read: return readParameterFile(read.bytes, shown, texts);
+    case app::FileReadStatus::TooLarge:
+        return {{},
+                "Parameter file '" + shown + "' is larger than " + std::to_string(kMaxParameterFileSize >> 20) + " MB"};
+    case app::FileReadStatus::NoMemory: return {{}, "Not enough memory to read parameter file '" + shown + "'"};
+    case app::FileReadStatus::CannotRead: return {{}, "Error reading parameter file '" + shown + "'"};
+    case app::FileReadStatus::Missing:
+    case app::FileReadStatus::CannotOpen:
+    case app::FileReadStatus::NotRegular: break;
+    }
+    return {{}, "Can't open file '" + shown + "' to read parameters"};
 }
 
 void selectParameters(ParameterFile& file, ParameterSelection selection) {

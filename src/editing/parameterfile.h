@@ -3,11 +3,14 @@
 // from the text base, the group enumeration it names, and the four ways to select parameters.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/language.h"
 #include "model/formattype.h"
 
 namespace tabrin::bases {
@@ -36,6 +39,28 @@ struct Parameter {
     bool selectable() const { return access != model::Access::Viewable && type != model::FormatType::Root; }
 };
 
+/// What labels and descriptions name a parameter by: the short text, or the long name by language.
+struct TreeNames {
+    bool shortNames = false;
+    app::Language language = app::Language::Russian;
+};
+
+/// The short text, or the long name by language with the other long name taken when it is empty.
+/// `Named` is a parameter or a dictionary object.
+template <typename Named>
+std::string shownName(const Named& named, const TreeNames& names) {
+    if (names.shortNames) return named.text;
+    const bool english = names.language == app::Language::English;
+    const std::string& chosen = english ? named.nameEng : named.name;
+    return chosen.empty() ? (english ? named.name : named.nameEng) : chosen;
+}
+
+/// "name [2000h.01h]"
+template <typename Named>
+std::string parameterDescription(const Named& named, const TreeNames& names) {
+    return shownName(named, names) + " [" + named.address() + "]";
+}
+
 /// The group enumeration a file names when it names none.
 inline constexpr int kDefaultParameterGroupSet = 13;
 
@@ -54,6 +79,13 @@ struct ParameterFileReading {
 /// Reads the text of a parameter file (Windows-1251); `pathText` names it in messages.
 ParameterFileReading readParameterFile(const std::string& text, std::string_view pathText,
                                        const bases::TextBase& texts);
+
+/// The largest parameter file read; a controller's parameters take a small part of it.
+inline constexpr std::uintmax_t kMaxParameterFileSize = std::uintmax_t(64) << 20;
+
+/// Reads the parameter file at `path`; a file that is missing, unreadable or larger than
+/// kMaxParameterFileSize gives the message and no parameters.
+ParameterFileReading readParameterFileAt(const std::filesystem::path& path, const bases::TextBase& texts);
 
 /// The access (bits 15..14) and type of a format word as the file gives it.
 model::Access parameterAccess(unsigned word);

@@ -32,6 +32,7 @@
 #include "ui/dictionarypage.h"
 #include "ui/edspage.h"
 #include "ui/importwindow.h"
+#include "ui/parameterwindow.h"
 #include "ui/loginpagewidget.h"
 #include "ui/named.h"
 #include "ui/optionsdialog.h"
@@ -164,6 +165,7 @@ void MainWindow::connectMenu() {
         showHistory();
     });
     connect(m_menu.importObjects, &QAction::triggered, this, &MainWindow::showImportWindow);
+    connect(m_menu.loadDefaults, &QAction::triggered, this, &MainWindow::showParameterWindow);
     connect(m_menu.redo, &QAction::triggered, this, [this] {
         if (m_pages->currentWidget() == m_textsPage) m_workspace.textsDocument.redo();
         else m_workspace.document.redo();
@@ -246,11 +248,13 @@ bool MainWindow::openProfile(const std::function<bool()>& open) {
         m_profilePages->showProfile();
         m_menu.openInXmlEditor->setEnabled(true);
         m_menu.importObjects->setEnabled(true);
+        m_menu.loadDefaults->setEnabled(true);
         m_menu.newInstance->setEnabled(true);
     } else if (!m_session.isOpen()) {
         m_profilePages->showNoProfile();
         m_menu.openInXmlEditor->setEnabled(false);
         m_menu.importObjects->setEnabled(false);
+        m_menu.loadDefaults->setEnabled(false);
         m_menu.newInstance->setEnabled(false);
     }
     return opened;
@@ -260,6 +264,12 @@ void MainWindow::showImportWindow() {
     if (!m_importWindow) m_importWindow = new ImportWindow(m_workspace, m_port, m_dialogs, this);
     m_importWindow->show();
     m_importWindow->raise();
+}
+
+void MainWindow::showParameterWindow() {
+    if (!m_parameterWindow) m_parameterWindow = new ParameterWindow(m_workspace, m_port, m_dialogs, this);
+    m_parameterWindow->show();
+    m_parameterWindow->raise();
 }
 
 void MainWindow::runProfileFlow(const std::function<void()>& flow) {

@@ -33,6 +33,7 @@ struct WindowServices;
 namespace tabrin::ui {
 
 class ImportWindow;
+class ParameterWindow;
 class LoginPageWidget;
 class PanelPage;
 class TextsPageWidget;
@@ -88,6 +89,8 @@ private:
     void showReport();
     /// "Импорт объектов": the import window, made at the first use and kept.
     void showImportWindow();
+    /// "Загрузка параметров по умолчанию": the parameter-file window, made at the first use and kept.
+    void showParameterWindow();
 
     app::MessagePort& m_port;
     app::FileDialogPort& m_dialogs;
@@ -113,6 +116,7 @@ private:
     QTimer* m_timerMain;
     QTimer* m_timerCheckChange;
     std::unique_ptr<ReportWindow> m_reportWindow;
+    ParameterWindow* m_parameterWindow = nullptr;  // a child of the window
     ImportWindow* m_importWindow = nullptr;  // a child of the window  // a window of its own, shown while the main one is minimised
 };
 

@@ -84,6 +84,44 @@ TEST_F(ParameterFileTest, ReadsParametersWithNamesFloatsAndTheGroupEnumeration) 
     EXPECT_EQ(read(kvpx({{0x2000, 1, kU16, "1"}})).groupSet, kDefaultParameterGroupSet);
 }
 
+TEST_F(ParameterFileTest, WhatTheFileCheckedCountsOnlyWhereASelectionCanBeMade) {
+    ParameterFile file = read(kvpx({{0x2000, 1, 0x0A00, "5"}, {0x2000, 0, 3, "3"}, {0x2000, 2, kU16, "6"}}));
+    EXPECT_FALSE(file.parameters[0].selected);  // viewable
+    EXPECT_FALSE(file.parameters[1].selected);  // a root
+    EXPECT_TRUE(file.parameters[2].selected);
+    // So a viewable parameter checked in the file never becomes a default.
+    const std::string before = at("2000h.01h").defaultValue;
+    loadDefaults(m_document, file, m_translator);
+    EXPECT_EQ(at("2000h.01h").defaultValue, before);
+}
+
+TEST_F(ParameterFileTest, ReadingFromAPath) {
+    const auto path = m_folder.path() / "plant.kvpx";
+    const struct {
+        const char* name;
+        std::optional<std::string> contents;  // none: no file
+        std::string message;                  // a part of it; empty: read
+        std::size_t parameters;
+    } rows[] = {
+        {"a file", kvpx({{0x2000, 1, kU16, "1"}}), "", 1},
+        {"no file", std::nullopt, "Can't open file '", 0},
+        {"larger than the limit", std::string(kMaxParameterFileSize + 1, ' '), "is larger than 64 MB", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove(path);
+        if (row.contents) test::writeFile(path, *row.contents);
+        const ParameterFileReading reading = readParameterFileAt(path, m_texts);
+        if (row.message.empty()) {
+            EXPECT_FALSE(reading.error) << *reading.error;
+        } else {
+            ASSERT_TRUE(reading.error);
+            EXPECT_NE(reading.error->find(row.message), std::string::npos) << *reading.error;
+        }
+        EXPECT_EQ(reading.file.parameters.size(), row.parameters);
+    }
+}
+
 TEST_F(ParameterFileTest, BrokenRecordsStopTheReading) {
     const struct {
         const char* name;
@@ -165,7 +203,7 @@ TEST_F(ParameterFileTest, ComparisonRefusesAndListsWithItsLines) {
                                     {0x2000, 3, kU16, "7", "30000"},  // another text
                                     {0x7000, 0, kU16, "8"},         // missing
                                     {0x2001, 0, kU16, "9"}}));      // excluded and missing
-    const ParameterComparison comparison = compareParameters(file, profile(), app::Language::Russian, m_translator);
+    const ParameterComparison comparison = compareParameters(file, profile(), {}, m_translator);
     EXPECT_EQ(comparison.refused, 4);
     EXPECT_TRUE(file.parameters[0].selected);
     EXPECT_FALSE(file.parameters[1].selected);
@@ -179,7 +217,7 @@ TEST_F(ParameterFileTest, ComparisonRefusesAndListsWithItsLines) {
     EXPECT_TRUE(has(w("_ [7000h.00h]")));
     EXPECT_TRUE(has(w("В словаре устройства неизвестные (новые) параметр(ы) :")));
     EXPECT_TRUE(has("Motor 4 [2000h.04h]"));
-    EXPECT_EQ(comparison.lines.front(), "");
+    EXPECT_EQ(comparison.lines.front(), w("!!! Разный формат эл-в _ [2000h.02h]"));
     EXPECT_EQ(comparison.lines.back(), w("Сравнение завершено. Отменена загрузка 4 параметров."));
 }
 

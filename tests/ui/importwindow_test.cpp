@@ -34,7 +34,7 @@ private slots:
 
     void importsTheSelectedRowsIntoTheCurrentConfiguration() {
         QVERIFY(menuItem("N_Import")->isEnabled());
-        QVERIFY(!menuItem("N_LoadDefaults")->isEnabled());  // not built yet
+        QVERIFY(menuItem("N_LoadDefaults")->isEnabled());
         test::TempFolder folder;
         test::writeFile(folder.path() / "plant.xml", kImported);
         const std::string file = app::pathText(folder.path() / "plant.xml");
