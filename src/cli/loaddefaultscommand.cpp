@@ -49,7 +49,9 @@ std::optional<LoadOptions> readOptions(const std::vector<std::string>& arguments
         err << kCommand << ": takes a profile and a parameter file, got " << parsed->words.size() << " file(s)\n";
         return std::nullopt;
     }
-    LoadOptions options{parsed->words[0], parsed->words[1]};
+    LoadOptions options;
+    options.profile = parsed->words[0];
+    options.parameters = parsed->words[1];
     const auto output = parsed->values.find(kOutputOption);
     if (output == parsed->values.end()) {
         err << kCommand << ": " << kOutputOption << " OUT is required\n";

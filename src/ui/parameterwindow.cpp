@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -38,7 +39,8 @@ Qt::CheckState checkState(editing::TreeMark mark) {
 // The marks are shown, not edited: only the right click changes them; unavailable nodes are greyed.
 void showMark(QTreeWidgetItem* item, editing::TreeMark mark) {
     item->setCheckState(0, checkState(mark));
-    item->setFlags(mark == editing::TreeMark::Unavailable ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setFlags(mark == editing::TreeMark::Unavailable ? Qt::ItemFlags()
+                                                          : Qt::ItemFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
 }
 
 // Draws `tree` into `widget`; the items by node.

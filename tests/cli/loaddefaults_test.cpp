@@ -201,7 +201,8 @@ TEST_F(LoadDefaultsCommand, Usage) {
         std::string err;
     } rows[] = {
         {"no output", files, "load-defaults: -o OUT is required\n"},
-        {"one file", quoted(profile()) + " -o x.xml", "load-defaults: takes a profile and a parameter file, got 1"},
+        {"one file", quoted(profile()) + " -o x.xml",
+         "load-defaults: takes a profile and a parameter file, got 1 file(s)\n"},
         {"both scale choices", files + " --replace-scales --keep-scales -o x.xml",
          "load-defaults: --replace-scales and --keep-scales exclude each other\n"},
         {"an unknown selection", files + " --select some -o x.xml",

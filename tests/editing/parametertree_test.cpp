@@ -79,7 +79,7 @@ TEST(ParameterTree, ThreeHierarchies) {
         {HierarchyMode::GroupsIndexes,
          {},
          "~ motor\n"
-         "  ~ A [2000h.00h]\n"
+         "  x A [2000h.00h]\n"
          "    x B [2000h.01h]=i\n"
          "    - C [2000h.02h]=i\n"
          "  o D [2001h.00h]=i\n"
@@ -88,7 +88,7 @@ TEST(ParameterTree, ThreeHierarchies) {
          "    - F [2002h.01h]=i\n"},
         {HierarchyMode::Indexes,
          {true},
-         "~ sA [2000h.00h]\n"
+         "x sA [2000h.00h]\n"
          "  x sB [2000h.01h]=i\n"
          "  - sC [2000h.02h]=i\n"
          "o sD [2001h.00h]=i\n"
@@ -123,13 +123,14 @@ TEST(ParameterTree, RightClicks) {
         std::string marks;
         std::string selected;  // of the list's parameters
     } rows[] = {
-        {"none", {}, "~~x-o---", "01000000"},
+        {"none", {}, "~xx-o---", "01000000"},
         {"a partly marked group is marked, with every available node below", {0}, "xxx-x---", "01010000"},
         {"a marked group unmarked", {0, 0}, "ooo-o---", "00000000"},
-        {"an element marked, its group follows", {4}, "~~x-x---", "01010000"},
-        {"a partly marked root marked", {1}, "~xx-o---", "01000000"},
+        {"an element marked, its group follows", {4}, "xxx-x---", "01010000"},
+        {"a marked root unmarked with its elements", {1}, "ooo-o---", "00000000"},
         {"the last marked element unmarked: its root and group follow", {2}, "ooo-o---", "00000000"},
-        {"unavailable nodes take no click", {6, 7, 3}, "~~x-o---", "01000000"},
+        {"an unmarked root marked, the group partly", {1, 1}, "~xx-o---", "01000000"},
+        {"unavailable nodes take no click", {6, 7, 3}, "~xx-o---", "01000000"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
