@@ -186,6 +186,15 @@ TEST_F(LoadDefaultsCommand, StopsBeforeWritingAnything) {
     EXPECT_EQ(test::readFile(profile()), test::readFile(fixture("profile.xml")));
 }
 
+TEST_F(LoadDefaultsCommand, AnOutputThatCannotBeWrittenIsTold) {
+    const auto output = m_home.path() / "no such folder" / "out.xml";
+    const test::ProgramRun loaded = run("load-defaults", quoted(profile()) + " " + quoted(fixture("plant.kvpx")) +
+                                                             " -o " + quoted(output));
+    EXPECT_EQ(loaded.exitCode, 1);
+    EXPECT_TRUE(loaded.err.starts_with("load-defaults: cannot save " + output.string() + ": code ")) << loaded.err;
+    EXPECT_EQ(test::readFile(profile()), test::readFile(fixture("profile.xml")));
+}
+
 TEST_F(LoadDefaultsCommand, WritesOverTheProfileOnlyWhenTheOutputNamesIt) {
     const test::ProgramRun loaded =
         run("load-defaults", quoted(profile()) + " " + quoted(fixture("plant.kvpx")) + " -o " + quoted(profile()));
