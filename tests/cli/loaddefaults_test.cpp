@@ -188,8 +188,8 @@ TEST_F(LoadDefaultsCommand, StopsBeforeWritingAnything) {
 
 TEST_F(LoadDefaultsCommand, AnOutputThatCannotBeWrittenIsTold) {
     const auto output = m_home.path() / "no such folder" / "out.xml";
-    const test::ProgramRun loaded = run("load-defaults", quoted(profile()) + " " + quoted(fixture("plant.kvpx")) +
-                                                             " -o " + quoted(output));
+    const test::ProgramRun loaded =
+        run("load-defaults", quoted(profile()) + " " + quoted(fixture("plant.kvpx")) + " -o " + quoted(output));
     EXPECT_EQ(loaded.exitCode, 1);
     EXPECT_TRUE(loaded.err.starts_with("load-defaults: cannot save " + output.string() + ": code ")) << loaded.err;
     EXPECT_EQ(test::readFile(profile()), test::readFile(fixture("profile.xml")));
