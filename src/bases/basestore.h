@@ -19,6 +19,8 @@ public:
 
     /// False after the last load met a parsing fault (the base then holds what could be read).
     bool readCleanly() const { return m_unreadFile.empty(); }
+    /// How many elements the last load read from its file.
+    std::size_t elementsRead() const { return m_elementsRead; }
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
@@ -34,19 +36,26 @@ public:
             m_elements.emplace_back().readFromXml(loaded->section.child(i));
         }
         m_unreadFile = loaded->readCleanly ? std::filesystem::path() : file;
+        m_elementsRead = m_elements.size();
         m_modified = false;
         return true;
     }
 
-    /// Writes every element into `file`, never over a file whose reading went wrong. Clears the
-    /// modified flag only when the file was written.
-    xml::TOperationResult save(const std::filesystem::path& file) {
-        if (isUnreadFile(m_unreadFile, file)) return unreadBaseResult(file);
+    /// Whether saving into `file` would replace the file whose reading went wrong.
+    bool wouldOverwriteUnread(const std::filesystem::path& file) const { return isUnreadFile(m_unreadFile, file); }
+
+    /// Writes every element into `file`, never over a file whose reading went wrong unless the
+    /// user agreed to lose the rest of it (`overwriteUnread`). Clears the modified flag only when
+    /// the file was written; from then on the file holds the base.
+    xml::TOperationResult save(const std::filesystem::path& file, bool overwriteUnread = false) {
+        const bool unread = wouldOverwriteUnread(file);
+        if (unread && !overwriteUnread) return unreadBaseResult(file);
         xml::XMLNode document = xml::createProgramDocument();
         xml::XMLNode section = document.addChild("root").addChild(m_sectionName);
         for (Element& element : m_elements) element.writeToXml(section);
         xml::TOperationResult result = writeBaseDocument(document, file);
         if (result.ok()) m_modified = false;
+        if (result.ok() && unread) m_unreadFile.clear();
         return result;
     }
 
@@ -59,6 +68,7 @@ protected:
 private:
     std::string_view m_sectionName;
     std::filesystem::path m_unreadFile;  // a file whose reading went wrong, never to be overwritten
+    std::size_t m_elementsRead = 0;
 };
 
 }  // namespace tabrin::bases

@@ -2,6 +2,7 @@
 #include "editing/basedocument.h"
 
 #include "app/cp1251.h"
+#include "app/formattext.h"
 #include "app/messageport.h"
 #include "app/translator.h"
 
@@ -59,9 +60,22 @@ void BaseDocument<Base>::redo() {
     changed(ChangeCause::Redone);
 }
 
+// A base read with faults holds only what could be read: saving it replaces the rest of the file.
+template <typename Base>
+bool BaseDocument<Base>::mayOverwriteUnreadFile(app::MessagePort& port) {
+    const std::string question = app::formatText(
+        m_translator.tr("Файл '%s' был прочитан с ошибками, из него прочитано элементов: %d.\nПри сохранении всё "
+                        "остальное содержимое файла будет потеряно.\nПерезаписать файл?"),
+        {cp1251::fromUtf8(m_file.string()), std::to_string(m_base.elementsRead())});
+    return port.ask({m_translator.tr("Сохранение баз"), question, app::MessageButtons::YesNo,
+                     app::MessageIcon::Warning}) == app::MessageAnswer::Yes;
+}
+
 template <typename Base>
 bool BaseDocument<Base>::save(app::MessagePort& port) {
-    const xml::TOperationResult result = m_base.save(m_file);
+    const bool unread = m_base.wouldOverwriteUnread(m_file);
+    if (unread && !mayOverwriteUnreadFile(port)) return false;
+    const xml::TOperationResult result = m_base.save(m_file, unread);
     if (!result.ok()) {
         port.ask({m_translator.tr("Ошибка"), cp1251::fromUtf16(m_translator.translateWideText(result.message)),
                   app::MessageButtons::Ok, app::MessageIcon::Error});

@@ -49,6 +49,8 @@ public:
     bool isModified() const { return m_base.isModified(); }
 
     /// Writes the base to its file; a failure is told in an error box and leaves the base modified.
+    /// A file that was read with faults is replaced only when the user agrees to lose what could
+    /// not be read.
     bool save(app::MessagePort& port);
     /// Reads the base again from its file, forgetting the history and every change since.
     void reload(app::MessagePort& port);
@@ -57,6 +59,7 @@ public:
 
 private:
     void apply(std::unique_ptr<Change> change);
+    bool mayOverwriteUnreadFile(app::MessagePort& port);
     void changed(ChangeCause cause);
 
     Base& m_base;

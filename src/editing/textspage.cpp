@@ -1,8 +1,6 @@
 // The texts page "Тексты" as data: filter, rights, edits as commands, duplicates, binding.
 #include "editing/textspage.h"
 
-#include <algorithm>
-
 #include "app/cp1251.h"
 #include "app/formattext.h"
 #include "app/messageport.h"
@@ -143,6 +141,12 @@ std::optional<std::string> TextsPage::add() {
     return number;
 }
 
+std::optional<AuthorChange> TextsPage::authorChange(int row, int column) const {
+    if (column != kTextAuthor || row < 0 || row >= rowCount() || !isOwn(row)) return std::nullopt;
+    return AuthorChange(knownAuthors(), AuthorChange::textHint(m_translator, text(row).textid, text(row).trus),
+                        text(row).author);
+}
+
 bool TextsPage::changeAuthor(int row, std::string_view author) {
     if (row < 0 || row >= rowCount() || !isOwn(row)) return false;
     bases::TextBaseElement changed = text(row);
@@ -152,13 +156,7 @@ bool TextsPage::changeAuthor(int row, std::string_view author) {
     return true;
 }
 
-std::vector<std::string> TextsPage::knownAuthors() const {
-    std::vector<std::string> authors;
-    for (const bases::TextBaseElement& text : m_texts.base().elements()) {
-        if (std::find(authors.begin(), authors.end(), text.author) == authors.end()) authors.push_back(text.author);
-    }
-    return authors;
-}
+std::vector<std::string> TextsPage::knownAuthors() const { return textBaseAuthors(m_texts.base()); }
 
 BindingList TextsPage::bindingList(int row, bool showOthers) const {
     BindingList list;
@@ -201,6 +199,11 @@ const bases::SetBaseElement* TextsPage::boundSet(int row) const {
 std::string TextsPage::boundAuthorLine(int row) const {
     const bases::SetBaseElement* set = boundSet(row);
     return set ? m_translator.tr("Автор: ") + set->author : std::string();
+}
+
+std::array<std::string, 5> TextsPage::boundItemHeaders() const {
+    return {"№", m_translator.tr("Длинный русский"), m_translator.tr("Длинный английский"),
+            m_translator.tr("Короткий русский"), m_translator.tr("Короткий английский")};
 }
 
 std::vector<BoundItemRow> TextsPage::boundItems(int row) const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "editing/authorchange.h"
 #include "editing/basedocument.h"
 
 namespace tabrin::app {
@@ -78,6 +79,9 @@ public:
     /// Adds a text of the user (no reuse of an empty one). The number of the new text, nothing when
     /// the base is empty.
     std::optional<std::string> add();
+    /// The author change a double click on `column` of `row` offers: only in the author column of
+    /// an own text.
+    std::optional<AuthorChange> authorChange(int row, int column) const;
     /// Gives an own text another author.
     bool changeAuthor(int row, std::string_view author);
     /// The names offered by the author change: the authors of the text base, each once, in base order.
@@ -88,6 +92,8 @@ public:
     BindingList bindingList(int row, bool showOthers) const;
     /// Binds a row's text to the enumeration numbered `number` ("0": none).
     bool bind(int row, std::string_view number);
+    /// The header of the bound enumeration's items: position and the four texts.
+    std::array<std::string, 5> boundItemHeaders() const;
     /// The author line and items of the enumeration a row's text is bound to.
     std::string boundAuthorLine(int row) const;
     std::vector<BoundItemRow> boundItems(int row) const;

@@ -128,6 +128,7 @@ void DictionaryFieldEditing::openTextPicker(model::ObjectSerial serial) {
         !error.empty())
         m_workspace.log.writeLog(error);
     if (chosen) m_edits.chooseText(serial, *dialog.chosen());
+    if (dialog.textToEdit()) emit textEditRequested(toQString(*dialog.textToEdit()));
 }
 
 void DictionaryFieldEditing::openFormatEditor(model::ObjectSerial serial) {

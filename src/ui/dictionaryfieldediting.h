@@ -40,6 +40,8 @@ public:
 signals:
     /// The base-profile warning to show while an editor is open; an empty text clears it.
     void warningChanged(const QString& text);
+    /// The user went from the text picker to the texts page to edit the text numbered `number`.
+    void textEditRequested(const QString& number);
 
 private:
     /// Raises the warning for the object of `serial` when it applies.

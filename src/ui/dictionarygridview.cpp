@@ -6,15 +6,15 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <utility>
 
+#include "ui/rowwheel.h"
+
 namespace tabrin::ui {
 namespace {
 
-constexpr int kNotch = 120;  // eighths of a degree per wheel notch
 constexpr int kRowHeight = 18;
 // The stored column widths were made for a small grid font; larger text would be cut in most columns.
 constexpr int kFontPointSize = 8;
@@ -27,7 +27,7 @@ DictionaryGridView::DictionaryGridView(QWidget* parent) : QTableView(parent) {
     // Shift+click selects a range of rows; a plain click selects one cell.
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    RowWheel::install(this);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
@@ -56,14 +56,6 @@ void DictionaryGridView::scrollToFirstRow(int row) {
     // A fill lays the rows out later; the scroll range must fit the new rows first.
     executeDelayedItemsLayout();
     verticalScrollBar()->setValue(row);
-}
-
-void DictionaryGridView::wheelEvent(QWheelEvent* event) {
-    m_wheelRemainder += event->angleDelta().y();
-    const int notches = m_wheelRemainder / kNotch;
-    m_wheelRemainder -= notches * kNotch;
-    if (notches != 0) verticalScrollBar()->setValue(verticalScrollBar()->value() - notches);
-    event->accept();
 }
 
 void DictionaryGridView::mousePressEvent(QMouseEvent* event) {

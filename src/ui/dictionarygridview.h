@@ -33,13 +33,11 @@ signals:
     void dragRefused();
 
 protected:
-    void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int m_wheelRemainder = 0;  // eighths of a degree not yet turned into rows
     int m_mouseRow = -1;
     bool m_rowDragging = true;
     int m_draggedRow = -1;

@@ -93,6 +93,7 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &DictionaryPage::selectCell);
     connect(m_view, &QAbstractItemView::doubleClicked, m_fieldEditing, &DictionaryFieldEditing::openEditor);
     connect(m_fieldEditing, &DictionaryFieldEditing::warningChanged, this, &DictionaryPage::editorWarningChanged);
+    connect(m_fieldEditing, &DictionaryFieldEditing::textEditRequested, this, &DictionaryPage::textEditRequested);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &DictionaryPage::takeSelection);
     m_subscription = workspace.document.listen([this](const editing::DocumentChange& change) { showChange(change); });
 }

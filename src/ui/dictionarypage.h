@@ -70,6 +70,8 @@ signals:
     void reportClicked();
     /// The warning an open field editor gives about its object; an empty text clears it.
     void editorWarningChanged(const QString& text);
+    /// The user asked to edit the text numbered `number` on the texts page.
+    void textEditRequested(const QString& number);
 
 private:
     QWidget* buildFilterBox();

@@ -119,7 +119,7 @@ void MainWindow::buildPages() {
     m_pages->addTab(m_loginPage, QStringLiteral("Вход"));
     m_pages->addTab(m_profilePages, QStringLiteral("Профиль"));
     // The texts and enumerations pages get their content with their own editors.
-    m_textsPage = new TextsPageWidget(m_workspace, m_port);
+    m_textsPage = new TextsPageWidget(m_workspace, m_port, m_dialogs);
     m_enumsPage = named(new QWidget, "TabSheetEnums");
     m_panelPage = new PanelPage(m_workspace, m_port, m_dialogs);
     m_pages->addTab(m_textsPage, QStringLiteral("Тексты"));
@@ -135,6 +135,10 @@ void MainWindow::buildPages() {
             &MainWindow::generateAllControllerFiles);
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::reportClicked, this, &MainWindow::showReport);
     connect(m_profilePages->edsPage(), &EdsPage::generateClicked, this, &MainWindow::generateEdsFile);
+    connect(m_profilePages->dictionaryPage(), &DictionaryPage::textEditRequested, this, [this](const QString& number) {
+        m_pages->setCurrentWidget(m_textsPage);
+        m_textsPage->showText(fromQString(number));
+    });
     // The window sees Ctrl+S before any of its controls.
     auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(save, &QShortcut::activated, this, &MainWindow::saveByActivePage);
@@ -318,6 +322,7 @@ void MainWindow::saveByActivePage() {
     if (page == m_profilePages) {
         runProfileFlow([this] { m_session.save(); });
     } else if (page == m_textsPage) {
+        m_textsPage->commitEdit();
         m_workspace.saveTextBase(m_port);
     } else if (page == m_enumsPage) {
         m_workspace.saveSetBase(m_port);
@@ -389,6 +394,7 @@ void MainWindow::showReport() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
     runProfileFlow([&] { mayClose = m_session.askToSaveModified(session::SaveQuestion::BeforeExit); });
+    m_textsPage->commitEdit();
     if (!mayClose || !m_workspace.askToSaveModifiedBases(m_port)) {
         event->ignore();
         return;

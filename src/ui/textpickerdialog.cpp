@@ -8,10 +8,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "bases/textbaseelement.h"
 #include "editing/textpicker.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
@@ -69,7 +71,9 @@ TextPickerDialog::TextPickerDialog(editing::TextPicker& picker, const app::Choos
     : QDialog(parent),
       m_picker(picker),
       m_model(new TextPickerModel(picker, this)),
-      m_list(named(new QTableView, "StringGridChooseText")) {
+      m_list(named(new QTableView, "StringGridChooseText")),
+      m_editingMenu(named(new QMenu(this), "PopupMenuEditing")),
+      m_moveToEdit(named(m_editingMenu->addAction(QStringLiteral("Перейти к редактированию")), "MoveToEdit")) {
     setObjectName(QStringLiteral("TFormChooseText"));
     m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -96,6 +100,9 @@ TextPickerDialog::TextPickerDialog(editing::TextPicker& picker, const app::Choos
     connect(ok, &QPushButton::clicked, this, &TextPickerDialog::choose);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QTableView::doubleClicked, this, &TextPickerDialog::choose);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this, &TextPickerDialog::offerEditing);
+    connect(m_moveToEdit, &QAction::triggered, this, &TextPickerDialog::goToEditing);
     translateWindow(this, translator);
     // The caption names the current text, which the translation of the window does not know.
     setWindowTitle(toQString(picker.caption()));
@@ -145,6 +152,7 @@ QWidget* TextPickerDialog::buildSearchBox() {
 void TextPickerDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     m_chosen = nullptr;
+    m_textToEdit.reset();
     m_search->setFocus();
 }
 
@@ -177,6 +185,22 @@ void TextPickerDialog::choose() {
     if (!selected.isValid() || m_picker.text(selected.row()) == nullptr) return;
     m_chosen = m_picker.text(selected.row());
     accept();
+}
+
+// The menu is offered over a listed text only; only the user's own texts can be edited.
+void TextPickerDialog::offerEditing(const QPoint& position) {
+    const QModelIndex index = m_list->indexAt(position);
+    if (!index.isValid() || m_picker.text(index.row()) == nullptr) return;
+    m_menuRow = index.row();
+    m_moveToEdit->setEnabled(m_picker.canEdit(m_menuRow));
+    m_editingMenu->popup(m_list->viewport()->mapToGlobal(position));
+}
+
+void TextPickerDialog::goToEditing() {
+    const bases::TextBaseElement* text = m_picker.text(m_menuRow);
+    if (text == nullptr || !m_picker.canEdit(m_menuRow)) return;
+    m_textToEdit = text->textid;
+    reject();
 }
 
 app::ChooseTextColumnWidths TextPickerDialog::columnWidths() const {

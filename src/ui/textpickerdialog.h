@@ -4,9 +4,14 @@
 
 #include <QDialog>
 
+#include <optional>
+#include <string>
+
 #include "app/columnwidths.h"
 
+class QAction;
 class QCheckBox;
+class QMenu;
 class QLineEdit;
 class QTableView;
 
@@ -35,6 +40,9 @@ public:
 
     /// The text chosen with "OK" or a double click; nullptr while none is.
     const bases::TextBaseElement* chosen() const { return m_chosen; }
+    /// The number of the text the user went to edit with "Перейти к редактированию" (the dialog
+    /// closed without a choice); nothing otherwise.
+    const std::optional<std::string>& textToEdit() const { return m_textToEdit; }
     /// The widths of the list's columns as shown.
     app::ChooseTextColumnWidths columnWidths() const;
 
@@ -48,6 +56,8 @@ private:
     void sort(editing::TextSortKey key, QWidget* button);
     void choose();
     void selectRow(int row);
+    void offerEditing(const QPoint& position);
+    void goToEditing();
 
     editing::TextPicker& m_picker;
     TextPickerModel* m_model;
@@ -55,7 +65,11 @@ private:
     QLineEdit* m_search = nullptr;
     QCheckBox* m_matchCase = nullptr;
     QCheckBox* m_ownOnly = nullptr;
+    QMenu* m_editingMenu;
+    QAction* m_moveToEdit;
+    int m_menuRow = -1;  // the row the context menu was opened over
     const bases::TextBaseElement* m_chosen = nullptr;
+    std::optional<std::string> m_textToEdit;
 };
 
 }  // namespace tabrin::ui

@@ -11,11 +11,16 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/eventlog.h"
+#include "session/baseexportbutton.h"
 #include "session/workspace.h"
+#include "ui/authorchangedialog.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
+#include "ui/rowwheel.h"
 
 namespace tabrin::ui {
 
@@ -57,19 +62,26 @@ private:
     const std::unique_ptr<editing::TextsPage>& m_page;
 };
 
-TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort& port, QWidget* parent)
-    : QWidget(parent), m_workspace(workspace), m_port(port) {
+TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
+                                 QWidget* parent)
+    : QWidget(parent), m_workspace(workspace), m_port(port), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("TabSheetTexts"));
     app::Translator& translator = workspace.translator;
     m_filter = named(new QLineEdit, "editTextsFilter");
     m_showOthers = named(new QCheckBox(translatedText(translator, "Показывать чужие тексты")), "CheckBoxShowAllTexts");
     m_add = named(new QPushButton(translatedText(translator, "Добавить")), "btnAddNewText");
     m_save = named(new QPushButton(translatedText(translator, "Сохранить")), "btnSaveTexts");
+    m_save->setToolTip(translatedText(translator, "Сохранить тексты в XML-базу на диске"));
+    m_export = named(new QPushButton(translatedText(translator, "Экспорт")), "btnExportToFile1");
+    m_export->setToolTip(translatedText(translator, "Экспортировать тексты/перечисления в файл"));
     m_table = named(new QTableView, "StringGridTexts");
     m_binding = named(new QComboBox, "cbBindedEnum");
     m_binding->setMaxVisibleItems(40);
     m_showOtherEnums = named(new QCheckBox(translatedText(translator, "Показать чужие")), "cbShowAllEnumsToBind");
     m_enumAuthor = named(new QLabel, "labelEnumAuthor1");
+    m_boundItems = named(new QTableWidget(0, 5), "sgBindedEnum");
+    m_boundItems->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_boundItems->verticalHeader()->hide();
     m_warning = named(new QLabel, "labelTextsWarning");
     m_warning->setAutoFillBackground(true);
 
@@ -79,6 +91,7 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
     top->addWidget(m_showOthers);
     top->addWidget(m_add);
     top->addWidget(m_save);
+    top->addWidget(m_export);
     auto* binding = new QHBoxLayout;
     binding->addWidget(new QLabel(translatedText(translator, "Привязка к перечислению")));
     binding->addWidget(m_binding, 1);
@@ -88,6 +101,7 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
     layout->addLayout(top);
     layout->addWidget(m_table, 1);
     layout->addLayout(binding);
+    layout->addWidget(m_boundItems);
     layout->addWidget(m_warning);
 
     m_model = new TextsTableModel(m_page, this);
@@ -95,6 +109,8 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    RowWheel::install(m_table);
+    RowWheel::install(m_boundItems);
 
     connect(m_filter, &QLineEdit::textChanged, this, [this] { refill({}); });
     connect(m_showOthers, &QCheckBox::toggled, this, [this] { refill({}); });
@@ -102,9 +118,14 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
     connect(m_add, &QPushButton::clicked, this, [this] {
         if (const std::optional<std::string> number = m_page->add()) refill(*number);
     });
-    connect(m_save, &QPushButton::clicked, this, [this] { m_workspace.textsDocument.save(m_port); });
+    connect(m_save, &QPushButton::clicked, this, [this] {
+        commitEdit();
+        m_workspace.textsDocument.save(m_port);
+    });
+    connect(m_export, &QPushButton::clicked, this, &TextsPageWidget::exportBases);
     connect(m_binding, &QComboBox::activated, this, &TextsPageWidget::bindingChosen);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { rowChosen(); });
+    connect(m_table, &QTableView::doubleClicked, this, &TextsPageWidget::cellDoubleClicked);
     m_subscription = m_workspace.textsDocument.listen([this](const editing::DocumentChange& change) {
         m_save->setEnabled(m_workspace.textsDocument.isModified());
         if (change.cause != editing::ChangeCause::Done) refill({});
@@ -122,7 +143,33 @@ void TextsPageWidget::showBase() {
     refill({});
 }
 
-bool TextsPageWidget::leave() { return !m_page || m_page->leave(); }
+void TextsPageWidget::showText(std::string_view number) {
+    refill(number);
+    m_table->setFocus();
+}
+
+void TextsPageWidget::commitEdit() {
+    const QModelIndex current = m_table->currentIndex();
+    QWidget* editor = current.isValid() ? m_table->indexWidget(current) : nullptr;
+    if (!editor) return;
+    QAbstractItemDelegate* delegate = m_table->itemDelegateForIndex(current);
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor);
+}
+
+bool TextsPageWidget::leave() {
+    commitEdit();
+    return !m_page || m_page->leave();
+}
+
+// The export runs to its end before the window takes any other input, so that neither button can
+// start a second one and the window cannot close meanwhile.
+void TextsPageWidget::exportBases() {
+    commitEdit();
+    m_export->setEnabled(false);
+    session::exportBasesToChosenFile(m_workspace, m_dialogs, m_port, app::currentTime());
+    m_export->setEnabled(true);
+}
 
 int TextsPageWidget::currentRow() const {
     const QModelIndex current = m_table->currentIndex();
@@ -162,13 +209,37 @@ void TextsPageWidget::rowChosen() {
         m_binding->addItem(toQString(entry.name), toQString(entry.number));
     m_binding->setCurrentIndex(list.selected);
     m_binding->setEnabled(row >= 0);
-    m_enumAuthor->setText(toQString(m_page->boundAuthorLine(row)));
     m_fillingBinding = false;
+    showBoundEnumeration(row);
+}
+
+void TextsPageWidget::showBoundEnumeration(int row) {
+    m_enumAuthor->setText(toQString(m_page->boundAuthorLine(row)));
+    QStringList headers;
+    for (const std::string& header : m_page->boundItemHeaders()) headers << toQString(header);
+    m_boundItems->setHorizontalHeaderLabels(headers);
+    const std::vector<editing::BoundItemRow> items = m_page->boundItems(row);
+    m_boundItems->setRowCount(static_cast<int>(items.size()));
+    for (int item = 0; item < m_boundItems->rowCount(); ++item) {
+        for (int column = 0; column < m_boundItems->columnCount(); ++column) {
+            const std::string& text = items[static_cast<std::size_t>(item)][static_cast<std::size_t>(column)];
+            m_boundItems->setItem(item, column, new QTableWidgetItem(toQString(text)));
+        }
+    }
 }
 
 void TextsPageWidget::bindingChosen(int entry) {
     if (m_fillingBinding || !m_page) return;
     m_page->bind(currentRow(), fromQString(m_binding->itemData(entry).toString()));
+}
+
+// A double click in the author column of an own text offers the author change.
+void TextsPageWidget::cellDoubleClicked(const QModelIndex& index) {
+    if (!m_page) return;
+    std::optional<editing::AuthorChange> change = m_page->authorChange(index.row(), index.column());
+    if (!change) return;
+    const std::optional<std::string> author = AuthorChangeDialog::ask(std::move(*change), m_workspace.translator, this);
+    if (author && m_page->changeAuthor(index.row(), *author)) refill(m_page->cell(index.row(), editing::kTextNumber));
 }
 
 void TextsPageWidget::resizeEvent(QResizeEvent* event) {

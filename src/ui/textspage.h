@@ -1,5 +1,6 @@
 // The texts page "Тексты": the text base as a table bound to the core's page logic, with its filter,
-// the add and save buttons, the bound-enumeration list and the duplicate warning.
+// the add, save and export buttons, the author change, the bound enumeration with its items and
+// the duplicate warning.
 #pragma once
 
 #include <memory>
@@ -16,10 +17,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QTableWidget;
 
 namespace tabrin::app {
+class FileDialogPort;
 class MessagePort;
-}
+}  // namespace tabrin::app
 namespace tabrin::session {
 class Workspace;
 }
@@ -31,11 +34,16 @@ class TextsTableModel;
 class TextsPageWidget : public QWidget {
     Q_OBJECT
 public:
-    TextsPageWidget(session::Workspace& workspace, app::MessagePort& port, QWidget* parent = nullptr);
+    TextsPageWidget(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
+                    QWidget* parent = nullptr);
     ~TextsPageWidget() override;
 
     /// Lists the base again for the user now logged in.
     void showBase();
+    /// Selects the text numbered `number` (the last row when it is not listed) for editing.
+    void showText(std::string_view number);
+    /// Writes what an open cell editor holds into the base (before the base is saved).
+    void commitEdit();
     /// Asks about a modified base before the page is left; false when the page should stay.
     bool leave();
 
@@ -48,21 +56,27 @@ protected:
 private:
     void refill(std::string_view keepNumber);
     void rowChosen();
+    void showBoundEnumeration(int row);
+    void exportBases();
     void bindingChosen(int entry);
+    void cellDoubleClicked(const QModelIndex& index);
     int currentRow() const;
 
     session::Workspace& m_workspace;
     app::MessagePort& m_port;
+    app::FileDialogPort& m_dialogs;
     std::unique_ptr<editing::TextsPage> m_page;
     TextsTableModel* m_model = nullptr;
     QLineEdit* m_filter = nullptr;
     QCheckBox* m_showOthers = nullptr;
     QPushButton* m_add = nullptr;
     QPushButton* m_save = nullptr;
+    QPushButton* m_export = nullptr;
     QTableView* m_table = nullptr;
     QComboBox* m_binding = nullptr;
     QCheckBox* m_showOtherEnums = nullptr;
     QLabel* m_enumAuthor = nullptr;
+    QTableWidget* m_boundItems = nullptr;
     QLabel* m_warning = nullptr;
     bool m_fillingBinding = false;
     editing::Subscription m_subscription;

@@ -268,6 +268,16 @@ TEST_F(TextsPageTest, BoundEnumerationShowsItsAuthorAndItems) {
     EXPECT_TRUE(m_page.boundItems(rowOf("2")).empty());
 }
 
+TEST_F(TextsPageTest, AuthorChangeIsOfferedInTheAuthorColumnOfOwnTexts) {
+    const std::optional<AuthorChange> change = m_page.authorChange(rowOf("12"), kTextAuthor);
+    ASSERT_TRUE(change);
+    EXPECT_EQ(change->hint(), w("Вы собираетесь сменить автора для текста \"Ток\" под номером 12."));
+    EXPECT_EQ(change->author(), "ivan");
+    EXPECT_EQ(change->names(), m_page.knownAuthors());
+    EXPECT_FALSE(m_page.authorChange(rowOf("12"), kTextLongRussian));
+    EXPECT_FALSE(m_page.authorChange(rowOf("20"), kTextAuthor));  // another user's text
+}
+
 TEST_F(TextsPageTest, KnownAuthorsAreListedOnceInBaseOrder) {
     EXPECT_EQ(m_page.knownAuthors(), (std::vector<std::string>{"ivan", "ABC", "petr"}));
 }

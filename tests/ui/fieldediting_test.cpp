@@ -1,12 +1,14 @@
 // The field editors through the window on a profile with a base and two configurations: which
 // editor a double click opens and the refusals, the cell editor's keys, Enter, Escape and focus
-// loss, the group picker, the description editor, the text picker with its filter and sorting,
-// and the blinking warning while a base object is edited in a configuration.
+// loss, the group picker, the description editor, the text picker with its filter and sorting and
+// its way to the texts page, and the blinking warning while a base object is edited in a
+// configuration.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -190,6 +192,43 @@ private slots:
                         [](QWidget* dialog) { dialog->findChild<QPushButton*>("ButtonCancel")->click(); });
         doubleClickCell(row("2000h", "03h"), 3);
         QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: текст 2000h.02h"));
+    }
+
+    void textPickerGoesToEditingAnOwnText() {
+        QString ownNumber;
+        bool otherEnabled = true;
+        bool ownEnabled = false;
+        test::whenShown("TFormChooseText", always, [&](QWidget* dialog) {
+            auto* list = dialog->findChild<QTableView*>("StringGridChooseText");
+            auto* menu = dialog->findChild<QMenu*>("PopupMenuEditing");
+            auto* moveToEdit = dialog->findChild<QAction*>("MoveToEdit");
+            const auto openMenuOver = [list](const QString& author) {
+                for (int r = 0; r < list->model()->rowCount(); ++r) {
+                    const QModelIndex index = list->model()->index(r, 0);
+                    if (list->model()->index(r, 5).data().toString() != author) continue;
+                    list->scrollTo(index);
+                    emit list->customContextMenuRequested(list->visualRect(index).center());
+                    return index.data().toString();
+                }
+                return QString();
+            };
+            QVERIFY(!openMenuOver(utf8("Петров")).isEmpty());
+            QVERIFY(menu->isVisible());
+            otherEnabled = moveToEdit->isEnabled();
+            menu->hide();
+            ownNumber = openMenuOver(utf8("Иванов"));
+            ownEnabled = moveToEdit->isEnabled();
+            moveToEdit->trigger();
+        });
+        const std::string before = object("2000h.02h").textID;
+        doubleClickCell(row("2000h", "02h"), 3);
+        QVERIFY(!otherEnabled);
+        QVERIFY(ownEnabled);
+        QCOMPARE(object("2000h.02h").textID, before);  // nothing was chosen
+        QCOMPARE(m_run->find<QTabWidget>("PageControl1")->currentWidget(), m_run->find<QWidget>("TabSheetTexts"));
+        auto* texts = m_run->find<QTableView>("StringGridTexts");
+        QCOMPARE(texts->currentIndex().siblingAtColumn(0).data().toString(), ownNumber);
+        QCOMPARE(QApplication::focusWidget(), texts);
     }
 
     void editingABaseObjectInAConfigurationBlinksTheStatusBar() {

@@ -1,13 +1,20 @@
 // The texts page in the window: filter, an edit undone from the menu, the quote refused, a text
-// added, the save button following the modified flag, and leaving the page saving the base so that
-// the file changes by exactly the added text.
+// added, the save button following the modified flag, the bound enumeration (also one missing from
+// the base), the wheel, and leaving the page saving the base so that the file changes by exactly
+// the edits made; an untouched base saved byte for byte.
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app/cp1251.h"
 #include "bases/textbase.h"
@@ -88,7 +95,123 @@ private slots:
         QCOMPARE(saved, original.substr(0, cut) + added + original.substr(cut));
     }
 
+    // The full round: an own text edited in its cell editor, another user's text refused, a text
+    // added and bound to an enumeration, the page left answering Yes.
+    void editsAddsBindsAndSavesExactlyThoseChanges() {
+        const std::filesystem::path file = bases::TextBase::filePath(m_run->home().path());
+        const std::string original = test::readFile(file);
+        QAbstractItemModel* model = m_table->model();
+
+        const QModelIndex english = model->index(0, 2);
+        QCOMPARE(english.data().toString(), QStringLiteral("Device type"));
+        m_table->setCurrentIndex(english);
+        m_table->edit(english);
+        auto* editor = qobject_cast<QLineEdit*>(m_table->indexWidget(english));
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("Device kind"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(model->index(0, 2).data().toString(), QStringLiteral("Device kind"));
+
+        m_run->find<QCheckBox>("CheckBoxShowAllTexts")->setChecked(true);
+        const int other = rowOfAuthor(QString::fromUtf8("Петров"));
+        QVERIFY(other >= 0);
+        const QModelIndex othersText = model->index(other, 1);
+        m_table->setCurrentIndex(othersText);
+        m_table->edit(othersText);
+        QVERIFY(!m_table->indexWidget(othersText));
+        QVERIFY(!model->setData(othersText, QStringLiteral("x")));
+        m_run->find<QCheckBox>("CheckBoxShowAllTexts")->setChecked(false);
+
+        const int rows = model->rowCount();
+        QTest::mouseClick(m_run->find<QPushButton>("btnAddNewText"), Qt::LeftButton);
+        QCOMPARE(m_table->currentIndex().row(), rows);
+        const std::string number = model->index(rows, 0).data().toString().toStdString();
+        // A text without texts loses its binding when saved: the new one gets its English text first.
+        QVERIFY(model->setData(model->index(rows, 2), QStringLiteral("Direction")));
+        auto* binding = m_run->find<QComboBox>("cbBindedEnum");
+        QCOMPARE(binding->currentIndex(), 0);
+        const int entry = binding->findData(QStringLiteral("12"));
+        QVERIFY(entry > 0);
+        binding->setCurrentIndex(entry);
+        emit binding->activated(entry);
+        QCOMPARE(binding->currentText(), QString::fromUtf8("12: Выкл/Вкл"));
+        QCOMPARE(m_run->find<QLabel>("labelEnumAuthor1")->text(), QString::fromUtf8("Автор: Иванов"));
+        auto* items = m_run->find<QTableWidget>("sgBindedEnum");
+        QCOMPARE(items->rowCount(), 2);
+        QCOMPARE(items->item(1, 1)->text(), QString::fromUtf8("Вкл"));
+        QCOMPARE(items->item(1, 2)->text(), QStringLiteral("On"));
+        QCOMPARE(items->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+        m_run->port = test::ScriptedMessagePort({app::MessageAnswer::Yes});
+        m_run->find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        QCOMPARE(m_run->port.asked().size(), std::size_t{1});
+        std::string expected = original;
+        const std::string edited = "teng=\"Device type\"";
+        QCOMPARE(expected.find(edited), expected.rfind(edited));
+        expected.replace(expected.find(edited), edited.size(), "teng=\"Device kind\"");
+        const std::string added = "\t\t<text_" + number + " id=\"" + number + "\" textid=\"" + number +
+                                  "\" text=\"\" sets=\"12\" trus=\"\" teng=\"Direction\" author=\"" +
+                                  cp1251::fromUtf8("Иванов") + "\"/>\n";
+        expected.insert(expected.find("\t</Texts>"), added);
+        QCOMPARE(test::readFile(file), expected);
+    }
+
+    void untouchedBaseIsSavedByteForByte() {
+        const std::filesystem::path file = bases::TextBase::filePath(m_run->home().path());
+        const std::string original = test::readFile(file);
+        std::filesystem::remove(file);
+        m_run->window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_run->window()));
+        m_table->setFocus();
+        QTest::keyClick(m_table, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(test::readFile(file), original);
+        m_run->find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        QVERIFY(m_run->port.asked().empty());
+    }
+
+    // A text bound to an enumeration the base lacks keeps its binding until another entry is chosen.
+    void missingEnumerationIsShownAndKeptUntilChosen() {
+        auto& sets = m_run->window().workspace().sets.elements();
+        sets.erase(
+            std::find_if(sets.begin(), sets.end(), [](const bases::SetBaseElement& set) { return set.id == "12"; }));
+        m_run->find<QLineEdit>("editTextsFilter")->setText(QStringLiteral("Reverse"));
+        QCOMPARE(m_table->model()->rowCount(), 1);
+        auto* binding = m_run->find<QComboBox>("cbBindedEnum");
+        QCOMPARE(binding->currentText(), QString::fromUtf8("№ 12 (нет в базе)"));
+        QCOMPARE(m_run->find<QTableWidget>("sgBindedEnum")->rowCount(), 0);
+        QCOMPARE(m_run->find<QLabel>("labelEnumAuthor1")->text(), QString());
+        auto* save = m_run->find<QPushButton>("btnSaveTexts");
+        QVERIFY(!save->isEnabled());
+        m_table->setCurrentIndex(m_table->model()->index(0, 2));
+        QCOMPARE(binding->currentText(), QString::fromUtf8("№ 12 (нет в базе)"));
+        QVERIFY(!save->isEnabled());
+        binding->setCurrentIndex(0);
+        emit binding->activated(0);
+        QVERIFY(save->isEnabled());
+        QCOMPARE(m_run->window().workspace().texts.elements()[10].sets, "0");
+    }
+
+    void wheelScrollsOneRowPerNotch() {
+        m_run->find<QCheckBox>("CheckBoxShowAllTexts")->setChecked(true);
+        m_run->window().resize(1100, 400);
+        QScrollBar* rows = m_table->verticalScrollBar();
+        QTRY_VERIFY(rows->maximum() > 3);
+        rows->setValue(0);
+        const QPointF centre = QPointF(m_table->viewport()->rect().center());
+        QWheelEvent wheel(centre, m_table->viewport()->mapToGlobal(centre), {}, {0, -240}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(m_table->viewport(), &wheel);
+        QCOMPARE(rows->value(), 2);
+    }
+
 private:
+    int rowOfAuthor(const QString& author) const {
+        for (int row = 0; row < m_table->model()->rowCount(); ++row) {
+            if (m_table->model()->index(row, 4).data().toString() == author) return row;
+        }
+        return -1;
+    }
+
     std::unique_ptr<test::OpenedWindow> m_run;
     QTableView* m_table = nullptr;
 };
