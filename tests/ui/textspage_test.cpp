@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 
 #include "app/cp1251.h"
+#include "app/paths.h"
 #include "bases/textbase.h"
 #include "support/tempfolder.h"
 #include "ui/openedwindow.h"
@@ -166,6 +167,35 @@ private slots:
         QTest::keyClick(m_table, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(test::readFile(file), original);
         m_run->find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        QVERIFY(m_run->port.asked().empty());
+    }
+
+    // Ctrl+S while a cell editor is open saves what the editor holds.
+    void saveCommitsTheOpenEditorFirst() {
+        const std::filesystem::path file = bases::TextBase::filePath(m_run->home().path());
+        m_run->window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_run->window()));
+        const QModelIndex english = m_table->model()->index(0, 2);
+        m_table->setCurrentIndex(english);
+        m_table->edit(english);
+        auto* editor = qobject_cast<QLineEdit*>(m_table->indexWidget(english));
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("Typed, not entered"));
+        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(test::readFile(file).find("teng=\"Typed, not entered\"") != std::string::npos);
+        QVERIFY(!m_table->indexWidget(english));
+        QVERIFY(!m_run->find<QPushButton>("btnSaveTexts")->isEnabled());
+    }
+
+    void exportButtonWritesTheChosenFile() {
+        const std::filesystem::path exported = m_run->home().path() / "coTextBase.xml";
+        m_run->dialogs.answer(app::pathText(exported));
+        auto* button = m_run->find<QPushButton>("btnExportToFile1");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(m_run->dialogs.asked().size(), std::size_t{1});
+        QCOMPARE(m_run->dialogs.asked()[0].startPath, app::pathText(exported));
+        QVERIFY(test::readFile(exported).find("<param name=\"") != std::string::npos);
+        QVERIFY(button->isEnabled());
         QVERIFY(m_run->port.asked().empty());
     }
 
