@@ -12,6 +12,7 @@
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
+#include "model/numbertext.h"
 
 namespace tabrin::editing {
 namespace {
@@ -64,16 +65,6 @@ std::string floatInfo(const model::DictObject& object, const DefaultInfoContext&
     return context.translator.tr("Плав.т. ") + value + " " + unit;
 }
 
-std::string binaryDigits(std::uint32_t value, int width) {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + (value & 1)));
-        value >>= 1;
-    } while (value != 0);
-    if (static_cast<int>(digits.size()) < width) digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
-    return digits;
-}
-
 std::string bitInfo(const model::DictObject& object, const DefaultInfoContext& context) {
     const int v = app::toInteger(object.defaultValue).value_or(-1);
     const auto bits = static_cast<std::uint32_t>(v);
@@ -87,7 +78,7 @@ std::string bitInfo(const model::DictObject& object, const DefaultInfoContext& c
         }
         shown = "\"" + named + "\"" + context.translator.tr(" перечисл.");
     } else if (object.Visualization == "Bin") {
-        shown = binaryDigits(bits, object.Length) + "b" + context.translator.tr(" 2-ич.");
+        shown = model::binaryDigits(bits, object.Length) + "b" + context.translator.tr(" 2-ич.");
     } else if (object.Visualization == "Dec") {
         shown = object.defaultValue + context.translator.tr(" 10-ич.");
     } else if (object.Visualization == "Hex") {

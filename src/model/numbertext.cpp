@@ -56,4 +56,14 @@ std::string numberToHexText(std::uint32_t value, int digits) {
     return text;
 }
 
+std::string binaryDigits(std::uint32_t value, int width) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + (value & 1)));
+        value >>= 1;
+    } while (value != 0);
+    if (static_cast<int>(digits.size()) < width) digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    return digits;
+}
+
 }  // namespace tabrin::model

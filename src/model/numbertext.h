@@ -24,4 +24,7 @@ std::uint32_t hexTextToNumber(std::string_view text);
 /// `digits` + 1 characters: (0x2600, 4) gives "2600h", (1, 2) gives "01h".
 std::string numberToHexText(std::uint32_t value, int digits);
 
+/// The binary digits of `value` (at least one), padded with leading zeros to `width`: (5, 4) gives "0101".
+std::string binaryDigits(std::uint32_t value, int width);
+
 }  // namespace tabrin::model

@@ -31,16 +31,6 @@ std::string orQuestionMark(const std::string& text) { return text.empty() ? "?" 
 
 std::optional<std::int64_t> integerValue(std::string_view text) { return model::toIntegerAutoBase(text); }
 
-std::string digitsInBase2(std::uint32_t value, int width) {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + (value & 1)));
-        value >>= 1;
-    } while (value != 0);
-    if (static_cast<int>(digits.size()) < width) digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
-    return digits;
-}
-
 std::string upperHex(std::uint32_t value, int width) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%0*X", width, value);
@@ -81,7 +71,7 @@ ValueTexts bitFieldTexts(const model::DictObject& object, int word, const ValueT
     case Visualization::Base2:
         texts.range = std::string(static_cast<std::size_t>(length), '0') + "b - " +
                       std::string(static_cast<std::size_t>(length), '1') + "b";
-        texts.defaultText = value ? digitsInBase2(bits, length) + "b" : "*";
+        texts.defaultText = value ? model::binaryDigits(bits, length) + "b" : "*";
         break;
     case Visualization::Decimal:
         texts.range = "0 - " + std::to_string(largest);
