@@ -31,6 +31,7 @@
 #include "ui/textspage.h"
 #include "ui/dictionarypage.h"
 #include "ui/edspage.h"
+#include "ui/enumerationspage.h"
 #include "ui/importwindow.h"
 #include "ui/parameterwindow.h"
 #include "ui/loginpagewidget.h"
@@ -97,6 +98,11 @@ MainWindow::MainWindow(std::filesystem::path programFolder, int localeLanguage, 
     m_documentSubscription =
         m_workspace.document.listen([this](const editing::DocumentChange&) { refreshProfileState(); });
     m_textsSubscription = m_workspace.textsDocument.listen([this](const editing::DocumentChange&) { showHistory(); });
+    m_setsSubscription = m_workspace.setsDocument.listen([this](const editing::DocumentChange&) {
+        m_profilePages->settingsPage()->showGroupSetEntries(
+            model::groupSetEntries(m_workspace.sets, m_workspace.language));
+        showHistory();
+    });
     connect(m_timerMain, &QTimer::timeout, this, [this] {
         m_statusPanel->clear();
         m_session.autosaveTick();
@@ -120,7 +126,7 @@ void MainWindow::buildPages() {
     m_pages->addTab(m_profilePages, QStringLiteral("Профиль"));
     // The texts and enumerations pages get their content with their own editors.
     m_textsPage = new TextsPageWidget(m_workspace, m_port, m_dialogs);
-    m_enumsPage = named(new QWidget, "TabSheetEnums");
+    m_enumsPage = new EnumerationsPageWidget(m_workspace, m_port);
     m_panelPage = new PanelPage(m_workspace, m_port, m_dialogs);
     m_pages->addTab(m_textsPage, QStringLiteral("Тексты"));
     m_pages->addTab(m_enumsPage, QStringLiteral("Перечисления"));
@@ -129,6 +135,10 @@ void MainWindow::buildPages() {
     connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
 
     connect(m_loginPage, &LoginPageWidget::loginClicked, this, &MainWindow::login);
+    connect(m_enumsPage, &EnumerationsPageWidget::textWanted, this, [this](const QString& number) {
+        m_pages->setCurrentWidget(m_textsPage);
+        if (m_pages->currentWidget() == m_textsPage) m_textsPage->showText(fromQString(number));
+    });
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::generateClicked, this,
             &MainWindow::generateControllerFile);
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::generateAllClicked, this,
@@ -165,6 +175,7 @@ void MainWindow::connectMenu() {
     connect(m_menu.saveAs, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.saveAs(); }); });
     connect(m_menu.undo, &QAction::triggered, this, [this] {
         if (m_pages->currentWidget() == m_textsPage) m_workspace.textsDocument.undo();
+        else if (m_pages->currentWidget() == m_enumsPage) m_workspace.setsDocument.undo();
         else m_workspace.document.undo();
         showHistory();
     });
@@ -172,6 +183,7 @@ void MainWindow::connectMenu() {
     connect(m_menu.loadDefaults, &QAction::triggered, this, &MainWindow::showParameterWindow);
     connect(m_menu.redo, &QAction::triggered, this, [this] {
         if (m_pages->currentWidget() == m_textsPage) m_workspace.textsDocument.redo();
+        else if (m_pages->currentWidget() == m_enumsPage) m_workspace.setsDocument.redo();
         else m_workspace.document.redo();
         showHistory();
     });
@@ -207,18 +219,25 @@ void MainWindow::login() {
     m_menu.file->menuAction()->setEnabled(true);
     setPagesVisible(true);
     m_textsPage->showBase();
+    m_enumsPage->showBase();
     openAfterLogin();
 }
 
-// Leaving the texts page asks about its modified base; a failed save keeps the page shown.
+// Leaving the texts or the enumerations page asks about its modified base; a failed save (or a
+// cancel) keeps the page shown.
 void MainWindow::pageChanged() {
     QWidget* page = m_pages->currentWidget();
     if (m_shownPage == m_textsPage && page != m_textsPage && !m_textsPage->leave()) {
         m_pages->setCurrentWidget(m_textsPage);
         return;
     }
+    if (m_shownPage == m_enumsPage && page != m_enumsPage && !m_enumsPage->leave()) {
+        m_pages->setCurrentWidget(m_enumsPage);
+        return;
+    }
     m_shownPage = page;
     if (page == m_textsPage) m_textsPage->showBase();
+    if (page == m_enumsPage) m_enumsPage->pageShown();
     showHistory();
 }
 
@@ -303,6 +322,7 @@ void MainWindow::showHistory() {
         show(m_menu.redo, "Повторить", editable && document.canRedo(), document.redoText());
     };
     if (m_pages->currentWidget() == m_textsPage) showOf(m_workspace.textsDocument, true);
+    else if (m_pages->currentWidget() == m_enumsPage) showOf(m_workspace.setsDocument, true);
     else showOf(m_workspace.document, m_session.isOpen());
 }
 
@@ -325,7 +345,7 @@ void MainWindow::saveByActivePage() {
         m_textsPage->commitEdit();
         m_workspace.saveTextBase(m_port);
     } else if (page == m_enumsPage) {
-        m_workspace.saveSetBase(m_port);
+        m_enumsPage->save();
     }
 }
 

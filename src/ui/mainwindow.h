@@ -32,6 +32,7 @@ struct WindowServices;
 
 namespace tabrin::ui {
 
+class EnumerationsPageWidget;
 class ImportWindow;
 class ParameterWindow;
 class LoginPageWidget;
@@ -104,13 +105,14 @@ private:
 
     editing::Subscription m_documentSubscription;
     editing::Subscription m_textsSubscription;
+    editing::Subscription m_setsSubscription;
     QWidget* m_shownPage = nullptr;  // the page shown before the current one, asked before it is left
     MainMenu m_menu;
     QTabWidget* m_pages = nullptr;
     LoginPageWidget* m_loginPage = nullptr;
     ProfilePages* m_profilePages = nullptr;
     TextsPageWidget* m_textsPage = nullptr;
-    QWidget* m_enumsPage = nullptr;
+    EnumerationsPageWidget* m_enumsPage = nullptr;
     PanelPage* m_panelPage = nullptr;
     QLabel* m_statusPanel = nullptr;
     QTimer* m_timerMain;

@@ -1,0 +1,181 @@
+// The enumerations page in the window: an item edited and the size changed, saved on leaving the page
+// so that the file changes by exactly those edits; an untouched base saved byte for byte; the size
+// typed without Enter dropped; the up-down buttons undone from the menu; "@" and quotes in the cell
+// editor; other users' enumerations read-only; the copy dialog; a bound text shown on the texts page.
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/cp1251.h"
+#include "bases/setbase.h"
+#include "support/tempfolder.h"
+#include "ui/dictionarywindow.h"
+#include "ui/modalhelper.h"
+#include "ui/qtext.h"
+#include "ui/uitestregistry.h"
+
+namespace tabrin::ui {
+
+class EnumerationsPageTest : public test::DictionaryWindow {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        openWindow({});
+        m_file = bases::SetBase::filePath(m_run->home().path());
+        m_original = test::readFile(m_file);
+        m_run->find<QTabWidget>("PageControl1")->setCurrentWidget(m_run->find<QWidget>("TabSheetEnums"));
+        m_table = m_run->find<QTableView>("StringGridSets");
+        m_size = m_run->find<QLineEdit>("editEnumSize");
+    }
+    void cleanup() { m_run.reset(); }
+
+    void editAndSizeAreSavedOnLeavingAsExactlyThoseChanges() {
+        choose("13");
+        QAbstractItemModel* model = m_table->model();
+        QCOMPARE(model->rowCount(), 3);
+        QVERIFY(model->setData(model->index(0, 2), QStringLiteral("Scalar mode")));
+        QVERIFY(m_run->find<QPushButton>("btnSaveEnums")->isEnabled());
+        m_size->setFocus();
+        m_size->setText(QStringLiteral("4"));
+        QTest::keyClick(m_size, Qt::Key_Return);
+        QCOMPARE(model->rowCount(), 4);
+        QCOMPARE(model->index(3, 0).data().toString(), QStringLiteral("3"));
+
+        m_run->port = test::ScriptedMessagePort({app::MessageAnswer::Yes});
+        m_run->find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        QCOMPARE(m_run->port.asked().size(), std::size_t{1});
+        QCOMPARE(toQString(m_run->port.asked()[0].text),
+                 QString::fromUtf8("База перечислений была изменена.\nСохранить изменения?"));
+        const std::string before = w("item_0=\"Скалярный@Scalar@Скал.@Scal.\"");
+        const std::string after = w("item_0=\"Скалярный@Scalar mode@Скал.@Scal.\"");
+        const std::string lastBefore = w("item_2=\"Момент@Torque@Мом.@Torq.\"/>");
+        const std::string lastAfter = w("item_2=\"Момент@Torque@Мом.@Torq.\" item_3=\"\"/>");
+        std::string expected = m_original;
+        expected.replace(expected.find(before), before.size(), after);
+        expected.replace(expected.find(lastBefore), lastBefore.size(), lastAfter);
+        QCOMPARE(test::readFile(m_file), expected);
+    }
+
+    void untouchedBaseIsSavedByteForByte() {
+        choose("13");
+        QAbstractItemModel* model = m_table->model();
+        const QString text = model->index(1, 1).data().toString();
+        QVERIFY(model->setData(model->index(1, 1), QStringLiteral("x")));
+        QVERIFY(model->setData(model->index(1, 1), text));
+        QTest::keyClick(&m_run->window(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!m_run->find<QPushButton>("btnSaveEnums")->isEnabled());
+        QCOMPARE(test::readFile(m_file), m_original);
+        m_run->find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        QCOMPARE(m_run->port.asked().size(), std::size_t{0});
+    }
+
+    void sizeTypedWithoutEnterIsDroppedAndButtonsAreUndone() {
+        choose("13");
+        m_size->setFocus();
+        m_size->setText(QStringLiteral("5"));
+        m_table->setFocus();
+        QCOMPARE(m_size->text(), QStringLiteral("3"));
+        QCOMPARE(m_table->model()->rowCount(), 3);
+        QVERIFY(!m_run->find<QPushButton>("btnSaveEnums")->isEnabled());
+
+        m_run->find<QToolButton>("udEnumSizeUp")->click();
+        QCOMPARE(m_table->model()->rowCount(), 4);
+        QCOMPARE(m_size->text(), QStringLiteral("4"));
+        auto* undo = m_run->find<QAction>("N_Undo");
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(undo->text(), QString::fromUtf8("Отменить: изменение размера перечисления №13"));
+        undo->trigger();
+        QCOMPARE(m_table->model()->rowCount(), 3);
+        QCOMPARE(m_size->text(), QStringLiteral("3"));
+        QVERIFY(!m_run->find<QPushButton>("btnSaveEnums")->isEnabled());
+    }
+
+    void cellEditorDropsSeparatorsAndRefusesQuotes() {
+        choose("13");
+        const QModelIndex cell = m_table->model()->index(2, 4);
+        m_table->setFocus();
+        m_table->setCurrentIndex(cell);
+        m_table->edit(cell);
+        auto* editor = m_table->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "T@q'");
+        QCOMPARE(editor->text(), QStringLiteral("Tq"));
+        QCOMPARE(m_run->port.asked().size(), std::size_t{1});
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The editor's text is written once the event loop runs.
+        QTRY_COMPARE(m_table->model()->index(2, 4).data().toString(), QStringLiteral("Tq"));
+    }
+
+    void otherUsersEnumerationIsReadOnly() {
+        m_run->find<QCheckBox>("CheckBoxShowAllSets")->setChecked(true);
+        choose("6");
+        QVERIFY(!m_size->isEnabled());
+        QVERIFY(!m_run->find<QPushButton>("ButtonSetAuthor")->isEnabled());
+        QVERIFY(!(m_table->model()->flags(m_table->model()->index(2, 1)) & Qt::ItemIsEditable));
+        QCOMPARE(m_run->find<QLabel>("labelEnumAuthor2")->text(), QString::fromUtf8("Автор: Петров"));
+        QCOMPARE(m_run->find<QLabel>("labelEnumAuthor2")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    }
+
+    void copyGoesIntoTheEmptyEnumerationWithoutAQuestion() {
+        QTest::mouseClick(m_run->find<QPushButton>("btnAddNewEnum"), Qt::LeftButton);
+        QVERIFY(selector()->currentText().startsWith(QStringLiteral("57: ")));
+        // A new enumeration has two empty items; with one it counts as empty.
+        m_size->setText(QStringLiteral("1"));
+        QTest::keyClick(m_size, Qt::Key_Return);
+        choose("12");
+        test::whenShown(
+            "FormCopySet", [](QWidget*) { return true; },
+            [](QWidget* dialog) {
+                auto* targets = dialog->findChild<QListWidget*>("ListBoxSets");
+                targets->setCurrentRow(targets->count() - 1);
+                dialog->findChild<QPushButton*>("ButtonPaste")->click();
+            });
+        QTest::mouseClick(m_run->find<QPushButton>("btnCopyEnum"), Qt::LeftButton);
+        QCOMPARE(m_run->port.asked().size(), std::size_t{0});
+        QCOMPARE(selector()->currentText(), QString::fromUtf8("57: Выкл/Вкл"));
+        QCOMPARE(m_table->model()->index(1, 2).data().toString(), QStringLiteral("On"));
+    }
+
+    void boundTextIsShownOnTheTextsPage() {
+        choose("13");
+        auto* bound = m_run->find<QTableView>("sgBindedTexts");
+        QCOMPARE(bound->model()->rowCount(), 1);
+        QCOMPARE(m_run->find<QLabel>("labelBindedTexts")->text(), QString::fromUtf8("Привязанные тексты"));
+        const QModelIndex text = bound->model()->index(0, 1);
+        QTest::mouseDClick(bound->viewport(), Qt::LeftButton, {}, bound->visualRect(text).center());
+        QCOMPARE(m_run->find<QTabWidget>("PageControl1")->currentWidget(), m_run->find<QWidget>("TabSheetTexts"));
+        auto* texts = m_run->find<QTableView>("StringGridTexts");
+        QCOMPARE(texts->model()->index(texts->currentIndex().row(), 0).data().toString(), QStringLiteral("29"));
+    }
+
+private:
+    static std::string w(const char* utf8) { return cp1251::fromUtf8(utf8); }
+    QComboBox* selector() const { return m_run->find<QComboBox>("CBSet"); }
+    void choose(const char* number) {
+        const int entry = selector()->findText(QString::fromLatin1(number) + QStringLiteral(":"), Qt::MatchStartsWith);
+        QVERIFY(entry >= 0);
+        selector()->setCurrentIndex(entry);
+    }
+
+    std::filesystem::path m_file;
+    std::string m_original;
+    QTableView* m_table = nullptr;
+    QLineEdit* m_size = nullptr;
+};
+
+TABRIN_UI_TEST(EnumerationsPageTest)
+
+}  // namespace tabrin::ui
+
+#include "enumerationspage_test.moc"
