@@ -8,7 +8,6 @@
 #include "app/translator.h"
 #include "editing/enumerationselector.h"
 #include "editing/enumerationsize.h"
-#include "editing/textauthors.h"
 
 namespace tabrin::editing {
 namespace {
@@ -174,13 +173,11 @@ bool EnumerationsPage::applySize(int count, bool tell) {
     return true;
 }
 
-std::vector<std::string> EnumerationsPage::knownAuthors() const { return textAuthors(m_texts.base()); }
-
-std::string EnumerationsPage::authorChangeHint() const {
-    const bases::SetBaseElement* set = selected();
-    if (!set) return {};
-    return m_translator.tr("Вы собираетесь сменить автора для перечисления \"") + set->itemText(0, false, m_language) +
-           m_translator.tr("/...\" под номером ") + set->id + ".";
+std::optional<AuthorChange> EnumerationsPage::authorChange() const {
+    if (!isOwn()) return std::nullopt;
+    const bases::SetBaseElement& set = *selected();
+    return AuthorChange(textBaseAuthors(m_texts.base()), AuthorChange::enumerationHint(m_translator, set, m_language),
+                        set.author);
 }
 
 bool EnumerationsPage::changeAuthor(std::string_view author) {

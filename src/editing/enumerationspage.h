@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "editing/authorchange.h"
 #include "editing/basedocument.h"
 #include "editing/boundtexts.h"
 #include "editing/enumerationcopy.h"
@@ -77,10 +78,9 @@ public:
     /// An up-down button: the size one more or one less, kept within the limits silently.
     bool stepSize(std::string_view fieldText, int step);
 
-    /// The names offered to the author change: the authors of the text base.
-    std::vector<std::string> knownAuthors() const;
-    /// "Вы собираетесь сменить автора для перечисления "<item 0>/..." под номером N.".
-    std::string authorChangeHint() const;
+    /// The author change of the selected own enumeration: the authors of the text base offered;
+    /// nothing for another user's enumeration.
+    std::optional<AuthorChange> authorChange() const;
     /// Gives the selected own enumeration another author.
     bool changeAuthor(std::string_view author);
 

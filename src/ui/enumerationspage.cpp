@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "session/workspace.h"
+#include "ui/authorchangedialog.h"
 #include "ui/enumerationcopydialog.h"
 #include "ui/enumerationtables.h"
 #include "ui/itemtextdelegate.h"
@@ -133,6 +134,7 @@ void EnumerationsPageWidget::connectControls() {
     });
     connect(m_save, &QPushButton::clicked, this, &EnumerationsPageWidget::save);
     connect(m_copy, &QPushButton::clicked, this, &EnumerationsPageWidget::copy);
+    connect(m_changeAuthor, &QPushButton::clicked, this, &EnumerationsPageWidget::changeAuthor);
     connect(m_size, &QLineEdit::returnPressed, this, [this] {
         if (m_page) m_page->enterSize(fromQString(m_size->text()));
         m_size->setText(toQString(m_page ? m_page->sizeText() : std::string()));
@@ -266,6 +268,16 @@ void EnumerationsPageWidget::copy() {
     if (dialog.exec() != QDialog::Accepted) return;
     m_page->copied(*copy);
     showListChoice();
+}
+
+void EnumerationsPageWidget::changeAuthor() {
+    if (!m_page) return;
+    commitEditor();
+    std::optional<editing::AuthorChange> change = m_page->authorChange();
+    if (!change) return;
+    if (const std::optional<std::string> author =
+            AuthorChangeDialog::ask(std::move(*change), m_workspace.translator, this))
+        m_page->changeAuthor(*author);
 }
 
 void EnumerationsPageWidget::boundTextsMenu(const QPoint& at) {

@@ -70,6 +70,7 @@ private:
     void baseChanged(const editing::DocumentChange& change);
     void commitEditor();
     void copy();
+    void changeAuthor();
     void boundTextsMenu(const QPoint& at);
 
     session::Workspace& m_workspace;

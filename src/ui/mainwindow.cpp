@@ -139,6 +139,10 @@ void MainWindow::buildPages() {
         m_pages->setCurrentWidget(m_textsPage);
         if (m_pages->currentWidget() == m_textsPage) m_textsPage->showText(fromQString(number));
     });
+    connect(m_textsPage, &TextsPageWidget::enumerationWanted, this, [this](const QString& number) {
+        m_pages->setCurrentWidget(m_enumsPage);
+        if (m_pages->currentWidget() == m_enumsPage) m_enumsPage->showEnumeration(fromQString(number));
+    });
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::generateClicked, this,
             &MainWindow::generateControllerFile);
     connect(m_profilePages->dictionaryPage(), &DictionaryPage::generateAllClicked, this,

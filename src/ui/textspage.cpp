@@ -126,6 +126,8 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
     connect(m_binding, &QComboBox::activated, this, &TextsPageWidget::bindingChosen);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { rowChosen(); });
     connect(m_table, &QTableView::doubleClicked, this, &TextsPageWidget::cellDoubleClicked);
+    connect(m_boundItems, &QTableWidget::cellDoubleClicked, this,
+            [this] { emit enumerationWanted(m_binding->currentData().toString()); });
     m_subscription = m_workspace.textsDocument.listen([this](const editing::DocumentChange& change) {
         m_save->setEnabled(m_workspace.textsDocument.isModified());
         if (change.cause != editing::ChangeCause::Done) refill({});

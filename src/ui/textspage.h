@@ -50,6 +50,10 @@ public:
     QTableView* table() const { return m_table; }
     editing::TextsPage& page() { return *m_page; }
 
+signals:
+    /// A double click on the bound enumeration's items: the enumerations page should show it.
+    void enumerationWanted(const QString& number);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -360,13 +360,16 @@ TEST_F(EnumerationsPageTest, ACancelledCopyChangesNothing) {
 
 TEST_F(EnumerationsPageTest, AuthorChangeOffersTheTextAuthorsAndNamesTheEnumeration) {
     choose("13");
-    EXPECT_EQ(m_page.knownAuthors(), (std::vector<std::string>{"ivan", "petr"}));
-    EXPECT_EQ(m_page.authorChangeHint(),
-              w("Вы собираетесь сменить автора для перечисления \"Выкл/...\" под номером 13."));
-    EXPECT_TRUE(m_page.changeAuthor(""));  // an empty name is taken as it stands
-    EXPECT_EQ(set("13").author, "");
+    const std::optional<AuthorChange> change = m_page.authorChange();
+    ASSERT_TRUE(change);
+    EXPECT_EQ(change->names(), (std::vector<std::string>{"ivan", "petr"}));
+    EXPECT_EQ(change->hint(), w("Вы собираетесь сменить автора для перечисления \"Выкл/...\" под номером 13."));
+    EXPECT_EQ(change->author(), "ivan");
+    EXPECT_TRUE(m_page.changeAuthor("petr"));
+    EXPECT_EQ(set("13").author, "petr");
     EXPECT_FALSE(m_page.isOwn());
-    EXPECT_EQ(m_page.authorLine(), w("Автор: "));
+    EXPECT_EQ(m_page.authorLine(), w("Автор: petr"));
+    EXPECT_FALSE(m_page.authorChange());  // no longer the user's
 }
 
 TEST_F(EnumerationsPageTest, BoundTextsAreListedAndUnbound) {

@@ -147,13 +147,47 @@ private slots:
         QCOMPARE(m_table->model()->index(1, 2).data().toString(), QStringLiteral("On"));
     }
 
+    void authorChangeGivesTheEnumerationAway() {
+        choose("13");
+        QString hint;
+        test::whenShown(
+            "FormChangeAuthor", [](QWidget*) { return true; },
+            [&hint](QWidget* dialog) {
+                hint = dialog->findChild<QLabel*>("LabelHint")->text();
+                dialog->findChild<QLineEdit*>("EditUser")->setText(QString::fromUtf8("Петров"));
+                dialog->findChild<QPushButton*>("ButtonOK")->click();
+            });
+        m_run->find<QPushButton>("ButtonSetAuthor")->click();
+        QCOMPARE(hint,
+                 QString::fromUtf8("Вы собираетесь сменить автора для перечисления \"Скалярный/...\" под номером 13."));
+        QCOMPARE(m_run->find<QLabel>("labelEnumAuthor2")->text(), QString::fromUtf8("Автор: Петров"));
+        QVERIFY(!m_size->isEnabled());
+        QVERIFY(!(m_table->model()->flags(m_table->model()->index(0, 1)) & Qt::ItemIsEditable));
+    }
+
+    void boundEnumerationOfATextIsShownHere() {
+        auto* pages = m_run->find<QTabWidget>("PageControl1");
+        pages->setCurrentWidget(m_run->find<QWidget>("TabSheetTexts"));
+        auto* texts = m_run->find<QTableView>("StringGridTexts");
+        int row = 0;
+        while (row < texts->model()->rowCount() && texts->model()->index(row, 0).data() != QStringLiteral("29")) ++row;
+        QVERIFY(row < texts->model()->rowCount());
+        texts->setCurrentIndex(texts->model()->index(row, 1));
+        auto* items = m_run->find<QTableView>("sgBindedEnum");
+        QCOMPARE(items->model()->rowCount(), 3);
+        doubleClick(items, items->model()->index(1, 1));
+        QCOMPARE(pages->currentWidget(), m_run->find<QWidget>("TabSheetEnums"));
+        QVERIFY(selector()->currentText().startsWith(QStringLiteral("13: ")));
+        QCOMPARE(m_table->model()->rowCount(), 3);
+    }
+
     void boundTextIsShownOnTheTextsPage() {
         choose("13");
         auto* bound = m_run->find<QTableView>("sgBindedTexts");
         QCOMPARE(bound->model()->rowCount(), 1);
         QCOMPARE(m_run->find<QLabel>("labelBindedTexts")->text(), QString::fromUtf8("Привязанные тексты"));
         const QModelIndex text = bound->model()->index(0, 1);
-        QTest::mouseDClick(bound->viewport(), Qt::LeftButton, {}, bound->visualRect(text).center());
+        doubleClick(bound, text);
         QCOMPARE(m_run->find<QTabWidget>("PageControl1")->currentWidget(), m_run->find<QWidget>("TabSheetTexts"));
         auto* texts = m_run->find<QTableView>("StringGridTexts");
         QCOMPARE(texts->model()->index(texts->currentIndex().row(), 0).data().toString(), QStringLiteral("29"));
@@ -161,6 +195,12 @@ private slots:
 
 private:
     static std::string w(const char* utf8) { return cp1251::fromUtf8(utf8); }
+    // A double click as the system gives it: a click, then the second press as a double click.
+    static void doubleClick(QTableView* table, const QModelIndex& index) {
+        const QPoint at = table->visualRect(index).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+    }
     QComboBox* selector() const { return m_run->find<QComboBox>("CBSet"); }
     void choose(const char* number) {
         const int entry = selector()->findText(QString::fromLatin1(number) + QStringLiteral(":"), Qt::MatchStartsWith);
