@@ -3,7 +3,6 @@
 #include "ui/enumerationspage.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -22,6 +21,7 @@
 
 #include "session/workspace.h"
 #include "ui/authorchangedialog.h"
+#include "ui/editorcommit.h"
 #include "ui/enumerationcopydialog.h"
 #include "ui/enumerationtables.h"
 #include "ui/itemtextdelegate.h"
@@ -242,26 +242,23 @@ void EnumerationsPageWidget::baseChanged(const editing::DocumentChange& change) 
     showSelectorEntries();
 }
 
-void EnumerationsPageWidget::commitEditor() {
-    QWidget* focused = QApplication::focusWidget();
-    if (focused && m_table->isAncestorOf(focused)) m_table->setFocus();
-}
+void EnumerationsPageWidget::commitEdit() { commitOpenEditor(m_table); }
 
 void EnumerationsPageWidget::save() {
     if (!m_page) return;
-    commitEditor();
+    commitEdit();
     m_page->save();
 }
 
 bool EnumerationsPageWidget::leave() {
     if (!m_page) return true;
-    commitEditor();
+    commitEdit();
     return m_page->leave();
 }
 
 void EnumerationsPageWidget::copy() {
     if (!m_page) return;
-    commitEditor();
+    commitEdit();
     std::optional<editing::EnumerationCopy> copy = m_page->startCopy();
     if (!copy) return;
     EnumerationCopyDialog dialog(*copy, m_workspace.translator, this);
@@ -272,7 +269,7 @@ void EnumerationsPageWidget::copy() {
 
 void EnumerationsPageWidget::changeAuthor() {
     if (!m_page) return;
-    commitEditor();
+    commitEdit();
     std::optional<editing::AuthorChange> change = m_page->authorChange();
     if (!change) return;
     if (const std::optional<std::string> author =

@@ -419,6 +419,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
     runProfileFlow([&] { mayClose = m_session.askToSaveModified(session::SaveQuestion::BeforeExit); });
     m_textsPage->commitEdit();
+    m_enumsPage->commitEdit();
     if (!mayClose || !m_workspace.askToSaveModifiedBases(m_port)) {
         event->ignore();
         return;

@@ -117,6 +117,19 @@ private slots:
         QTRY_COMPARE(m_table->model()->index(2, 4).data().toString(), QStringLiteral("Tq"));
     }
 
+    void ctrlSSavesWhatTheOpenEditorHolds() {
+        choose("13");
+        const QModelIndex cell = m_table->model()->index(0, 2);
+        m_table->setCurrentIndex(cell);
+        m_table->edit(cell);
+        auto* editor = m_table->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("Scalar mode"));
+        QTest::keyClick(&m_run->window(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(test::readFile(m_file).find("Scalar mode") != std::string::npos);
+        QVERIFY(!m_run->find<QPushButton>("btnSaveEnums")->isEnabled());
+    }
+
     void otherUsersEnumerationIsReadOnly() {
         m_run->find<QCheckBox>("CheckBoxShowAllSets")->setChecked(true);
         choose("6");
