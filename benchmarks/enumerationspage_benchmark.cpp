@@ -55,8 +55,8 @@ struct LargeBases {
                                           translator};
     editing::TextBaseDocument textsDocument{texts, std::filesystem::temp_directory_path() / "tabrin-bench-TextBase.xml",
                                             translator};
-    editing::EnumerationsPage page{setsDocument, textsDocument, cp1251::fromUtf8("Иванов"), app::Language::Russian,
-                                   translator, port};
+    editing::EnumerationsPage page{setsDocument,           textsDocument, cp1251::fromUtf8("Иванов"),
+                                   app::Language::Russian, translator,    port};
 };
 
 LargeBases& bases() {

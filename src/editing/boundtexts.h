@@ -12,7 +12,13 @@ namespace tabrin::editing {
 
 inline constexpr int kBoundTextColumns = 5;
 /// Columns of the bound texts: number, long Russian, long English, short text, author.
-enum BoundTextColumn { kBoundTextNumber, kBoundTextLongRussian, kBoundTextLongEnglish, kBoundTextShort, kBoundTextAuthor };
+enum BoundTextColumn {
+    kBoundTextNumber,
+    kBoundTextLongRussian,
+    kBoundTextLongEnglish,
+    kBoundTextShort,
+    kBoundTextAuthor
+};
 
 /// The positions in the text base, in base order, of the texts bound to the enumeration `number`.
 std::vector<std::size_t> textsBoundTo(const bases::TextBase& texts, std::string_view number);

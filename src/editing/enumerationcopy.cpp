@@ -9,8 +9,12 @@ namespace tabrin::editing {
 
 EnumerationCopy::EnumerationCopy(SetBaseDocument& sets, bases::SetBaseElement source, std::string user,
                                  app::Language language, app::Translator& translator, app::MessagePort& port)
-    : m_sets(sets), m_source(std::move(source)), m_user(std::move(user)), m_language(language),
-      m_translator(translator), m_port(port) {
+    : m_sets(sets),
+      m_source(std::move(source)),
+      m_user(std::move(user)),
+      m_language(language),
+      m_translator(translator),
+      m_port(port) {
     const auto& elements = m_sets.base().elements();
     for (std::size_t position = 0; position < elements.size(); ++position) {
         if (elements[position].author == m_user) m_targets.push_back(position);
@@ -44,8 +48,9 @@ PasteResult EnumerationCopy::paste() {
              app::MessageButtons::YesNo, app::MessageIcon::Question});
         if (answer != app::MessageAnswer::Yes) return PasteResult::Declined;
     }
-    m_sets.replace(m_chosen, *m_prepared,
-                   m_translator.tr("копирование перечисления №") + m_source.id + m_translator.tr(" в №") + targetNumber);
+    m_sets.replace(
+        m_chosen, *m_prepared,
+        m_translator.tr("копирование перечисления №") + m_source.id + m_translator.tr(" в №") + targetNumber);
     return PasteResult::Pasted;
 }
 

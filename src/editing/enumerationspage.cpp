@@ -18,7 +18,11 @@ constexpr std::string_view kNoEnumeration = "0";
 
 EnumerationsPage::EnumerationsPage(SetBaseDocument& sets, TextBaseDocument& texts, std::string user,
                                    app::Language language, app::Translator& translator, app::MessagePort& port)
-    : m_sets(sets), m_texts(texts), m_user(std::move(user)), m_language(language), m_translator(translator),
+    : m_sets(sets),
+      m_texts(texts),
+      m_user(std::move(user)),
+      m_language(language),
+      m_translator(translator),
       m_port(port) {}
 
 std::array<std::string, kItemColumns> EnumerationsPage::itemHeaders() const {
@@ -27,8 +31,8 @@ std::array<std::string, kItemColumns> EnumerationsPage::itemHeaders() const {
 }
 
 std::array<std::string, kBoundTextColumns> EnumerationsPage::boundTextHeaders() const {
-    return {"№", m_translator.tr("Длинный русский"), m_translator.tr("Длинный английский"),
-            m_translator.tr("Короткий"), m_translator.tr("Автор")};
+    return {"№", m_translator.tr("Длинный русский"), m_translator.tr("Длинный английский"), m_translator.tr("Короткий"),
+            m_translator.tr("Автор")};
 }
 
 const bases::SetBaseElement& EnumerationsPage::element(std::size_t position) const {

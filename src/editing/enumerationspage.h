@@ -120,10 +120,10 @@ private:
     app::MessagePort& m_port;
     std::string m_filter;
     bool m_showOthers = false;
-    std::vector<std::size_t> m_listed;          // positions in the enumeration base
-    std::optional<std::size_t> m_selected;      // position in the enumeration base
-    std::string m_selectedNumber;               // checked against the position after changes
-    std::vector<std::size_t> m_bound;           // positions in the text base
+    std::vector<std::size_t> m_listed;      // positions in the enumeration base
+    std::optional<std::size_t> m_selected;  // position in the enumeration base
+    std::string m_selectedNumber;           // checked against the position after changes
+    std::vector<std::size_t> m_bound;       // positions in the text base
 };
 
 }  // namespace tabrin::editing

@@ -21,22 +21,25 @@
 
 #include "session/workspace.h"
 #include "ui/authorchangedialog.h"
+#include "ui/baseexportbutton.h"
 #include "ui/editorcommit.h"
 #include "ui/enumerationcopydialog.h"
 #include "ui/enumerationtables.h"
 #include "ui/itemtextdelegate.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
+#include "ui/rowwheel.h"
 
 namespace tabrin::ui {
 
-EnumerationsPageWidget::EnumerationsPageWidget(session::Workspace& workspace, app::MessagePort& port, QWidget* parent)
+EnumerationsPageWidget::EnumerationsPageWidget(session::Workspace& workspace, app::MessagePort& port,
+                                               app::FileDialogPort& dialogs, QWidget* parent)
     : QWidget(parent), m_workspace(workspace), m_port(port) {
     setObjectName(QStringLiteral("TabSheetEnums"));
-    buildLayout();
+    buildLayout(dialogs);
     connectControls();
-    m_setsSubscription = m_workspace.setsDocument.listen(
-        [this](const editing::DocumentChange& change) { baseChanged(change); });
+    m_setsSubscription =
+        m_workspace.setsDocument.listen([this](const editing::DocumentChange& change) { baseChanged(change); });
     m_textsSubscription = m_workspace.textsDocument.listen([this](const editing::DocumentChange&) {
         if (m_page) m_page->listBoundTexts();
         showBoundTexts();
@@ -46,7 +49,7 @@ EnumerationsPageWidget::EnumerationsPageWidget(session::Workspace& workspace, ap
 
 EnumerationsPageWidget::~EnumerationsPageWidget() = default;
 
-void EnumerationsPageWidget::buildLayout() {
+void EnumerationsPageWidget::buildLayout(app::FileDialogPort& dialogs) {
     app::Translator& translator = m_workspace.translator;
     m_filter = named(new QLineEdit, "editEnumsFilter");
     m_showOthers =
@@ -87,6 +90,7 @@ void EnumerationsPageWidget::buildLayout() {
     top->addWidget(m_showOthers);
     top->addWidget(m_add);
     top->addWidget(m_save);
+    top->addWidget(makeBaseExportButton("btnExportToFile2", m_workspace, dialogs, m_port, [this] { commitEdit(); }));
     auto* set = new QHBoxLayout;
     set->addWidget(m_selector, 1);
     set->addWidget(m_copy);
@@ -114,6 +118,8 @@ void EnumerationsPageWidget::buildLayout() {
     m_boundTable->setContextMenuPolicy(Qt::CustomContextMenu);
     m_boundTable->horizontalHeader()->resizeSection(editing::kBoundTextNumber, 35);
     m_boundTable->horizontalHeader()->setStretchLastSection(true);
+    RowWheel::install(m_table);
+    RowWheel::install(m_boundTable);
 }
 
 void EnumerationsPageWidget::connectControls() {
@@ -158,8 +164,8 @@ void EnumerationsPageWidget::connectControls() {
 
 void EnumerationsPageWidget::showBase() {
     m_page = std::make_unique<editing::EnumerationsPage>(m_workspace.setsDocument, m_workspace.textsDocument,
-                                                         m_workspace.user, m_workspace.language,
-                                                         m_workspace.translator, m_port);
+                                                         m_workspace.user, m_workspace.language, m_workspace.translator,
+                                                         m_port);
     fillSelector();
 }
 

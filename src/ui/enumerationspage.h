@@ -21,8 +21,9 @@ class QTableView;
 class QToolButton;
 
 namespace tabrin::app {
+class FileDialogPort;
 class MessagePort;
-}
+}  // namespace tabrin::app
 namespace tabrin::session {
 class Workspace;
 }
@@ -35,7 +36,8 @@ class EnumerationItemsModel;
 class EnumerationsPageWidget : public QWidget {
     Q_OBJECT
 public:
-    EnumerationsPageWidget(session::Workspace& workspace, app::MessagePort& port, QWidget* parent = nullptr);
+    EnumerationsPageWidget(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
+                           QWidget* parent = nullptr);
     ~EnumerationsPageWidget() override;
 
     /// Lists the base again for the user now logged in.
@@ -62,7 +64,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildLayout();
+    void buildLayout(app::FileDialogPort& dialogs);
     void connectControls();
     void fillSelector();
     void showSelectorEntries();

@@ -13,7 +13,8 @@ namespace tabrin::ui {
 class EnumerationItemsModel : public QAbstractTableModel {
 public:
     /// `page` is made at each login; with none, the tables are empty.
-    EnumerationItemsModel(const std::unique_ptr<editing::EnumerationsPage>& page, QObject* parent) : QAbstractTableModel(parent), m_page(page) {}
+    EnumerationItemsModel(const std::unique_ptr<editing::EnumerationsPage>& page, QObject* parent)
+        : QAbstractTableModel(parent), m_page(page) {}
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -32,7 +33,8 @@ private:
 
 class BoundTextsModel : public QAbstractTableModel {
 public:
-    BoundTextsModel(const std::unique_ptr<editing::EnumerationsPage>& page, QObject* parent) : QAbstractTableModel(parent), m_page(page) {}
+    BoundTextsModel(const std::unique_ptr<editing::EnumerationsPage>& page, QObject* parent)
+        : QAbstractTableModel(parent), m_page(page) {}
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -126,7 +126,7 @@ void MainWindow::buildPages() {
     m_pages->addTab(m_profilePages, QStringLiteral("Профиль"));
     // The texts and enumerations pages get their content with their own editors.
     m_textsPage = new TextsPageWidget(m_workspace, m_port, m_dialogs);
-    m_enumsPage = new EnumerationsPageWidget(m_workspace, m_port);
+    m_enumsPage = new EnumerationsPageWidget(m_workspace, m_port, m_dialogs);
     m_panelPage = new PanelPage(m_workspace, m_port, m_dialogs);
     m_pages->addTab(m_textsPage, QStringLiteral("Тексты"));
     m_pages->addTab(m_enumsPage, QStringLiteral("Перечисления"));
@@ -178,17 +178,13 @@ void MainWindow::connectMenu() {
     connect(m_menu.save, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.save(); }); });
     connect(m_menu.saveAs, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.saveAs(); }); });
     connect(m_menu.undo, &QAction::triggered, this, [this] {
-        if (m_pages->currentWidget() == m_textsPage) m_workspace.textsDocument.undo();
-        else if (m_pages->currentWidget() == m_enumsPage) m_workspace.setsDocument.undo();
-        else m_workspace.document.undo();
+        withShownHistory([](auto& document, bool) { document.undo(); });
         showHistory();
     });
     connect(m_menu.importObjects, &QAction::triggered, this, &MainWindow::showImportWindow);
     connect(m_menu.loadDefaults, &QAction::triggered, this, &MainWindow::showParameterWindow);
     connect(m_menu.redo, &QAction::triggered, this, [this] {
-        if (m_pages->currentWidget() == m_textsPage) m_workspace.textsDocument.redo();
-        else if (m_pages->currentWidget() == m_enumsPage) m_workspace.setsDocument.redo();
-        else m_workspace.document.redo();
+        withShownHistory([](auto& document, bool) { document.redo(); });
         showHistory();
     });
     connect(m_menu.options, &QAction::triggered, this, &MainWindow::showOptions);
@@ -321,13 +317,22 @@ void MainWindow::showHistory() {
         action->setText(text);
         action->setEnabled(possible);
     };
-    const auto showOf = [&](const auto& document, bool editable) {
+    withShownHistory([&](const auto& document, bool editable) {
         show(m_menu.undo, "Отменить", editable && document.canUndo(), document.undoText());
         show(m_menu.redo, "Повторить", editable && document.canRedo(), document.redoText());
-    };
-    if (m_pages->currentWidget() == m_textsPage) showOf(m_workspace.textsDocument, true);
-    else if (m_pages->currentWidget() == m_enumsPage) showOf(m_workspace.setsDocument, true);
-    else showOf(m_workspace.document, m_session.isOpen());
+    });
+}
+
+// The history the menu "Правка" works on: the base of the texts or enumerations page while that
+// page is shown, else the profile's (editable only while a profile is open).
+template <typename Action>
+void MainWindow::withShownHistory(Action&& action) {
+    if (m_pages->currentWidget() == m_textsPage)
+        action(m_workspace.textsDocument, true);
+    else if (m_pages->currentWidget() == m_enumsPage)
+        action(m_workspace.setsDocument, true);
+    else
+        action(m_workspace.document, m_session.isOpen());
 }
 
 void MainWindow::rebuildRecentMenu() {

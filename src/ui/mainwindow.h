@@ -74,6 +74,8 @@ private:
     void runProfileFlow(const std::function<void()>& flow);
     void refreshProfileState();
     void showHistory();
+    template <typename Action>
+    void withShownHistory(Action&& action);
     void rebuildRecentMenu();
     void saveByActivePage();
     void showOptions();

@@ -14,10 +14,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/eventlog.h"
-#include "session/baseexportbutton.h"
 #include "session/workspace.h"
 #include "ui/authorchangedialog.h"
+#include "ui/baseexportbutton.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/rowwheel.h"
@@ -64,7 +63,7 @@ private:
 
 TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
                                  QWidget* parent)
-    : QWidget(parent), m_workspace(workspace), m_port(port), m_dialogs(dialogs) {
+    : QWidget(parent), m_workspace(workspace), m_port(port) {
     setObjectName(QStringLiteral("TabSheetTexts"));
     app::Translator& translator = workspace.translator;
     m_filter = named(new QLineEdit, "editTextsFilter");
@@ -72,8 +71,6 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
     m_add = named(new QPushButton(translatedText(translator, "Добавить")), "btnAddNewText");
     m_save = named(new QPushButton(translatedText(translator, "Сохранить")), "btnSaveTexts");
     m_save->setToolTip(translatedText(translator, "Сохранить тексты в XML-базу на диске"));
-    m_export = named(new QPushButton(translatedText(translator, "Экспорт")), "btnExportToFile1");
-    m_export->setToolTip(translatedText(translator, "Экспортировать тексты/перечисления в файл"));
     m_table = named(new QTableView, "StringGridTexts");
     m_binding = named(new QComboBox, "cbBindedEnum");
     m_binding->setMaxVisibleItems(40);
@@ -91,7 +88,7 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
     top->addWidget(m_showOthers);
     top->addWidget(m_add);
     top->addWidget(m_save);
-    top->addWidget(m_export);
+    top->addWidget(makeBaseExportButton("btnExportToFile1", workspace, dialogs, port, [this] { commitEdit(); }));
     auto* binding = new QHBoxLayout;
     binding->addWidget(new QLabel(translatedText(translator, "Привязка к перечислению")));
     binding->addWidget(m_binding, 1);
@@ -122,7 +119,6 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
         commitEdit();
         m_workspace.textsDocument.save(m_port);
     });
-    connect(m_export, &QPushButton::clicked, this, &TextsPageWidget::exportBases);
     connect(m_binding, &QComboBox::activated, this, &TextsPageWidget::bindingChosen);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { rowChosen(); });
     connect(m_table, &QTableView::doubleClicked, this, &TextsPageWidget::cellDoubleClicked);
@@ -162,15 +158,6 @@ void TextsPageWidget::commitEdit() {
 bool TextsPageWidget::leave() {
     commitEdit();
     return !m_page || m_page->leave();
-}
-
-// The export runs to its end before the window takes any other input, so that neither button can
-// start a second one and the window cannot close meanwhile.
-void TextsPageWidget::exportBases() {
-    commitEdit();
-    m_export->setEnabled(false);
-    session::exportBasesToChosenFile(m_workspace, m_dialogs, m_port, app::currentTime());
-    m_export->setEnabled(true);
 }
 
 int TextsPageWidget::currentRow() const {

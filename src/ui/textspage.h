@@ -61,21 +61,18 @@ private:
     void refill(std::string_view keepNumber);
     void rowChosen();
     void showBoundEnumeration(int row);
-    void exportBases();
     void bindingChosen(int entry);
     void cellDoubleClicked(const QModelIndex& index);
     int currentRow() const;
 
     session::Workspace& m_workspace;
     app::MessagePort& m_port;
-    app::FileDialogPort& m_dialogs;
     std::unique_ptr<editing::TextsPage> m_page;
     TextsTableModel* m_model = nullptr;
     QLineEdit* m_filter = nullptr;
     QCheckBox* m_showOthers = nullptr;
     QPushButton* m_add = nullptr;
     QPushButton* m_save = nullptr;
-    QPushButton* m_export = nullptr;
     QTableView* m_table = nullptr;
     QComboBox* m_binding = nullptr;
     QCheckBox* m_showOtherEnums = nullptr;

@@ -424,9 +424,9 @@ TEST_F(EnumerationsPageTest, LeavingAModifiedBaseAsks) {
         ASSERT_TRUE(page.setCell(0, kItemLongEnglish, "Off"));
         EXPECT_EQ(page.leave(), row.leaves);
         ASSERT_EQ(port.asked().size(), 1u);
-        EXPECT_EQ(port.asked()[0], (app::Message{w("Сохранение баз"),
-                                                 w("База перечислений была изменена.\nСохранить изменения?"),
-                                                 app::MessageButtons::YesNoCancel, app::MessageIcon::Question}));
+        EXPECT_EQ(port.asked()[0],
+                  (app::Message{w("Сохранение баз"), w("База перечислений была изменена.\nСохранить изменения?"),
+                                app::MessageButtons::YesNoCancel, app::MessageIcon::Question}));
         EXPECT_EQ(m_setsDocument.isModified(), row.modified);
         EXPECT_EQ(set("13").items[0].longEng, row.saved || row.modified ? "Off" : "");
         EXPECT_EQ(test::readFile(m_setsDocument.file()) != file, row.saved);

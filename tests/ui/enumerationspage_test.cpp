@@ -1,7 +1,8 @@
 // The enumerations page in the window: an item edited and the size changed, saved on leaving the page
 // so that the file changes by exactly those edits; an untouched base saved byte for byte; the size
 // typed without Enter dropped; the up-down buttons undone from the menu; "@" and quotes in the cell
-// editor; other users' enumerations read-only; the copy dialog; a bound text shown on the texts page.
+// editor; the export button; other users' enumerations read-only; the copy dialog; a bound text shown
+// on the texts page.
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 
 #include "app/cp1251.h"
+#include "app/paths.h"
 #include "bases/setbase.h"
 #include "support/tempfolder.h"
 #include "ui/dictionarywindow.h"
@@ -128,6 +130,26 @@ private slots:
         QTest::keyClick(&m_run->window(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(test::readFile(m_file).find("Scalar mode") != std::string::npos);
         QVERIFY(!m_run->find<QPushButton>("btnSaveEnums")->isEnabled());
+    }
+
+    // The export commits the open editor, saves the modified base and exports it with the edit.
+    void exportButtonWritesWhatTheOpenEditorHolds() {
+        choose("13");
+        const QModelIndex cell = m_table->model()->index(0, 2);
+        m_table->setCurrentIndex(cell);
+        m_table->edit(cell);
+        auto* editor = m_table->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("Scalar mode"));
+        const std::filesystem::path exported = m_run->home().path() / "coTextBase.xml";
+        m_run->dialogs.answer(app::pathText(exported));
+        auto* button = m_run->find<QPushButton>("btnExportToFile2");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(m_run->dialogs.asked().size(), std::size_t{1});
+        QVERIFY(test::readFile(exported).find("Scalar mode") != std::string::npos);
+        QVERIFY(test::readFile(m_file).find("Scalar mode") != std::string::npos);
+        QVERIFY(!m_run->find<QPushButton>("btnSaveEnums")->isEnabled());
+        QVERIFY(button->isEnabled());
     }
 
     void otherUsersEnumerationIsReadOnly() {
