@@ -1,13 +1,16 @@
 // One object of a CANopen dictionary: its format word, order and `obj_` element.
 #include "model/dictobject.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string_view>
 
 #include "app/cp1251.h"
 #include "app/integertext.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "model/numbertext.h"
+#include "xml/xmllookup.h"
 
 namespace tabrin::model {
 namespace {
@@ -18,6 +21,18 @@ constexpr std::size_t kMaxElementName = 13;
 constexpr std::size_t kIndexLength = 5;
 
 TOperationResult noNode() { return {1, u"Null pointer to XML node"}; }
+
+// What an `obj_` element is read from, each list in the order writing puts them: reading looks
+// for each name once, in one pass over the element.
+constexpr std::string_view kElementAttributes[] = {"DataType", "name",      "addr",    "group",
+                                                   "groupName", "fullgroup", "callback"};
+constexpr std::string_view kElementChildren[] = {"format", "text", "defaults", "description"};
+constexpr std::string_view kFormatAttributes[] = {"Type",   "Size",          "Signed", "QValue",
+                                                  "ScaleNum", "Visualization", "Length", "StartBit",
+                                                  "FloatType", "Prefix",       "Units",  "NumOfFloat"};
+constexpr std::string_view kTextAttributes[] = {"text", "textID"};
+constexpr std::string_view kDefaultsAttributes[] = {"default", "min", "max"};
+constexpr std::string_view kDescriptionAttributes[] = {"description"};
 
 // The fields hold whatever 32-bit number the file gave, however absurd (a ScaleNum of 2147483647);
 // the word is summed modulo 2^32, as 32-bit arithmetic always summed it, and never overflows.
@@ -109,58 +124,68 @@ bool lessThan(const DictObject& a, const DictObject& b) {
 }
 
 TOperationResult DictObject::readFromXml(const XMLNode& node, int position) {
-    reset();
-    if (node.isEmpty()) return outcome = noNode();
-    number = position;
-    name = node.attributeText("name");
-    const std::string_view elementName = node.name();
-    index = std::string(elementName.substr(std::min<std::size_t>(4, elementName.size()), 5));
-    subindex = std::string(elementName.substr(std::min<std::size_t>(10, elementName.size()), 3));
-    DataType = node.attributeText("DataType");
+    *this = fromXml(node, position);
+    return outcome;
+}
 
-    const XMLNode formatNode = node.child("format");
-    const auto integer = [&](std::string_view attribute) {
-        return integerAttribute(formatNode.attributeValue(attribute).value_or(std::string_view()));
-    };
-    Type = formatNode.attributeText("Type");
-    if (formatType() == FormatType::Bit) {
-        Visualization = formatNode.attributeText("Visualization");
-        Length = integer("Length");
-        StartBit = integer("StartBit");
-    } else if (formatType() == FormatType::Float) {
-        FloatType = formatNode.attributeText("FloatType");
-        if (floatKind() == FloatKind::Relative) {
-            ScaleNum = integer("ScaleNum");
-        } else if (floatKind() == FloatKind::Absolute) {
-            Prefix = integer("Prefix");
-            Units = integer("Units");
-            NumOfFloat = integer("NumOfFloat");
+DictObject DictObject::fromXml(const XMLNode& node, int position) {
+    DictObject object;
+    if (node.isEmpty()) {
+        object.outcome = noNode();
+        return object;
+    }
+    const auto [dataType, nameText, addrText, groupText, groupNameText, fullgroupText, callbackText] =
+        xml::attributeTexts<kElementAttributes>(node);
+    const auto [formatNode, textNode, defaultsNode, descriptionNode] = xml::firstChildren<kElementChildren>(node);
+    const auto [type, size, signedText, qValue, scaleNum, visualization, length, startBit, floatType, prefix, units,
+                numOfFloat] = xml::attributeTexts<kFormatAttributes>(formatNode);
+    const auto [shortText, textIdText] = xml::attributeTexts<kTextAttributes>(textNode);
+    const auto [defaultText, minText, maxText] = xml::attributeTexts<kDefaultsAttributes>(defaultsNode);
+    const auto [descriptionText] = xml::attributeTexts<kDescriptionAttributes>(descriptionNode);
+
+    object.number = position;
+    const std::string_view elementName = node.name();
+    object.index = elementName.substr(std::min<std::size_t>(4, elementName.size()), 5);
+    object.subindex = elementName.substr(std::min<std::size_t>(10, elementName.size()), 3);
+    object.DataType = dataType;
+    object.name = nameText;
+    object.addr = addrText;
+    object.group = groupText;
+    object.groupName = groupNameText;
+    object.fullgroup = fullgroupText;
+    object.callback = callbackText;
+
+    // The format attributes an object keeps are those of its format type (and kind of float).
+    object.Type = type;
+    if (object.formatType() == FormatType::Bit) {
+        object.Visualization = visualization;
+        object.Length = integerAttribute(length);
+        object.StartBit = integerAttribute(startBit);
+    } else if (object.formatType() == FormatType::Float) {
+        object.FloatType = floatType;
+        if (object.floatKind() == FloatKind::Relative) {
+            object.ScaleNum = integerAttribute(scaleNum);
+        } else if (object.floatKind() == FloatKind::Absolute) {
+            object.Prefix = integerAttribute(prefix);
+            object.Units = integerAttribute(units);
+            object.NumOfFloat = integerAttribute(numOfFloat);
         }
-    } else if (formatType() == FormatType::IQ || formatType() == FormatType::StandartNum) {
-        Size = formatNode.attributeText("Size");
-        Signed = formatNode.attributeText("Signed");
-        if (formatType() == FormatType::IQ) {
-            QValue = integer("QValue");
-            ScaleNum = integer("ScaleNum");
+    } else if (object.formatType() == FormatType::IQ || object.formatType() == FormatType::StandartNum) {
+        object.Size = size;
+        object.Signed = signedText;
+        if (object.formatType() == FormatType::IQ) {
+            object.QValue = integerAttribute(qValue);
+            object.ScaleNum = integerAttribute(scaleNum);
         }
     }
-    format = std::to_string(formatWord(*this));
-
-    const XMLNode textNode = node.child("text");
-    text = textNode.attributeText("text");
-    textID = textNode.attributeText("textID");
-    description = node.child("description").attributeText("description");
-    const XMLNode defaults = node.child("defaults");
-    defaultValue = defaults.attributeText("default");
-    min = defaults.attributeText("min");
-    max = defaults.attributeText("max");
-
-    addr = node.attributeText("addr");
-    group = node.attributeText("group");
-    fullgroup = node.attributeText("fullgroup");
-    callback = node.attributeText("callback");
-    groupName = node.attributeText("groupName");
-    return outcome;
+    object.format = std::to_string(formatWord(object));
+    object.text = shortText;
+    object.textID = textIdText;
+    object.defaultValue = defaultText;
+    object.min = minText;
+    object.max = maxText;
+    object.description = descriptionText;
+    return object;
 }
 
 TOperationResult DictObject::writeToXml(XMLNode parent, const ObjectWriteContext& context) {

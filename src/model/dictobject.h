@@ -88,6 +88,8 @@ struct DictObject {
 
     /// Fills the object from an `obj_` element at `position` among its parent's children.
     TOperationResult readFromXml(const XMLNode& node, int position);
+    /// The object of an `obj_` element, as `readFromXml` fills it: its outcome tells whether there was one.
+    static DictObject fromXml(const XMLNode& node, int position);
 
     /// Appends the object's `obj_` element to `parent`. Writing first brings the object itself in
     /// line: scale-coefficient objects take their subindexes 02h–06h from the scale table, and an

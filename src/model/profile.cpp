@@ -43,17 +43,27 @@ void appendVisibleBase(std::vector<DictObject>& base, const std::vector<DictObje
 
 // Files and edits mostly keep objects in order already. Otherwise the positions are sorted, objects
 // at the same address keeping their order, and each object is moved once into its place: moving
-// whole objects while sorting them costs far more.
+// whole objects while sorting them costs far more. The order is applied in place, one cycle of
+// positions at a time, so that no second vector of objects is ever held.
 void sortObjects(std::vector<DictObject>& objects) {
     if (std::is_sorted(objects.begin(), objects.end(), lessThan)) return;
-    std::vector<std::size_t> order(objects.size());
+    std::vector<std::size_t> order(objects.size());  // order[p]: the position of the object that belongs at p
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return lessThan(objects[a], objects[b]); });
-    std::vector<DictObject> sorted;
-    sorted.reserve(objects.size());
-    for (const std::size_t position : order) sorted.push_back(std::move(objects[position]));
-    objects = std::move(sorted);
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == start) continue;
+        DictObject displaced = std::move(objects[start]);
+        std::size_t to = start;
+        while (order[to] != start) {
+            const std::size_t from = order[to];
+            objects[to] = std::move(objects[from]);
+            order[to] = to;
+            to = from;
+        }
+        objects[to] = std::move(displaced);
+        order[to] = to;
+    }
 }
 
 Profile::Profile(app::Translator& translator, app::Language language)

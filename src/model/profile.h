@@ -40,7 +40,7 @@ public:
 
     TOperationResult outcome;
     std::string path;  // a path text (app/paths.h)
-    std::string text;  // the whole file as read
+    std::string text;  // the whole file as read, until `parse` takes it
     ProfileSettings settings;
     std::string header_text;  // EDS header
     std::string vendorToken;  // 8 upper-case hex digits, or empty
@@ -55,7 +55,7 @@ public:
     /// Reads the whole file (or standard input for the path "stdin") into `text`; only a regular
     /// file is read. A UTF-8 text is converted to Windows-1251, or refused when it cannot be.
     TOperationResult readFile(const std::filesystem::path& file);
-    /// Builds the settings, scale table and configurations from `text`.
+    /// Builds the settings, scale table and configurations from `text`, which it takes (leaving it empty).
     TOperationResult parse();
     /// Writes the profile's file; the file is replaced only when the whole file was written.
     TOperationResult save(const std::filesystem::path& file, const bases::SetBase& sets);
@@ -93,12 +93,13 @@ private:
 };
 
 /// A profile file's text parsed: its `root` element, or why there is none (code 5, the parser's
-/// message naming `pathText` for a file that is not well-formed).
+/// message naming `pathText` for a file that is not well-formed). The tree keeps the text, decoded
+/// in place: a caller done with its text moves it in.
 struct ParsedProfile {
     XMLNode root;
     TOperationResult outcome;
 };
-ParsedProfile parseProfileText(const std::string& text, std::string_view pathText);
+ParsedProfile parseProfileText(std::string text, std::string_view pathText);
 
 /// Sorts objects into object order.
 void sortObjects(std::vector<DictObject>& objects);

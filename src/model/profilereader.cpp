@@ -86,11 +86,12 @@ TOperationResult Profile::readFile(const std::filesystem::path& file) {
     return outcome = {};
 }
 
-ParsedProfile parseProfileText(const std::string& text, std::string_view pathText) {
+ParsedProfile parseProfileText(std::string text, std::string_view pathText) {
     const xml::CharacterMode mode = xml::characterMode();
     xml::setCharacterMode(xml::CharacterMode::EightBit);
     xml::XMLResults results;
-    XMLNode root = XMLNode::parseString(text, "root", &results);
+    // The parser decodes the text in place and keeps it as long as the tree lives.
+    XMLNode root = XMLNode::parseString(std::move(text), "root", &results);
     xml::setCharacterMode(mode);
     if (root.isEmpty()) return {{}, {5, u"'root' node not found"}};
     // A truncated file still gives a tree; opening it would silently lose what was cut off.
@@ -101,7 +102,9 @@ ParsedProfile parseProfileText(const std::string& text, std::string_view pathTex
 }
 
 TOperationResult Profile::parse() {
-    ParsedProfile parsed = parseProfileText(text, cp1251::fromUtf8(path));
+    // The text goes to the parser: the file is never held twice.
+    ParsedProfile parsed = parseProfileText(std::move(text), cp1251::fromUtf8(path));
+    text.clear();
     if (!parsed.outcome.ok()) return outcome = parsed.outcome;
     const XMLNode root = std::move(parsed.root);
     const XMLNode settingsNode = root.child("dictionary_settings");
@@ -169,18 +172,17 @@ TOperationResult Profile::readConfiguration(const XMLNode& node, int position, S
     configuration = {};
     const std::optional<std::string_view> name = node.attributeValue("name");
     configuration.name = name ? std::string(*name) : m_translator.tr("Без имени");
-    // Each object is read where it stays: the vector never grows and moves its objects.
+    // The vector never grows and moves its objects.
     configuration.objects.reserve(static_cast<std::size_t>(node.childCount()));
     for (int i = 0; i < node.childCount(); ++i) {
-        DictObject& object = configuration.objects.emplace_back();
-        const TOperationResult result = object.readFromXml(node.child(i), i);
-        if (!result.ok()) {
-            configuration.outcome = {2, result.message};
-            configuration.objects.pop_back();
+        DictObject object = DictObject::fromXml(node.child(i), i);
+        if (!object.outcome.ok()) {
+            configuration.outcome = {2, object.outcome.message};
             continue;
         }
         object.configuration = position;
         object.serial = newSerial();
+        configuration.objects.push_back(std::move(object));
     }
     sortObjects(configuration.objects);
     // A root counts the objects of its index that follow it, and gives them its group.

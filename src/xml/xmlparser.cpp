@@ -173,6 +173,11 @@ XMLNode XMLNode::child(std::string_view name, int index) const {
 
 int XMLNode::attributeCount() const { return m_node ? static_cast<int>(m_node->attributes.size()) : 0; }
 
+std::span<const XMLAttribute> XMLNode::attributes() const {
+    if (!m_node) return {};
+    return {m_node->attributes.data(), m_node->attributes.size()};
+}
+
 const XMLAttribute* XMLNode::attribute(int index) const {
     if (!m_node || index < 0 || index >= attributeCount()) return nullptr;
     return &m_node->attributes[static_cast<std::size_t>(index)];

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -107,6 +108,8 @@ public:
     XMLNode child(std::string_view name, int index = 0) const;
 
     int attributeCount() const;
+    /// The attributes in document order.
+    std::span<const XMLAttribute> attributes() const;
     const XMLAttribute* attribute(int index) const;
     /// The value of an attribute; absent when there is no such attribute or it has no value.
     std::optional<std::string_view> attributeValue(std::string_view name) const;

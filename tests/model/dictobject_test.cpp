@@ -119,6 +119,42 @@ TEST(DictObjectXml, ReadingFieldsAndAddress) {
     EXPECT_EQ(none.number, -1);
 }
 
+TEST(DictObjectXml, MalformedElementsTakeTheFirstOfARepeatedName) {
+    const DictObject object = readObject(
+        "<obj_3000h.02h callback=\"cb\" name=\"first\" DataType=\"Secret\" name=\"second\" DataType=\"Viewable\">"
+        "<defaults min=\"1\"/><text text=\"t1\" textID=\"1\" text=\"t2\"/>"
+        "<format Signed=\"true\" Type=\"IQ\" QValue=\"5\" Size=\"32\" Type=\"Bit\" QValue=\"6\" ScaleNum=\"2\"/>"
+        "<defaults default=\"9\" min=\"2\"/><format Type=\"Root\"/><text textID=\"2\"/></obj_3000h.02h>");
+    EXPECT_EQ(object.name, "first");
+    EXPECT_EQ(object.DataType, "Secret");
+    EXPECT_EQ(object.callback, "cb");
+    EXPECT_EQ(object.Type, "IQ");
+    EXPECT_EQ(object.Size, "32");
+    EXPECT_EQ(object.Signed, "true");
+    EXPECT_EQ(object.QValue, 5);
+    EXPECT_EQ(object.ScaleNum, 2);
+    EXPECT_EQ(object.text, "t1");
+    EXPECT_EQ(object.textID, "1");
+    EXPECT_EQ(object.min, "1");
+    EXPECT_EQ(object.defaultValue, "");  // only the second defaults element has one
+}
+
+TEST(DictObjectXml, ReadingAgainForgetsThePreviousObject) {
+    DictObject object = readObject(
+        "<obj_3000h.01h addr=\"a\"><format Type=\"Bit\" Visualization=\"Hex\" Length=\"4\" StartBit=\"8\"/>"
+        "<text text=\"t\" textID=\"1\"/></obj_3000h.01h>");
+    object.serial = 5;
+    object.nameEng = "English";
+    object.readFromXml(XMLNode::parseString("<obj_3001h.00h><format Type=\"Root\"/></obj_3001h.00h>").child(0), 3);
+    DictObject expected;
+    expected.index = "3001h";
+    expected.subindex = "00h";
+    expected.Type = "Root";
+    expected.format = "0";
+    expected.number = 3;
+    EXPECT_EQ(object, expected);
+}
+
 TEST(DictObjectOrder, IndexThenSubindexByteByByte) {
     const auto object = [](std::string index, std::string subindex) {
         DictObject o;

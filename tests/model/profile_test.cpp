@@ -3,11 +3,13 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/cp1251.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
+#include "model/numbertext.h"
 #include "model/profile.h"
 #include "support/ordinaryuser.h"
 #include "support/tempfolder.h"
@@ -407,6 +409,38 @@ TEST(SortObjects, OrdersByAddressKeepingTheOrderAtOneAddress) {
     std::string names;
     for (const DictObject& o : objects) names += o.name;
     EXPECT_EQ(names, "cbdea");
+}
+
+// The order is applied in place, cycle by cycle: reversed lists are cycles of two, a shuffled
+// one has cycles of every length.
+TEST(SortObjects, AnyOrderComesOutAsAStableSortGivesIt) {
+    const auto objects = [](std::vector<int> keys) {
+        std::vector<DictObject> list;
+        for (std::size_t n = 0; n < keys.size(); ++n) {
+            DictObject& o = list.emplace_back();
+            o.index = numberToHexText(static_cast<std::uint32_t>(0x2000 + keys[n] / 4), 4);
+            o.subindex = numberToHexText(static_cast<std::uint32_t>(keys[n] % 4), 2);
+            o.name = std::to_string(n);
+        }
+        return list;
+    };
+    std::vector<int> shuffled(60);
+    for (std::size_t n = 0; n < shuffled.size(); ++n) shuffled[n] = static_cast<int>((n * 37 + 11) % 53);
+    struct Row { const char* name; std::vector<int> keys; };
+    const Row rows[] = {
+        {"reversed, odd length", {6, 5, 4, 3, 2, 1, 0}},
+        {"reversed, even length", {3, 2, 1, 0}},
+        {"two swapped pairs", {1, 0, 2, 4, 3}},
+        {"shuffled with equal keys", shuffled},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<DictObject> sorted = objects(row.keys);
+        std::vector<DictObject> expected = sorted;
+        std::stable_sort(expected.begin(), expected.end(), lessThan);
+        sortObjects(sorted);
+        EXPECT_EQ(sorted, expected);
+    }
 }
 
 }  // namespace
