@@ -4,7 +4,8 @@
 Writes generated profiles (a root and nine members per index, objects in order and shuffled)
 into a copy of the demo home, runs `check`, `generate`, `eds`, `save` and `report` on each and
 the program `pugixml-parse` on the same file, and prints the median CPU time (user + system) of
-each, its ratio to pugixml's, and the peak resident memory. Needs a release build:
+each, its ratio to pugixml's, and the peak resident memory (measured by GNU time, package
+`time`). Needs a release build:
 
     cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
     cmake --build build-release
@@ -87,16 +88,20 @@ def write_profile(path, objects, shuffled):
 
 
 def measure(command):
-    """CPU seconds (user + system) and peak resident KiB of one run; fails on a non-zero exit."""
-    with open(os.devnull, "wb") as null:
-        process = subprocess.Popen(command, stdout=null, stderr=subprocess.PIPE)
+    """CPU seconds (user + system) and peak resident KiB of one run; fails on a non-zero exit.
+
+    The peak comes from GNU time around the command: a process forked from this script starts
+    with the script's own peak, which would hide a smaller one."""
+    with tempfile.NamedTemporaryFile("r") as peak, open(os.devnull, "wb") as null:
+        process = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", peak.name] + command, stdout=null,
+                                   stderr=subprocess.PIPE)
         _, status, usage = os.wait4(process.pid, 0)
         errors = process.stderr.read().decode(errors="replace")
         process.stderr.close()
         process.returncode = os.waitstatus_to_exitcode(status)
-    if process.returncode != 0:
-        sys.exit(f"{' '.join(command)} exited with {process.returncode}:\n{errors}")
-    return usage.ru_utime + usage.ru_stime, usage.ru_maxrss
+        if process.returncode != 0:
+            sys.exit(f"{' '.join(command)} exited with {process.returncode}:\n{errors}")
+        return usage.ru_utime + usage.ru_stime, int(peak.read().split()[-1])
 
 
 def main():

@@ -21,6 +21,8 @@ class SetBase;
 
 namespace tabrin::model {
 
+struct StagedConfiguration;
+
 /// One configuration. Objects stay sorted in object order after every change.
 struct SubProfile {
     TOperationResult outcome;
@@ -83,7 +85,8 @@ public:
 private:
     bool isConfiguration(int position) const;
     void readSettings(const XMLNode& settingsNode);
-    TOperationResult readConfiguration(const XMLNode& node, int position, SubProfile& configuration);
+    /// The configuration at `position` of objects read from the file: numbered, sorted, roots counted.
+    SubProfile finishConfiguration(StagedConfiguration staged, int position);
     void deriveVendorToken();
 
     app::Translator& m_translator;
@@ -99,7 +102,7 @@ struct ParsedProfile {
     XMLNode root;
     TOperationResult outcome;
 };
-ParsedProfile parseProfileText(std::string text, std::string_view pathText);
+ParsedProfile parseProfileText(std::string text, std::string_view pathText, xml::ElementStream* stream = nullptr);
 
 /// Sorts objects into object order.
 void sortObjects(std::vector<DictObject>& objects);

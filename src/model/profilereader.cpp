@@ -7,6 +7,7 @@
 #include "app/fileread.h"
 #include "app/integertext.h"
 #include "app/translator.h"
+#include "model/configurationstream.h"
 #include "model/numbertext.h"
 #include "model/profile.h"
 #include "model/profileencoding.h"
@@ -86,12 +87,12 @@ TOperationResult Profile::readFile(const std::filesystem::path& file) {
     return outcome = {};
 }
 
-ParsedProfile parseProfileText(std::string text, std::string_view pathText) {
+ParsedProfile parseProfileText(std::string text, std::string_view pathText, xml::ElementStream* stream) {
     const xml::CharacterMode mode = xml::characterMode();
     xml::setCharacterMode(xml::CharacterMode::EightBit);
     xml::XMLResults results;
     // The parser decodes the text in place and keeps it as long as the tree lives.
-    XMLNode root = XMLNode::parseString(std::move(text), "root", &results);
+    XMLNode root = XMLNode::parseString(std::move(text), "root", &results, stream);
     xml::setCharacterMode(mode);
     if (root.isEmpty()) return {{}, {5, u"'root' node not found"}};
     // A truncated file still gives a tree; opening it would silently lose what was cut off.
@@ -102,8 +103,10 @@ ParsedProfile parseProfileText(std::string text, std::string_view pathText) {
 }
 
 TOperationResult Profile::parse() {
-    // The text goes to the parser: the file is never held twice.
-    ParsedProfile parsed = parseProfileText(std::move(text), cp1251::fromUtf8(path));
+    // The text goes to the parser: the file is never held twice. The objects come out of the
+    // parser one by one, so that no tree of them is ever built.
+    ConfigurationStream stream;
+    ParsedProfile parsed = parseProfileText(std::move(text), cp1251::fromUtf8(path), &stream);
     text.clear();
     if (!parsed.outcome.ok()) return outcome = parsed.outcome;
     const XMLNode root = std::move(parsed.root);
@@ -116,19 +119,16 @@ TOperationResult Profile::parse() {
     const XMLNode scales = root.child("scale_numbers");
     for (int i = 0; i < scales.childCount(); ++i) scaleNumbers.emplace_back().readFromXml(scales.child(i));
 
-    SubProfile base;
-    if (const TOperationResult result = readConfiguration(root.child("Indexes"), 0, base); !result.ok()) {
-        return outcome = {5, result.message};
-    }
+    SubProfile base = finishConfiguration(std::move(stream.base()).value_or(StagedConfiguration()), 0);
+    if (!base.outcome.ok()) return outcome = {5, base.outcome.message};
     base.name = m_translator.tr("Базовый профиль");
     configurations.push_back(std::move(base));
 
-    const XMLNode further = root.child("SubProfiles");
-    for (int j = 0; j < further.childCount(); ++j) {
-        SubProfile configuration;
-        if (readConfiguration(further.child(j), j + 1, configuration).ok()) {
-            configurations.push_back(std::move(configuration));
-        }
+    std::deque<StagedConfiguration>& further = stream.further();
+    for (int j = 1; !further.empty(); ++j) {
+        SubProfile configuration = finishConfiguration(std::move(further.front()), j);
+        further.pop_front();
+        if (configuration.outcome.ok()) configurations.push_back(std::move(configuration));
     }
     setCurrent(CurrSubProfile);
     deriveVendorToken();
@@ -168,32 +168,27 @@ void Profile::readSettings(const XMLNode& node) {
     CurrSubProfile = readDecimal(node, "CurrSubProfile", 0);
 }
 
-TOperationResult Profile::readConfiguration(const XMLNode& node, int position, SubProfile& configuration) {
-    configuration = {};
-    const std::optional<std::string_view> name = node.attributeValue("name");
-    configuration.name = name ? std::string(*name) : m_translator.tr("Без имени");
-    // The vector never grows and moves its objects.
-    configuration.objects.reserve(static_cast<std::size_t>(node.childCount()));
-    for (int i = 0; i < node.childCount(); ++i) {
-        DictObject object = DictObject::fromXml(node.child(i), i);
-        if (!object.outcome.ok()) {
-            configuration.outcome = {2, object.outcome.message};
-            continue;
-        }
+SubProfile Profile::finishConfiguration(StagedConfiguration staged, int position) {
+    SubProfile configuration;
+    configuration.name = staged.name ? std::move(*staged.name) : m_translator.tr("Без имени");
+    configuration.outcome = staged.outcome;
+    // Each object is moved once, into a vector that never grows.
+    auto& objects = configuration.objects;
+    objects.reserve(staged.objects.size());
+    staged.objects.moveInto(objects);
+    for (DictObject& object : objects) {
         object.configuration = position;
         object.serial = newSerial();
-        configuration.objects.push_back(std::move(object));
     }
-    sortObjects(configuration.objects);
+    sortObjects(objects);
     // A root counts the objects of its index that follow it, and gives them its group.
-    auto& objects = configuration.objects;
     for (std::size_t i = 0; i < objects.size(); ++i) {
         if (!objects[i].isRoot()) continue;
         std::size_t end = i + 1;
         while (end < objects.size() && objects[end].index == objects[i].index) objects[end++].group = objects[i].group;
         objects[i].format = std::to_string(end - i - 1);
     }
-    return configuration.outcome;
+    return configuration;
 }
 
 void Profile::deriveVendorToken() {

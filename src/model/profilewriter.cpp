@@ -6,6 +6,7 @@
 #include "app/integertext.h"
 #include "app/version.h"
 #include "model/profile.h"
+#include "xml/xmlstreamwriter.h"
 
 namespace tabrin::model {
 namespace {
@@ -60,15 +61,21 @@ void writeSettings(XMLNode node, const ProfileSettings& s, int currentConfigurat
 
 namespace {
 
-// Writes every object even after one fails; the outcome is the last failure.
-TOperationResult writeConfiguration(XMLNode node, SubProfile& configuration, const ObjectWriteContext& context) {
+// Writes every object even after one fails; the outcome is the last failure. Each object is a
+// tree of its own, written and dropped, so that the file is never held as one tree.
+TOperationResult writeConfiguration(xml::XMLStreamWriter& writer, std::string_view elementName,
+                                    SubProfile& configuration, const ObjectWriteContext& context) {
     sortObjects(configuration.objects);
     configuration.outcome = {};
-    node.addAttribute("name", configuration.name);
+    const xml::XMLAttribute name[] = {{"name", configuration.name}};
+    writer.open(elementName, name);
     for (DictObject& object : configuration.objects) {
-        const TOperationResult result = object.writeToXml(node, context);
+        XMLNode element = XMLNode::createDocument();
+        const TOperationResult result = object.writeToXml(element, context);
         if (!result.ok()) configuration.outcome = {3, result.message};
+        writer.write(element.child(0));
     }
+    writer.close();
     return configuration.outcome;
 }
 
@@ -79,38 +86,46 @@ TOperationResult Profile::save(const std::filesystem::path& file, const bases::S
     const std::optional<int> groupSet = app::toInteger(settings.group_set);
     if (!groupSet) return outcome = TOperationResult::fromText(6, cp1251::fromUtf8("Не задан номер перечисления с названиями групп параметров"));
 
-    XMLNode document = xml::createProgramDocument();
-    XMLNode root = document.addChild("root");
-    root.addAttribute("Tabrin4", app::versionText(TABRIN_VERSION));
-    writeSettings(root.addChild("dictionary_settings"), settings, CurrSubProfile);
-    root.addChild("eds_header").addAttribute("header_text", header_text);
-
-    XMLNode scales = root.addChild("scale_numbers");
+    // Everything but the objects is a small tree.
+    const XMLNode declaration = xml::createProgramDocument();
+    XMLNode head = XMLNode::createDocument();
+    writeSettings(head.addChild("dictionary_settings"), settings, CurrSubProfile);
+    head.addChild("eds_header").addAttribute("header_text", header_text);
+    XMLNode scales = head.addChild("scale_numbers");
     for (std::size_t k = 0; k < scaleNumbers.size(); ++k) {
         const TOperationResult result = scaleNumbers[k].writeToXml(scales, numberedName("scale_%02d", static_cast<int>(k)));
         if (!result.ok()) return outcome = {6, result.message};
     }
 
+    // The whole file is formatted into one buffer and written in one go.
+    std::string text;
+    xml::XMLStreamWriter writer(text);
+    writer.write(declaration.child(0));
+    const std::string version = app::versionText(TABRIN_VERSION);
+    const xml::XMLAttribute rootAttributes[] = {{"Tabrin4", version}};
+    writer.open("root", rootAttributes);
+    for (int i = 0; i < head.childCount(); ++i) writer.write(head.child(i));
     const ObjectWriteContext context{scaleNumbers, sets, *groupSet, m_language, m_translator};
-    XMLNode further;
+    if (configurations.empty()) {
+        writer.open("Indexes");
+        writer.close();
+    }
     for (std::size_t c = 0; c < configurations.size(); ++c) {
-        XMLNode node = c == 0 ? root.addChild("Indexes")
-                              : further.addChild(numberedName("SubProfile_%02d", static_cast<int>(c)));
-        if (c == 0) further = root.addChild("SubProfiles");
-        const TOperationResult result = writeConfiguration(node, configurations[c], context);
+        const std::string elementName = c == 0 ? "Indexes" : numberedName("SubProfile_%02d", static_cast<int>(c));
+        const TOperationResult result = writeConfiguration(writer, elementName, configurations[c], context);
         if (!result.ok()) {
             rebuildView();
             return outcome = {6, result.message};
         }
+        if (c == 0) writer.open("SubProfiles");
     }
-    if (configurations.empty()) {
-        root.addChild("Indexes");
-        root.addChild("SubProfiles");
-    }
-    rebuildView();  // writing sorted the configurations under the view
+    if (configurations.empty()) writer.open("SubProfiles");
+    writer.close();  // SubProfiles
+    writer.close();  // root
+    rebuildView();   // writing sorted the configurations under the view
 
     int systemError = 0;
-    const xml::XMLError error = document.writeToFile(file, {}, &systemError);
+    const xml::XMLError error = xml::writeDocumentText(file, text, &systemError);
     if (error != xml::XMLError::None) {
         std::string message = "Function 'XMLNode::writeToFile' returned error: " + std::to_string(static_cast<int>(error));
         if (systemError != 0) message += " (" + app::systemErrorText(systemError) + ")";

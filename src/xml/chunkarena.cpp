@@ -8,8 +8,13 @@
 
 namespace tabrin::xml {
 
-ChunkArena::~ChunkArena() {
+ChunkArena::~ChunkArena() { release(); }
+
+void ChunkArena::release() {
     for (void* chunk : m_chunks) std::free(chunk);
+    m_chunks.clear();
+    m_next = nullptr;
+    m_left = 0;
 }
 
 void* ChunkArena::do_allocate(std::size_t bytes, std::size_t alignment) {

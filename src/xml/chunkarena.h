@@ -18,6 +18,9 @@ public:
     ChunkArena& operator=(const ChunkArena&) = delete;
     ~ChunkArena() override;
 
+    /// Frees everything handed out so far; the arena can be used again.
+    void release();
+
 private:
     void* do_allocate(std::size_t bytes, std::size_t alignment) override;
     void do_deallocate(void*, std::size_t, std::size_t) override {}

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory_resource>
 #include <string>
 #include <string_view>
@@ -31,6 +32,7 @@ struct NodeData {
 
     std::string_view name;
     bool isDeclaration = false;
+    bool streamsChildren = false;  // its child elements go to a stream instead of `children`
     std::pmr::vector<XMLAttribute> attributes;
     std::pmr::vector<Content> contents;  // document order of everything below
     std::pmr::vector<NodeData*> children;
@@ -47,7 +49,10 @@ struct XMLDocument {
 
     XMLDocument() : root(newNode()) {}
 
-    NodeData* newNode() { return std::pmr::polymorphic_allocator<NodeData>(&arena).new_object<NodeData>(&arena); }
+    NodeData* newNode() { return newNode(arena); }
+    static NodeData* newNode(std::pmr::memory_resource& memory) {
+        return std::pmr::polymorphic_allocator<NodeData>(&memory).new_object<NodeData>(&memory);
+    }
 
     /// A copy of `text` that lives as long as the document.
     std::string_view keep(std::string_view text) {
@@ -57,8 +62,9 @@ struct XMLDocument {
         return {copy, text.size()};
     }
 
-    NodeData& appendChild(NodeData& parent, std::string_view name, bool declaration) {
-        NodeData* child = newNode();
+    // A child lives where its parent does: in the document's arena, or in that of a streamed element.
+    static NodeData& appendChild(NodeData& parent, std::string_view name, bool declaration) {
+        NodeData* child = newNode(*parent.children.get_allocator().resource());
         child->name = name;
         child->isDeclaration = declaration;
         parent.contents.push_back({NodeData::ContentKind::Child, static_cast<std::uint32_t>(parent.children.size())});
@@ -85,8 +91,16 @@ struct ClearMarks {
 };
 ClearMarks clearMarks(ClearKind kind);
 
+/// Where the reader sends streamed elements, and how it makes handles of its nodes for them.
+struct StreamedElements {
+    ElementStream* stream;
+    std::function<XMLNode(NodeData*)> handle;
+};
+
 /// Parses `document.source` into `document.root`, decoding texts in place; false on a hard error.
-bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results);
+/// With `streamed`, the elements its stream chooses go to it instead of into the tree.
+bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results,
+                  const StreamedElements* streamed = nullptr);
 
 /// Appends the text of `node` (the contents alone for a document node) to `out`.
 void writeNode(const NodeData& node, bool formatted, std::string& out);

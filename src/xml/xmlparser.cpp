@@ -10,6 +10,7 @@
 #include "app/fileread.h"
 #include "app/filewrite.h"
 #include "xml/xmlnodedata.h"
+#include "xml/xmlstreamwriter.h"
 
 namespace tabrin::xml {
 namespace {
@@ -84,13 +85,16 @@ XMLNode createProgramDocument() {
     return document;
 }
 
-XMLNode XMLNode::parseString(std::string text, std::string_view firstTag, XMLResults* results) {
+XMLNode XMLNode::parseString(std::string text, std::string_view firstTag, XMLResults* results,
+                             ElementStream* stream) {
     XMLResults local;
     XMLResults& outcome = results ? *results : local;
     outcome = {};
     auto document = std::make_shared<XMLDocument>();
     document->source = std::move(text);
-    if (!readDocument(*document, characterMode(), outcome)) return {};
+    const auto handle = [&document](NodeData* node) { return XMLNode(document, node); };
+    const StreamedElements streamed{stream, handle};
+    if (!readDocument(*document, characterMode(), outcome, stream ? &streamed : nullptr)) return {};
 
     NodeData* found = document->root;
     if (!firstTag.empty()) {
@@ -251,7 +255,11 @@ XMLError XMLNode::writeToFile(const std::filesystem::path& path, std::string_vie
     }
     // The document is formatted into the same buffer, after the header, and written in one go.
     if (m_node) writeNode(*m_node, true, out);
-    const app::FileWriteResult written = app::writeFileAtomically(path, out);
+    return writeDocumentText(path, out, systemError);
+}
+
+XMLError writeDocumentText(const std::filesystem::path& path, std::string_view text, int* systemError) {
+    const app::FileWriteResult written = app::writeFileAtomically(path, text);
     if (systemError) *systemError = written.error;
     switch (written.status) {
     case app::FileWriteStatus::Written: return XMLError::None;

@@ -72,6 +72,7 @@ enum class ClearKind { Comment, CData, DocType };
 
 struct NodeData;
 struct XMLDocument;
+class ElementStream;
 
 /// Handle to one node of a shared tree; copies share the tree, which lives as long as any handle.
 /// An empty handle is what failed lookups return: every operation on it is harmless.
@@ -83,8 +84,10 @@ public:
     static XMLNode createDocument();
 
     /// Parses `text`. With `firstTag`, the result is that element, which must be the first
-    /// top-level element (declarations before it are allowed).
-    static XMLNode parseString(std::string text, std::string_view firstTag = {}, XMLResults* results = nullptr);
+    /// top-level element (declarations before it are allowed). With `stream`, the elements it
+    /// chooses go to it as they are read and are left out of the tree.
+    static XMLNode parseString(std::string text, std::string_view firstTag = {}, XMLResults* results = nullptr,
+                               ElementStream* stream = nullptr);
     /// Parses a regular file; anything else (a pipe, a device) counts as not found.
     static XMLNode parseFile(const std::filesystem::path& path, std::string_view firstTag = {},
                              XMLResults* results = nullptr);
@@ -134,10 +137,25 @@ public:
                          int* systemError = nullptr) const;
 
 private:
+    friend class XMLStreamWriter;
+
     XMLNode(std::shared_ptr<XMLDocument> document, NodeData* node);
 
     std::shared_ptr<XMLDocument> m_document;
     NodeData* m_node = nullptr;
+};
+
+/// Takes chosen elements as soon as each is complete, so that the many similar elements of a large
+/// document are never held all at once: they are not kept in the tree.
+class ElementStream {
+public:
+    virtual ~ElementStream() = default;
+    /// Told of each element kept in the tree once its attributes are read, in document order;
+    /// `depth` is 1 for a top-level element. True when its child elements are to be streamed.
+    virtual bool streamsChildrenOf(const XMLNode& element, int depth) = 0;
+    /// A complete child element of an element whose children are streamed. The handle and the
+    /// nodes below it are valid during the call only; the texts they give live as long as the tree.
+    virtual void take(const XMLNode& element) = 0;
 };
 
 /// A new document whose first node is the program's own declaration:

@@ -125,8 +125,12 @@ bool decodeInPlace(std::string_view& text, char* writable, CharacterMode mode, s
 
 class Reader {
 public:
-    Reader(XMLDocument& document, CharacterMode mode)
-        : m_document(document), m_text(document.source), m_writable(document.source.data()), m_mode(mode) {}
+    Reader(XMLDocument& document, CharacterMode mode, const StreamedElements* streamed)
+        : m_document(document),
+          m_text(document.source),
+          m_writable(document.source.data()),
+          m_mode(mode),
+          m_streamed(streamed) {}
 
     bool run(XMLResults& results) {
         if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_pos = 3;
@@ -254,6 +258,7 @@ private:
         for (std::size_t depth = m_open.size(); depth-- > 1;) {
             if (m_open[depth]->name != name) continue;
             if (depth != m_open.size() - 1) warn(XMLError::MissingEndTag, tagStart);
+            if (m_streamedDepth != 0 && m_streamedDepth >= depth) sendStreamed(*m_open[m_streamedDepth]);
             m_open.resize(depth);
             return;
         }
@@ -264,7 +269,9 @@ private:
         m_pos += declaration ? 2 : 1;
         const std::string_view name = readName();
         if (name.empty()) return fail(XMLError::MissingTagName, m_pos);
-        NodeData& node = m_document.appendChild(current(), name, declaration);
+        const bool streamed = current().streamsChildren;
+        NodeData& node = streamed ? newStreamedElement(name, declaration)
+                                  : XMLDocument::appendChild(current(), name, declaration);
         m_attributes.clear();
         while (true) {
             skipBlanks();
@@ -274,15 +281,37 @@ private:
             if (endsEmpty || endsOpen) {
                 m_pos += endsEmpty ? 2 : 1;
                 node.attributes.assign(m_attributes.begin(), m_attributes.end());
-                if (endsEmpty) return;
+                if (m_streamed && m_streamedDepth == 0 && !streamed) {
+                    node.streamsChildren =
+                        m_streamed->stream->streamsChildrenOf(m_streamed->handle(&node), static_cast<int>(m_open.size()));
+                }
+                if (endsEmpty) {
+                    if (streamed) sendStreamed(node);
+                    return;
+                }
                 if (m_open.size() > static_cast<std::size_t>(kMaxNestingDepth)) {
                     return fail(XMLError::UnexpectedToken, m_pos - 1);
                 }
+                if (streamed) m_streamedDepth = m_open.size();
                 m_open.push_back(&node);
                 return;
             }
             if (!readAttribute()) return;
         }
+    }
+
+    // A streamed element and everything below it live in the scratch arena until it is sent.
+    NodeData& newStreamedElement(std::string_view name, bool declaration) {
+        NodeData& node = *XMLDocument::newNode(m_scratch);
+        node.name = name;
+        node.isDeclaration = declaration;
+        return node;
+    }
+
+    void sendStreamed(NodeData& node) {
+        m_streamed->stream->take(m_streamed->handle(&node));
+        m_streamedDepth = 0;
+        m_scratch.release();
     }
 
     bool readAttribute() {
@@ -316,9 +345,12 @@ private:
     std::string_view m_text;  // the document's bytes, read ahead of where they are decoded
     char* m_writable;         // the same bytes, written behind the reading
     CharacterMode m_mode;
+    const StreamedElements* m_streamed;
     std::vector<XMLAttribute> m_attributes;  // of the tag being read
     std::size_t m_pos = 0;
     std::vector<NodeData*> m_open;  // the document node, then each open element
+    std::size_t m_streamedDepth = 0;  // where in `m_open` the streamed element being read is, if any
+    ChunkArena m_scratch;             // of the streamed element being read
     XMLError m_error = XMLError::None;
     int m_errorLine = 0;
     int m_errorColumn = 0;
@@ -363,8 +395,9 @@ std::string declaredEncoding(std::string_view text) {
     return cp1251::lower(text.substr(i + 1, end - i - 1));
 }
 
-bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results) {
-    return Reader(document, mode).run(results);
+bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results,
+                  const StreamedElements* streamed) {
+    return Reader(document, mode, streamed).run(results);
 }
 
 CharacterMode guessCharacterMode(std::string_view text, CharacterMode current) {

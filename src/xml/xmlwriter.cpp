@@ -3,6 +3,7 @@
 #include <string>
 
 #include "xml/xmlnodedata.h"
+#include "xml/xmlstreamwriter.h"
 
 namespace tabrin::xml {
 namespace {
@@ -69,11 +70,12 @@ public:
         }
     }
 
-    void writeElement(const NodeData& node, int depth) {
+    // The start tag without its end: "<name" and the attributes.
+    void writeStartTag(std::string_view name, std::span<const XMLAttribute> attributes, bool declaration, int depth) {
         indent(depth);
-        m_out += node.isDeclaration ? "<?" : "<";
-        m_out += node.name;
-        for (const XMLAttribute& attribute : node.attributes) {
+        m_out += declaration ? "<?" : "<";
+        m_out += name;
+        for (const XMLAttribute& attribute : attributes) {
             m_out += ' ';
             m_out += attribute.name;
             if (!attribute.value) continue;
@@ -81,6 +83,18 @@ public:
             appendEscaped(*attribute.value, m_out);
             m_out += '"';
         }
+    }
+
+    void writeEndTag(std::string_view name, int depth) {
+        indent(depth);
+        m_out += "</";
+        m_out += name;
+        m_out += '>';
+        endLine();
+    }
+
+    void writeElement(const NodeData& node, int depth) {
+        writeStartTag(node.name, {node.attributes.data(), node.attributes.size()}, node.isDeclaration, depth);
         if (node.isDeclaration) {
             m_out += "?>";
         } else if (node.contents.empty()) {
@@ -89,15 +103,12 @@ public:
             m_out += '>';
             endLine();
             writeContents(node, depth + 1);
-            indent(depth);
-            m_out += "</";
-            m_out += node.name;
-            m_out += '>';
+            writeEndTag(node.name, depth);
+            return;
         }
         endLine();
     }
 
-private:
     void indent(int depth) {
         if (m_formatted) m_out.append(static_cast<std::size_t>(depth), '\t');
     }
@@ -105,11 +116,46 @@ private:
         if (m_formatted) m_out += '\n';
     }
 
+private:
+
     bool m_formatted;
     std::string& m_out;
 };
 
 }  // namespace
+
+void XMLStreamWriter::open(std::string_view name, std::span<const XMLAttribute> attributes) {
+    enter();
+    Writer(true, m_out).writeStartTag(name, attributes, false, static_cast<int>(m_open.size()));
+    m_open.emplace_back(name);
+    m_startTagOpen = true;
+}
+
+void XMLStreamWriter::close() {
+    Writer writer(true, m_out);
+    const std::string name = std::move(m_open.back());
+    m_open.pop_back();
+    if (m_startTagOpen) {
+        m_out += "/>";
+        writer.endLine();
+        m_startTagOpen = false;
+        return;
+    }
+    writer.writeEndTag(name, static_cast<int>(m_open.size()));
+}
+
+void XMLStreamWriter::write(const XMLNode& node) {
+    if (!node.m_node) return;
+    enter();
+    Writer(true, m_out).writeElement(*node.m_node, static_cast<int>(m_open.size()));
+}
+
+void XMLStreamWriter::enter() {
+    if (!m_startTagOpen) return;
+    m_out += '>';
+    m_out += '\n';
+    m_startTagOpen = false;
+}
 
 void writeNode(const NodeData& node, bool formatted, std::string& out) {
     Writer writer(formatted, out);

@@ -123,6 +123,42 @@ TEST_F(ProfileTest, RootsCountTheirObjectsAndLendThemTheirGroup) {
     EXPECT_EQ(m_profile.configurations[0].name, w("Базовый профиль"));
 }
 
+TEST_F(ProfileTest, ConfigurationsAreTheFirstIndexesAndTheElementsOfTheFirstSubProfiles) {
+    // Configurations before the base profile, a second base profile and a second list of
+    // configurations (both ignored), a configuration without a name or objects, and objects out of order.
+    const std::string text = "<root>\n" + kSettings +
+                             "\t<SubProfiles>\n"
+                             "\t\t<SubProfile_01 name=\"A\">\n" +
+                             object("2001h.00h", kU16, "1", "7", 3) + object("2000h.01h", kU16, "1", "6", 3) +
+                             "\t\t</SubProfile_01>\n"
+                             "\t\t<SubProfile_02/>\n"
+                             "\t</SubProfiles>\n"
+                             "\t<Indexes name=\"x\">\n" +
+                             object("2000h.01h", kU16) + object("2000h.00h", kRoot) +
+                             "\t</Indexes>\n"
+                             "\t<Indexes>\n" +
+                             object("3000h.00h", kU16) +
+                             "\t</Indexes>\n"
+                             "\t<SubProfiles>\n\t\t<SubProfile_01 name=\"B\"/>\n\t</SubProfiles>\n"
+                             "</root>\n";
+    ASSERT_EQ(parse(text).code, 0);
+    ASSERT_EQ(m_profile.configurations.size(), 3u);
+    const std::vector<std::string> names = {m_profile.configurations[0].name, m_profile.configurations[1].name,
+                                            m_profile.configurations[2].name};
+    EXPECT_EQ(names, (std::vector<std::string>{w("Базовый профиль"), "A", w("Без имени")}));
+    const auto addresses = [&](std::size_t configuration) {
+        std::vector<std::string> result;
+        for (const DictObject& o : m_profile.configurations[configuration].objects) {
+            result.push_back(o.address() + "=" + o.defaultValue + "@" + std::to_string(o.configuration));
+        }
+        return result;
+    };
+    EXPECT_EQ(addresses(0), (std::vector<std::string>{"2000h.00h=1@0", "2000h.01h=1@0"}));
+    EXPECT_EQ(addresses(1), (std::vector<std::string>{"2000h.01h=6@1", "2001h.00h=7@1"}));
+    EXPECT_TRUE(addresses(2).empty());
+    EXPECT_EQ(m_profile.configurations[0].objects[0].format, "1");  // the root counts its member
+}
+
 TEST_F(ProfileTest, SettingsWhenAbsent) {
     ASSERT_EQ(parse("<root><dictionary_settings proc_series=\"28\" AddrUser2=\"\"/></root>").code, 0);
     const ProfileSettings& s = m_profile.settings;

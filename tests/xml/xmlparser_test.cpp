@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "support/scriptedmessageport.h"
 #include "support/tempfolder.h"
@@ -183,6 +185,59 @@ TEST(XmlParse, WarningsKeepTheTree) {
     const XMLNode onlyText = XMLNode::parseString("just text", {}, &results);
     EXPECT_EQ(results.error, XMLError::NoXMLTagFound);
     EXPECT_EQ(onlyText.text(), "just text");
+}
+
+// Records what a stream is told: every kept element with its depth, and every streamed element as
+// its own text, taken while its handle is valid.
+class RecordingStream : public ElementStream {
+public:
+    explicit RecordingStream(std::string_view streamingParent) : m_streamingParent(streamingParent) {}
+
+    bool streamsChildrenOf(const XMLNode& element, int depth) override {
+        told.push_back(std::string(element.name()) + "@" + std::to_string(depth));
+        return element.name() == m_streamingParent;
+    }
+    void take(const XMLNode& element) override { taken.push_back(element.createXMLString(false)); }
+
+    std::vector<std::string> told;
+    std::vector<std::string> taken;
+
+private:
+    std::string_view m_streamingParent;
+};
+
+TEST(XmlParse, StreamedElementsGoToTheStreamAndNotIntoTheTree) {
+    const std::string text =
+        "<?xml version=\"1.0\"?><root><list n=\"1\"><item a=\"1\"><sub b=\"&lt;\"/>text</item><!-- c -->"
+        "<item a=\"2\"/><item a=\"3\"><deep><deeper/></deep></item></list><other><item a=\"4\"/></other></root>";
+    RecordingStream stream("list");
+    XMLResults results;
+    const XMLNode root = XMLNode::parseString(text, "root", &results, &stream);
+    ASSERT_EQ(results.error, XMLError::None);
+    EXPECT_EQ(stream.told, (std::vector<std::string>{"xml@1", "root@1", "list@2", "other@2", "item@3"}));
+    EXPECT_EQ(stream.taken, (std::vector<std::string>{"<item a=\"1\"><sub b=\"&lt;\"/>text</item>", "<item a=\"2\"/>",
+                                                      "<item a=\"3\"><deep><deeper/></deep></item>"}));
+    // The streamed parent keeps its attributes and whatever is not an element; the rest of the tree is whole.
+    EXPECT_EQ(root.child("list").childCount(), 0);
+    EXPECT_EQ(root.child("list").attributeText("n"), "1");
+    EXPECT_EQ(root.child("other").child(0).attributeText("a"), "4");
+
+    // Without a stream the same text gives the whole tree.
+    EXPECT_EQ(XMLNode::parseString(text, "root").child("list").childCount(), 3);
+}
+
+TEST(XmlParse, AStreamedElementLeftOpenIsStillSentAndTheWarningKept) {
+    RecordingStream stream("list");
+    XMLResults results;
+    XMLNode::parseString("<root><list><item a=\"1\"><sub></item></list></root>", "root", &results, &stream);
+    EXPECT_EQ(results.error, XMLError::MissingEndTag);
+    EXPECT_EQ(stream.taken, (std::vector<std::string>{"<item a=\"1\"><sub/></item>"}));
+
+    RecordingStream broken("list");
+    EXPECT_TRUE(XMLNode::parseString("<root><list><item a=\"1\"/><item a=</list></root>", "root", &results, &broken)
+                    .isEmpty());
+    EXPECT_EQ(results.error, XMLError::UnexpectedToken);
+    EXPECT_EQ(broken.taken, (std::vector<std::string>{"<item a=\"1\"/>"}));
 }
 
 TEST(XmlParse, FirstTag) {
