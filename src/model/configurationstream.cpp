@@ -13,12 +13,25 @@ StagedConfiguration staged(const xml::XMLNode& element) {
     return configuration;
 }
 
+// The object an element gives, made by converting: the conversion's result initialises the
+// vector's element itself, so the object is built in place and never moved.
+struct ObjectOfElement {
+    const xml::XMLNode& element;
+    int position;
+    operator DictObject() const { return DictObject::fromXml(element, position); }
+};
+
 }  // namespace
 
-void StagedObjects::push_back(DictObject object) {
+DictObject& StagedObjects::add(const xml::XMLNode& element, int position) {
     if (m_blocks.empty() || m_blocks.back().size() == kBlockObjects) m_blocks.emplace_back().reserve(kBlockObjects);
-    m_blocks.back().push_back(std::move(object));
     ++m_size;
+    return m_blocks.back().emplace_back(ObjectOfElement{element, position});
+}
+
+void StagedObjects::removeLast() {
+    m_blocks.back().pop_back();
+    --m_size;
 }
 
 void StagedObjects::moveInto(std::vector<DictObject>& objects) {
@@ -56,12 +69,10 @@ bool ConfigurationStream::streamsChildrenOf(const xml::XMLNode& element, int dep
 }
 
 void ConfigurationStream::take(const xml::XMLNode& element) {
-    DictObject object = DictObject::fromXml(element, m_receiving->elements++);
-    if (!object.outcome.ok()) {
-        m_receiving->outcome = {2, object.outcome.message};
-        return;
-    }
-    m_receiving->objects.push_back(std::move(object));
+    const DictObject& object = m_receiving->objects.add(element, m_receiving->elements++);
+    if (object.outcome.ok()) return;
+    m_receiving->outcome = {2, object.outcome.message};
+    m_receiving->objects.removeLast();
 }
 
 }  // namespace tabrin::model

@@ -17,7 +17,9 @@ namespace tabrin::model {
 /// moving them on frees one block after another, so that the objects are never held twice.
 class StagedObjects {
 public:
-    void push_back(DictObject object);
+    /// The object of `element` at `position`, built where it stays.
+    DictObject& add(const xml::XMLNode& element, int position);
+    void removeLast();
     std::size_t size() const { return m_size; }
     /// Moves every object to the end of `objects`, in order, leaving the staging empty.
     void moveInto(std::vector<DictObject>& objects);
