@@ -36,8 +36,8 @@ private:
 struct StagedConfiguration {
     std::optional<std::string> name;  // absent when the element has no `name` attribute
     StagedObjects objects;
-    int elements = 0;            // object elements read, whatever became of them
-    TOperationResult outcome;    // code 2 when an element gave no object
+    int elements = 0;          // object elements read, whatever became of them
+    TOperationResult outcome;  // code 2 when an element gave no object
 };
 
 class ConfigurationStream : public xml::ElementStream {
@@ -54,9 +54,9 @@ private:
     std::deque<StagedConfiguration> m_further;
     StagedConfiguration* m_receiving = nullptr;  // whose object elements are being read
     bool m_topElementSeen = false;
-    bool m_inRoot = false;                  // inside the first top-level element, which is `root`
-    bool m_furtherSeen = false;             // the first `SubProfiles` has been met
-    bool m_inFurther = false;               // inside it
+    bool m_inRoot = false;       // inside the first top-level element, which is `root`
+    bool m_furtherSeen = false;  // the first `SubProfiles` has been met
+    bool m_inFurther = false;    // inside it
 };
 
 }  // namespace tabrin::model

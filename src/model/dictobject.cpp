@@ -24,12 +24,12 @@ TOperationResult noNode() { return {1, u"Null pointer to XML node"}; }
 
 // What an `obj_` element is read from, each list in the order writing puts them: reading looks
 // for each name once, in one pass over the element.
-constexpr std::string_view kElementAttributes[] = {"DataType", "name",      "addr",    "group",
+constexpr std::string_view kElementAttributes[] = {"DataType",  "name",      "addr",    "group",
                                                    "groupName", "fullgroup", "callback"};
 constexpr std::string_view kElementChildren[] = {"format", "text", "defaults", "description"};
-constexpr std::string_view kFormatAttributes[] = {"Type",   "Size",          "Signed", "QValue",
-                                                  "ScaleNum", "Visualization", "Length", "StartBit",
-                                                  "FloatType", "Prefix",       "Units",  "NumOfFloat"};
+constexpr std::string_view kFormatAttributes[] = {"Type",      "Size",          "Signed", "QValue",
+                                                  "ScaleNum",  "Visualization", "Length", "StartBit",
+                                                  "FloatType", "Prefix",        "Units",  "NumOfFloat"};
 constexpr std::string_view kTextAttributes[] = {"text", "textID"};
 constexpr std::string_view kDefaultsAttributes[] = {"default", "min", "max"};
 constexpr std::string_view kDescriptionAttributes[] = {"description"};

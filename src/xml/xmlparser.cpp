@@ -85,8 +85,7 @@ XMLNode createProgramDocument() {
     return document;
 }
 
-XMLNode XMLNode::parseString(std::string text, std::string_view firstTag, XMLResults* results,
-                             ElementStream* stream) {
+XMLNode XMLNode::parseString(std::string text, std::string_view firstTag, XMLResults* results, ElementStream* stream) {
     XMLResults local;
     XMLResults& outcome = results ? *results : local;
     outcome = {};

@@ -270,8 +270,8 @@ private:
         const std::string_view name = readName();
         if (name.empty()) return fail(XMLError::MissingTagName, m_pos);
         const bool streamed = current().streamsChildren;
-        NodeData& node = streamed ? newStreamedElement(name, declaration)
-                                  : XMLDocument::appendChild(current(), name, declaration);
+        NodeData& node =
+            streamed ? newStreamedElement(name, declaration) : XMLDocument::appendChild(current(), name, declaration);
         m_attributes.clear();
         while (true) {
             skipBlanks();
@@ -282,8 +282,8 @@ private:
                 m_pos += endsEmpty ? 2 : 1;
                 node.attributes.assign(m_attributes.begin(), m_attributes.end());
                 if (m_streamed && m_streamedDepth == 0 && !streamed) {
-                    node.streamsChildren =
-                        m_streamed->stream->streamsChildrenOf(m_streamed->handle(&node), static_cast<int>(m_open.size()));
+                    node.streamsChildren = m_streamed->stream->streamsChildrenOf(m_streamed->handle(&node),
+                                                                                 static_cast<int>(m_open.size()));
                 }
                 if (endsEmpty) {
                     if (streamed) sendStreamed(node);
@@ -395,8 +395,7 @@ std::string declaredEncoding(std::string_view text) {
     return cp1251::lower(text.substr(i + 1, end - i - 1));
 }
 
-bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results,
-                  const StreamedElements* streamed) {
+bool readDocument(XMLDocument& document, CharacterMode mode, XMLResults& results, const StreamedElements* streamed) {
     return Reader(document, mode, streamed).run(results);
 }
 

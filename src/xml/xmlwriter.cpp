@@ -117,7 +117,6 @@ public:
     }
 
 private:
-
     bool m_formatted;
     std::string& m_out;
 };

@@ -462,7 +462,10 @@ TEST(SortObjects, AnyOrderComesOutAsAStableSortGivesIt) {
     };
     std::vector<int> shuffled(60);
     for (std::size_t n = 0; n < shuffled.size(); ++n) shuffled[n] = static_cast<int>((n * 37 + 11) % 53);
-    struct Row { const char* name; std::vector<int> keys; };
+    struct Row {
+        const char* name;
+        std::vector<int> keys;
+    };
     const Row rows[] = {
         {"reversed, odd length", {6, 5, 4, 3, 2, 1, 0}},
         {"reversed, even length", {3, 2, 1, 0}},

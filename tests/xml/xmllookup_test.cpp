@@ -9,7 +9,10 @@ namespace {
 constexpr std::string_view kNames[] = {"a", "bb", "c", "missing"};
 
 TEST(XmlLookup, AttributeTextsAnswerAsLookupsByName) {
-    struct Row { const char* name; const char* element; };
+    struct Row {
+        const char* name;
+        const char* element;
+    };
     const Row rows[] = {
         {"in list order", "<e a=\"1\" bb=\"2\" c=\"3\"/>"},
         {"in another order", "<e c=\"3\" a=\"1\" bb=\"2\"/>"},
@@ -23,14 +26,15 @@ TEST(XmlLookup, AttributeTextsAnswerAsLookupsByName) {
         const XMLNode node = XMLNode::parseString(row.element, "e");
         ASSERT_FALSE(node.isEmpty());
         const auto texts = attributeTexts<kNames>(node);
-        for (std::size_t k = 0; k < std::size(kNames); ++k) EXPECT_EQ(texts[k], node.attributeText(kNames[k])) << kNames[k];
+        for (std::size_t k = 0; k < std::size(kNames); ++k)
+            EXPECT_EQ(texts[k], node.attributeText(kNames[k])) << kNames[k];
     }
     for (const std::string_view text : attributeTexts<kNames>(XMLNode())) EXPECT_EQ(text, "");
 }
 
 TEST(XmlLookup, FirstChildrenAnswerAsLookupsByName) {
-    const XMLNode node = XMLNode::parseString(
-        "<e><c n=\"1\"/><x/><a n=\"2\"/><c n=\"3\"/><bb n=\"4\"/><a n=\"5\"/></e>", "e");
+    const XMLNode node =
+        XMLNode::parseString("<e><c n=\"1\"/><x/><a n=\"2\"/><c n=\"3\"/><bb n=\"4\"/><a n=\"5\"/></e>", "e");
     const auto children = firstChildren<kNames>(node);
     for (std::size_t k = 0; k < std::size(kNames); ++k) {
         SCOPED_TRACE(kNames[k]);

@@ -234,8 +234,8 @@ TEST(XmlParse, AStreamedElementLeftOpenIsStillSentAndTheWarningKept) {
     EXPECT_EQ(stream.taken, (std::vector<std::string>{"<item a=\"1\"><sub/></item>"}));
 
     RecordingStream broken("list");
-    EXPECT_TRUE(XMLNode::parseString("<root><list><item a=\"1\"/><item a=</list></root>", "root", &results, &broken)
-                    .isEmpty());
+    EXPECT_TRUE(
+        XMLNode::parseString("<root><list><item a=\"1\"/><item a=</list></root>", "root", &results, &broken).isEmpty());
     EXPECT_EQ(results.error, XMLError::UnexpectedToken);
     EXPECT_EQ(broken.taken, (std::vector<std::string>{"<item a=\"1\"/>"}));
 }
