@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <string_view>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,36 +14,19 @@
 
 namespace tabrin::model {
 
-/// Objects in the order they arrive, in blocks of a fixed count: none moves while more arrive, and
-/// moving them on frees one block after another, so that the objects are never held twice.
-class StagedObjects {
-public:
-    /// The object of `element` at `position`, built where it stays.
-    DictObject& add(const xml::XMLNode& element, int position);
-    void removeLast();
-    std::size_t size() const { return m_size; }
-    /// Moves every object to the end of `objects`, in order, leaving the staging empty.
-    void moveInto(std::vector<DictObject>& objects);
-
-private:
-    // Large enough for a block to be given back to the system as soon as it is freed.
-    static constexpr std::size_t kBlockObjects = 1024;
-
-    std::vector<std::vector<DictObject>> m_blocks;
-    std::size_t m_size = 0;
-};
-
-/// A configuration's objects as the file holds them, before they are numbered and sorted.
+/// A configuration's objects as the file holds them, before they are numbered and sorted. Room for
+/// them is reserved from a count of their start tags in the text, so that each object is built
+/// where it stays and never moved.
 struct StagedConfiguration {
     std::optional<std::string> name;  // absent when the element has no `name` attribute
-    StagedObjects objects;
+    std::vector<DictObject> objects;
     int elements = 0;          // object elements read, whatever became of them
     TOperationResult outcome;  // code 2 when an element gave no object
 };
 
 class ConfigurationStream : public xml::ElementStream {
 public:
-    bool streamsChildrenOf(const xml::XMLNode& element, int depth) override;
+    bool streamsChildrenOf(const xml::XMLNode& element, int depth, std::string_view following) override;
     void take(const xml::XMLNode& element) override;
 
     /// Empty when the file has no base profile element.

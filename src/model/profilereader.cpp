@@ -172,10 +172,7 @@ SubProfile Profile::finishConfiguration(StagedConfiguration staged, int position
     SubProfile configuration;
     configuration.name = staged.name ? std::move(*staged.name) : m_translator.tr("Без имени");
     configuration.outcome = staged.outcome;
-    // Each object is moved once, into a vector that never grows.
-    auto& objects = configuration.objects;
-    objects.reserve(staged.objects.size());
-    staged.objects.moveInto(objects);
+    auto& objects = configuration.objects = std::move(staged.objects);
     for (DictObject& object : objects) {
         object.configuration = position;
         object.serial = newSerial();

@@ -151,8 +151,9 @@ class ElementStream {
 public:
     virtual ~ElementStream() = default;
     /// Told of each element kept in the tree once its attributes are read, in document order;
-    /// `depth` is 1 for a top-level element. True when its child elements are to be streamed.
-    virtual bool streamsChildrenOf(const XMLNode& element, int depth) = 0;
+    /// `depth` is 1 for a top-level element, `following` the text after its start tag to the end of
+    /// the input (empty for an element closed in its start tag). True when its child elements are to be streamed.
+    virtual bool streamsChildrenOf(const XMLNode& element, int depth, std::string_view following) = 0;
     /// A complete child element of an element whose children are streamed. The handle and the
     /// nodes below it are valid during the call only; the texts they give live as long as the tree.
     virtual void take(const XMLNode& element) = 0;

@@ -282,8 +282,9 @@ private:
                 m_pos += endsEmpty ? 2 : 1;
                 node.attributes.assign(m_attributes.begin(), m_attributes.end());
                 if (m_streamed && m_streamedDepth == 0 && !streamed) {
-                    node.streamsChildren = m_streamed->stream->streamsChildrenOf(m_streamed->handle(&node),
-                                                                                 static_cast<int>(m_open.size()));
+                    node.streamsChildren = m_streamed->stream->streamsChildrenOf(
+                        m_streamed->handle(&node), static_cast<int>(m_open.size()),
+                        endsEmpty ? std::string_view() : m_text.substr(m_pos));
                 }
                 if (endsEmpty) {
                     if (streamed) sendStreamed(node);

@@ -157,6 +157,10 @@ TEST_F(ProfileTest, ConfigurationsAreTheFirstIndexesAndTheElementsOfTheFirstSubP
     EXPECT_EQ(addresses(1), (std::vector<std::string>{"2000h.01h=6@1", "2001h.00h=7@1"}));
     EXPECT_TRUE(addresses(2).empty());
     EXPECT_EQ(m_profile.configurations[0].objects[0].format, "1");  // the root counts its member
+    // Room was reserved for exactly each configuration's own objects.
+    for (const SubProfile& configuration : m_profile.configurations) {
+        EXPECT_EQ(configuration.objects.capacity(), configuration.objects.size()) << configuration.name;
+    }
 }
 
 TEST_F(ProfileTest, SettingsWhenAbsent) {

@@ -187,14 +187,15 @@ TEST(XmlParse, WarningsKeepTheTree) {
     EXPECT_EQ(onlyText.text(), "just text");
 }
 
-// Records what a stream is told: every kept element with its depth, and every streamed element as
-// its own text, taken while its handle is valid.
+// Records what a stream is told: every kept element with its depth and the first characters after
+// its start tag, and every streamed element as its own text, taken while its handle is valid.
 class RecordingStream : public ElementStream {
 public:
     explicit RecordingStream(std::string_view streamingParent) : m_streamingParent(streamingParent) {}
 
-    bool streamsChildrenOf(const XMLNode& element, int depth) override {
-        told.push_back(std::string(element.name()) + "@" + std::to_string(depth));
+    bool streamsChildrenOf(const XMLNode& element, int depth, std::string_view following) override {
+        told.push_back(std::string(element.name()) + "@" + std::to_string(depth) + " " +
+                       std::string(following.substr(0, 5)));
         return element.name() == m_streamingParent;
     }
     void take(const XMLNode& element) override { taken.push_back(element.createXMLString(false)); }
@@ -214,7 +215,8 @@ TEST(XmlParse, StreamedElementsGoToTheStreamAndNotIntoTheTree) {
     XMLResults results;
     const XMLNode root = XMLNode::parseString(text, "root", &results, &stream);
     ASSERT_EQ(results.error, XMLError::None);
-    EXPECT_EQ(stream.told, (std::vector<std::string>{"xml@1", "root@1", "list@2", "other@2", "item@3"}));
+    EXPECT_EQ(stream.told,
+              (std::vector<std::string>{"xml@1 ", "root@1 <list", "list@2 <item", "other@2 <item", "item@3 "}));
     EXPECT_EQ(stream.taken, (std::vector<std::string>{"<item a=\"1\"><sub b=\"&lt;\"/>text</item>", "<item a=\"2\"/>",
                                                       "<item a=\"3\"><deep><deeper/></deep></item>"}));
     // The streamed parent keeps its attributes and whatever is not an element; the rest of the tree is whole.
