@@ -13,6 +13,7 @@
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
+#include "editing/viewfill.h"
 #include "model/numbertext.h"
 #include "model/profile.h"
 #include "model/services.h"
@@ -162,5 +163,16 @@ inline const bases::TextBase& largeTextBase() {
     }();
     return texts;
 }
+
+/// The large profile as the generators and the report get it: loaded, its view filled with the
+/// texts of the large text base.
+struct LoadedProfile {
+    model::Profile profile{translator(), app::Language::Russian};
+
+    LoadedProfile() {
+        profile.load(largeProfileFile());
+        editing::fillView(profile, largeTextBase());
+    }
+};
 
 }  // namespace tabrin::benchmarks
