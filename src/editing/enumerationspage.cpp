@@ -8,6 +8,7 @@
 #include "app/translator.h"
 #include "editing/enumerationselector.h"
 #include "editing/enumerationsize.h"
+#include "editing/quoterefusal.h"
 
 namespace tabrin::editing {
 namespace {
@@ -128,14 +129,7 @@ bool EnumerationsPage::canEdit(int row, int column) const {
     return isOwn() && row >= 0 && row < itemCount() && column > kItemPosition && column < kItemColumns;
 }
 
-bool EnumerationsPage::acceptsTyped(std::string_view typed) {
-    if (typed.find('\'') == std::string_view::npos) return true;
-    m_port.ask({m_translator.tr("Ошибка"),
-                m_translator.tr("Символ ' (одинарная кавычка) является недопустимым.\r\nМожно заменить его на "
-                                "символ ` (на клавише Ё)."),
-                app::MessageButtons::Ok, app::MessageIcon::Warning});
-    return false;
-}
+bool EnumerationsPage::acceptsTyped(std::string_view typed) { return refuseSingleQuote(typed, m_translator, m_port); }
 
 bool EnumerationsPage::setCell(int row, int column, std::string_view value) {
     if (!canEdit(row, column)) return false;

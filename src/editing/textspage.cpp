@@ -5,6 +5,7 @@
 #include "app/formattext.h"
 #include "app/messageport.h"
 #include "app/translator.h"
+#include "editing/quoterefusal.h"
 
 namespace tabrin::editing {
 namespace {
@@ -72,14 +73,7 @@ bool TextsPage::canEdit(int row, int column) const {
     return column >= kTextLongRussian && column <= kTextShort && row >= 0 && row < rowCount() && isOwn(row);
 }
 
-bool TextsPage::acceptsTyped(std::string_view typed) {
-    if (typed.find('\'') == std::string_view::npos) return true;
-    m_port.ask({m_translator.tr("Ошибка"),
-                m_translator.tr("Символ ' (одинарная кавычка) является недопустимым.\r\nМожно заменить его на "
-                                "символ ` (на клавише Ё)."),
-                app::MessageButtons::Ok, app::MessageIcon::Warning});
-    return false;
-}
+bool TextsPage::acceptsTyped(std::string_view typed) { return refuseSingleQuote(typed, m_translator, m_port); }
 
 std::string TextsPage::limitShortText(std::string_view typed) {
     if (typed.size() <= kShortTextLimit) return std::string(typed);

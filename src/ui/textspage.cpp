@@ -17,6 +17,7 @@
 #include "session/workspace.h"
 #include "ui/authorchangedialog.h"
 #include "ui/baseexportbutton.h"
+#include "ui/editorcommit.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/rowwheel.h"
@@ -146,14 +147,7 @@ void TextsPageWidget::showText(std::string_view number) {
     m_table->setFocus();
 }
 
-void TextsPageWidget::commitEdit() {
-    const QModelIndex current = m_table->currentIndex();
-    QWidget* editor = current.isValid() ? m_table->indexWidget(current) : nullptr;
-    if (!editor) return;
-    QAbstractItemDelegate* delegate = m_table->itemDelegateForIndex(current);
-    emit delegate->commitData(editor);
-    emit delegate->closeEditor(editor);
-}
+void TextsPageWidget::commitEdit() { commitOpenEditor(m_table); }
 
 bool TextsPageWidget::leave() {
     commitEdit();

@@ -104,11 +104,8 @@ private slots:
 
     void cellEditorDropsSeparatorsAndRefusesQuotes() {
         choose("13");
-        const QModelIndex cell = m_table->model()->index(2, 4);
         m_table->setFocus();
-        m_table->setCurrentIndex(cell);
-        m_table->edit(cell);
-        auto* editor = m_table->viewport()->findChild<QLineEdit*>();
+        QLineEdit* editor = openEditor(2, 4);
         QVERIFY(editor);
         editor->selectAll();
         QTest::keyClicks(editor, "T@q'");
@@ -121,10 +118,7 @@ private slots:
 
     void ctrlSSavesWhatTheOpenEditorHolds() {
         choose("13");
-        const QModelIndex cell = m_table->model()->index(0, 2);
-        m_table->setCurrentIndex(cell);
-        m_table->edit(cell);
-        auto* editor = m_table->viewport()->findChild<QLineEdit*>();
+        QLineEdit* editor = openEditor(0, 2);
         QVERIFY(editor);
         editor->setText(QStringLiteral("Scalar mode"));
         QTest::keyClick(&m_run->window(), Qt::Key_S, Qt::ControlModifier);
@@ -135,10 +129,7 @@ private slots:
     // The export commits the open editor, saves the modified base and exports it with the edit.
     void exportButtonWritesWhatTheOpenEditorHolds() {
         choose("13");
-        const QModelIndex cell = m_table->model()->index(0, 2);
-        m_table->setCurrentIndex(cell);
-        m_table->edit(cell);
-        auto* editor = m_table->viewport()->findChild<QLineEdit*>();
+        QLineEdit* editor = openEditor(0, 2);
         QVERIFY(editor);
         editor->setText(QStringLiteral("Scalar mode"));
         const std::filesystem::path exported = m_run->home().path() / "coTextBase.xml";
@@ -237,6 +228,13 @@ private:
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
     }
     QComboBox* selector() const { return m_run->find<QComboBox>("CBSet"); }
+    // The cell editor opened on an item cell, as a double click opens it.
+    QLineEdit* openEditor(int row, int column) {
+        const QModelIndex cell = m_table->model()->index(row, column);
+        m_table->setCurrentIndex(cell);
+        m_table->edit(cell);
+        return m_table->viewport()->findChild<QLineEdit*>();
+    }
     void choose(const char* number) {
         const int entry = selector()->findText(QString::fromLatin1(number) + QStringLiteral(":"), Qt::MatchStartsWith);
         QVERIFY(entry >= 0);
