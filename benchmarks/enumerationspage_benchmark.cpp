@@ -7,22 +7,18 @@
 #include <string>
 
 #include "app/cp1251.h"
-#include "app/messageport.h"
 #include "app/translator.h"
 #include "editing/enumerationspage.h"
+#include "silentport.h"
 
 namespace {
 
 using namespace tabrin;
+using benchmarks::SilentPort;
 
 constexpr int kEnumerations = 5000;
 constexpr int kItems = 10;
 constexpr int kTexts = 50000;
-
-class SilentPort : public app::MessagePort {
-public:
-    app::MessageAnswer ask(const app::Message&) override { return app::MessageAnswer::Ok; }
-};
 
 struct LargeBases {
     LargeBases() {

@@ -9,23 +9,19 @@
 #include <string>
 
 #include "app/cp1251.h"
-#include "app/messageport.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
 #include "editing/textpicker.h"
 #include "xml/xmlparser.h"
+#include "silentport.h"
 
 namespace {
 
 using namespace tabrin;
+using benchmarks::SilentPort;
 
 constexpr int kTexts = 50000;
-
-class SilentPort : public app::MessagePort {
-public:
-    app::MessageAnswer ask(const app::Message&) override { return app::MessageAnswer::Ok; }
-};
 
 std::string largeBaseBytes() {
     const std::string russian = cp1251::fromUtf8("Номинальная частота вращения двигателя");

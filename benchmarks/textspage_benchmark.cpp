@@ -7,24 +7,20 @@
 #include <string>
 
 #include "app/cp1251.h"
-#include "app/messageport.h"
 #include "app/translator.h"
 #include "bases/setbase.h"
 #include "bases/textbase.h"
 #include "editing/basedocument.h"
 #include "editing/textspage.h"
+#include "silentport.h"
 
 namespace {
 
 using namespace tabrin;
+using benchmarks::SilentPort;
 
 constexpr int kTexts = 50000;
 constexpr int kEnumerations = 5000;
-
-class SilentPort : public app::MessagePort {
-public:
-    app::MessageAnswer ask(const app::Message&) override { return app::MessageAnswer::Ok; }
-};
 
 // Every other text is the user's; each tenth is bound to an enumeration, so that duplicates of a
 // long text exist under the same binding.
