@@ -45,4 +45,13 @@ int AuthorChange::chosenRow() const {
     return found == m_names.end() ? -1 : static_cast<int>(found - m_names.begin());
 }
 
+bool AuthorChange::canConfirm() const {
+    // Blanks are the controls, the space and the no-break space of the code page.
+    constexpr unsigned char kNoBreakSpace = 0xA0;
+    return std::any_of(m_author.begin(), m_author.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte > ' ' && byte != 0x7F && byte != kNoBreakSpace;
+    });
+}
+
 }  // namespace tabrin::editing

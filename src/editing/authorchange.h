@@ -43,8 +43,9 @@ public:
     void choose(int row);
     /// The list row of the name in the field, -1 when it is not listed.
     int chosenRow() const;
-    /// A text without an author could never be edited again: no one logs in without a name.
-    bool canConfirm() const { return !m_author.empty(); }
+    /// A text without an author could never be edited again: no one logs in without a name, nor
+    /// with a name of blanks only.
+    bool canConfirm() const;
 
 private:
     std::vector<std::string> m_names;

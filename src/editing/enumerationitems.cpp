@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "app/translator.h"
+
 namespace tabrin::editing {
 namespace {
 
@@ -16,6 +18,11 @@ std::string bases::SetTextItem::*fieldOf(int column) {
 }
 
 }  // namespace
+
+ItemRow itemHeaders(app::Translator& translator) {
+    return {translator.tr("№"), translator.tr("Длинный русский"), translator.tr("Длинный английский"),
+            translator.tr("Короткий русский"), translator.tr("Короткий английский")};
+}
 
 std::string itemCell(const bases::SetBaseElement& set, int row, int column) {
     if (row < 0 || static_cast<std::size_t>(row) >= set.items.size()) return {};

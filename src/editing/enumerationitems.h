@@ -8,6 +8,10 @@
 
 #include "bases/setbaseelement.h"
 
+namespace tabrin::app {
+class Translator;
+}
+
 namespace tabrin::editing {
 
 inline constexpr int kItemColumns = 5;
@@ -16,6 +20,10 @@ enum ItemColumn { kItemPosition, kItemLongRussian, kItemLongEnglish, kItemShortR
 
 /// One row of the items table.
 using ItemRow = std::array<std::string, kItemColumns>;
+
+/// The translated headers of an items table (the enumerations page's, and the texts page's table of
+/// the bound enumeration's items).
+ItemRow itemHeaders(app::Translator& translator);
 
 /// The cell of an item: its position in column 0, its texts in the other columns.
 std::string itemCell(const bases::SetBaseElement& set, int row, int column);

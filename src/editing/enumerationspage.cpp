@@ -26,14 +26,11 @@ EnumerationsPage::EnumerationsPage(SetBaseDocument& sets, TextBaseDocument& text
       m_translator(translator),
       m_port(port) {}
 
-std::array<std::string, kItemColumns> EnumerationsPage::itemHeaders() const {
-    return {"№", m_translator.tr("Длинный русский"), m_translator.tr("Длинный английский"),
-            m_translator.tr("Короткий русский"), m_translator.tr("Короткий английский")};
-}
+ItemRow EnumerationsPage::itemHeaders() const { return editing::itemHeaders(m_translator); }
 
 std::array<std::string, kBoundTextColumns> EnumerationsPage::boundTextHeaders() const {
-    return {"№", m_translator.tr("Длинный русский"), m_translator.tr("Длинный английский"), m_translator.tr("Короткий"),
-            m_translator.tr("Автор")};
+    return {m_translator.tr("№"), m_translator.tr("Длинный русский"), m_translator.tr("Длинный английский"),
+            m_translator.tr("Короткий"), m_translator.tr("Автор")};
 }
 
 const bases::SetBaseElement& EnumerationsPage::element(std::size_t position) const {
@@ -129,12 +126,12 @@ bool EnumerationsPage::canEdit(int row, int column) const {
     return isOwn() && row >= 0 && row < itemCount() && column > kItemPosition && column < kItemColumns;
 }
 
-bool EnumerationsPage::acceptsTyped(std::string_view typed) { return refuseSingleQuote(typed, m_translator, m_port); }
+void EnumerationsPage::tellQuoteRefused() { tellSingleQuoteRefused(m_translator, m_port); }
 
 bool EnumerationsPage::setCell(int row, int column, std::string_view value) {
     if (!canEdit(row, column)) return false;
-    // A quote cannot be typed; one pasted or dropped in is refused the same way.
-    if (!acceptsTyped(value)) return false;
+    // The cell editors keep quotes out; a value that comes another way is refused the same way.
+    if (!refuseSingleQuote(value, m_translator, m_port)) return false;
     const bases::SetBaseElement& set = *selected();
     bases::SetBaseElement changed = withItemText(set, row, column, withoutSeparators(value));
     if (changed == set) return false;

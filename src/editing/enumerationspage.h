@@ -30,7 +30,7 @@ public:
     EnumerationsPage(SetBaseDocument& sets, TextBaseDocument& texts, std::string user, app::Language language,
                      app::Translator& translator, app::MessagePort& port);
 
-    std::array<std::string, kItemColumns> itemHeaders() const;
+    ItemRow itemHeaders() const;
     std::array<std::string, kBoundTextColumns> boundTextHeaders() const;
 
     /// Lists the enumerations again (see `listedEnumerations`); the selected one stays selected
@@ -64,8 +64,8 @@ public:
     int itemCount() const;
     std::string itemCell(int row, int column) const;
     bool canEdit(int row, int column) const;
-    /// Whether `typed` may be typed into an item; a single quote is refused with a message.
-    bool acceptsTyped(std::string_view typed);
+    /// A single quote typed or pasted into an item was kept out: the user is told why.
+    void tellQuoteRefused();
     /// Writes a cell's new value, every "@" removed, into the selected enumeration as one command;
     /// an edit that changes nothing, or a cell that may not be edited, makes none.
     bool setCell(int row, int column, std::string_view value);

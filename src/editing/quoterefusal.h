@@ -2,6 +2,7 @@
 // enumeration item is refused with a message.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tabrin::app {
@@ -10,6 +11,14 @@ class Translator;
 }  // namespace tabrin::app
 
 namespace tabrin::editing {
+
+constexpr char kSingleQuote = '\'';
+
+/// `typed` without its single quotes.
+std::string withoutSingleQuotes(std::string_view typed);
+
+/// Tells the user that a single quote cannot be typed.
+void tellSingleQuoteRefused(app::Translator& translator, app::MessagePort& port);
 
 /// True when `typed` holds no single quote; else tells the user and gives false.
 bool refuseSingleQuote(std::string_view typed, app::Translator& translator, app::MessagePort& port);

@@ -41,7 +41,7 @@ TextsPage::TextsPage(TextBaseDocument& texts, const bases::SetBase& sets, std::s
       m_port(port) {}
 
 std::array<std::string, kTextsColumns> TextsPage::headers() const {
-    return {"№", m_translator.tr("Длинный русский"), m_translator.tr("Длинный английский"),
+    return {m_translator.tr("№"), m_translator.tr("Длинный русский"), m_translator.tr("Длинный английский"),
             m_translator.tr("Короткий"), m_translator.tr("Автор")};
 }
 
@@ -73,7 +73,7 @@ bool TextsPage::canEdit(int row, int column) const {
     return column >= kTextLongRussian && column <= kTextShort && row >= 0 && row < rowCount() && isOwn(row);
 }
 
-bool TextsPage::acceptsTyped(std::string_view typed) { return refuseSingleQuote(typed, m_translator, m_port); }
+void TextsPage::tellQuoteRefused() { tellSingleQuoteRefused(m_translator, m_port); }
 
 std::string TextsPage::limitShortText(std::string_view typed) {
     if (typed.size() <= kShortTextLimit) return std::string(typed);
@@ -88,8 +88,8 @@ std::string TextsPage::limitShortText(std::string_view typed) {
 
 bool TextsPage::setCell(int row, int column, std::string_view value) {
     if (!canEdit(row, column)) return false;
-    // A quote cannot be typed; one pasted or dropped in is refused the same way.
-    if (!acceptsTyped(value)) return false;
+    // The cell editors keep quotes out; a value that comes another way is refused the same way.
+    if (!refuseSingleQuote(value, m_translator, m_port)) return false;
     bases::TextBaseElement changed = text(row);
     changed.*fieldOf(column) = column == kTextShort ? limitShortText(value) : std::string(value);
     if (changed.hasNoTexts()) changed.sets = kNoEnumeration;
@@ -195,10 +195,7 @@ std::string TextsPage::boundAuthorLine(int row) const {
     return set ? m_translator.tr("Автор: ") + set->author : std::string();
 }
 
-std::array<std::string, 5> TextsPage::boundItemHeaders() const {
-    return {"№", m_translator.tr("Длинный русский"), m_translator.tr("Длинный английский"),
-            m_translator.tr("Короткий русский"), m_translator.tr("Короткий английский")};
-}
+ItemRow TextsPage::boundItemHeaders() const { return itemHeaders(m_translator); }
 
 std::vector<BoundItemRow> TextsPage::boundItems(int row) const {
     std::vector<BoundItemRow> items;

@@ -12,6 +12,7 @@
 #include "app/language.h"
 #include "editing/authorchange.h"
 #include "editing/basedocument.h"
+#include "editing/enumerationitems.h"
 
 namespace tabrin::app {
 class MessagePort;
@@ -64,8 +65,8 @@ public:
     /// Only the user's own texts are edited in place, never their number or author.
     bool canEdit(int row, int column) const;
 
-    /// Whether `typed` may be typed into the table; a single quote is refused with a message.
-    bool acceptsTyped(std::string_view typed);
+    /// A single quote typed or pasted into the table was kept out: the user is told why.
+    void tellQuoteRefused();
     /// The short text as it may stand: cut to its limit, telling the user when it was cut.
     std::string limitShortText(std::string_view typed);
     /// Writes a cell's new value into its text as one command; an edit that changes nothing, or a
@@ -93,7 +94,7 @@ public:
     /// Binds a row's text to the enumeration numbered `number` ("0": none).
     bool bind(int row, std::string_view number);
     /// The header of the bound enumeration's items: position and the four texts.
-    std::array<std::string, 5> boundItemHeaders() const;
+    ItemRow boundItemHeaders() const;
     /// The author line and items of the enumeration a row's text is bound to.
     std::string boundAuthorLine(int row) const;
     std::vector<BoundItemRow> boundItems(int row) const;

@@ -48,6 +48,7 @@ Workspace::Workspace(fs::path folder, int localeLanguage)
       language(settings.englishInterface() ? app::Language::English : app::Language::Russian),
       textsDocument(texts, bases::TextBase::filePath(programFolder), translator),
       setsDocument(sets, bases::SetBase::filePath(programFolder), translator),
+      basesHistory(textsDocument, setsDocument),
       document(translator, language, texts, log),
       profile(document.profile()) {}
 

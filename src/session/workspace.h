@@ -14,6 +14,7 @@
 #include "bases/setbase.h"
 #include "bases/textbase.h"
 #include "editing/basedocument.h"
+#include "editing/baseshistory.h"
 #include "editing/profiledocument.h"
 #include "model/profile.h"
 #include "model/services.h"
@@ -68,6 +69,7 @@ public:
     bases::SetBase sets;
     editing::TextBaseDocument textsDocument;  // the one way the pages change the bases
     editing::SetBaseDocument setsDocument;
+    editing::BasesHistory basesHistory;  // what the texts and enumerations pages undo and redo
     editing::ProfileDocument document;  // the one way to change the profile
     const model::Profile& profile;      // the document's profile, to read
     std::string user;  // the name given at the last login; the author of what the user creates

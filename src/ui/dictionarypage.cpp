@@ -87,7 +87,7 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     layout->addLayout(controls);
     layout->addWidget(m_view, 1);
 
-    connect(m_displayMode, &RadioGroup::itemClicked, this, &DictionaryPage::chooseDisplayMode);
+    connect(m_displayMode, &RadioGroup::itemChosen, this, &DictionaryPage::chooseDisplayMode);
     connect(report, &QPushButton::clicked, this, &DictionaryPage::reportClicked);
     connect(create, &QPushButton::clicked, m_operations, &DictionaryOperations::createObject);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &DictionaryPage::selectCell);

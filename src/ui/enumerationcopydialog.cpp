@@ -31,7 +31,12 @@ EnumerationCopyDialog::EnumerationCopyDialog(editing::EnumerationCopy& copy, app
     layout->addWidget(m_targets, 1);
     layout->addLayout(buttons);
 
-    connect(m_targets, &QListWidget::currentRowChanged, this, [this](int row) { m_copy.choose(row); });
+    // Only an entry the user selects prepares the copy: the list's focus alone makes its first
+    // entry current without selecting it.
+    connect(m_targets, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = m_targets->selectedItems();
+        if (!selected.isEmpty()) m_copy.choose(m_targets->row(selected.front()));
+    });
     connect(paste, &QPushButton::clicked, this, &EnumerationCopyDialog::paste);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

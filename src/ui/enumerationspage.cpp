@@ -22,10 +22,10 @@
 #include "session/workspace.h"
 #include "ui/authorchangedialog.h"
 #include "ui/baseexportbutton.h"
+#include "ui/basetextdelegate.h"
 #include "ui/editorcommit.h"
 #include "ui/enumerationcopydialog.h"
 #include "ui/enumerationtables.h"
-#include "ui/itemtextdelegate.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/rowwheel.h"
@@ -90,7 +90,7 @@ void EnumerationsPageWidget::buildLayout(app::FileDialogPort& dialogs) {
     top->addWidget(m_showOthers);
     top->addWidget(m_add);
     top->addWidget(m_save);
-    top->addWidget(makeBaseExportButton("btnExportToFile2", m_workspace, dialogs, m_port, [this] { commitEdit(); }));
+    top->addWidget(makeBaseExportButton("btnExportToFile2", m_workspace, dialogs, m_port));
     auto* set = new QHBoxLayout;
     set->addWidget(m_selector, 1);
     set->addWidget(m_copy);
@@ -107,7 +107,12 @@ void EnumerationsPageWidget::buildLayout(app::FileDialogPort& dialogs) {
 
     m_items = new EnumerationItemsModel(m_page, this);
     m_table->setModel(m_items);
-    m_table->setItemDelegate(new ItemTextDelegate(m_page, m_table));
+    m_table->setItemDelegate(
+        new BaseTextDelegate([](std::string_view typed) { return editing::withoutSeparators(typed); },
+                             [this] {
+                                 if (m_page) m_page->tellQuoteRefused();
+                             },
+                             m_table));
     m_table->verticalHeader()->hide();
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_bound = new BoundTextsModel(m_page, this);
@@ -221,7 +226,7 @@ void EnumerationsPageWidget::showSelected() {
     m_size->setEnabled(own);
     m_sizeButtons->setEnabled(own);
     m_changeAuthor->setEnabled(own);
-    if (!m_size->hasFocus() || !shown) m_size->setText(toQString(shown ? m_page->sizeText() : std::string()));
+    m_size->setText(toQString(shown ? m_page->sizeText() : std::string()));
     m_author->setText(toQString(shown ? m_page->authorLine() : std::string()));
     QPalette palette = m_author->palette();
     palette.setColor(QPalette::WindowText, own || !shown ? QPalette().color(QPalette::WindowText) : QColor(Qt::red));
@@ -248,23 +253,21 @@ void EnumerationsPageWidget::baseChanged(const editing::DocumentChange& change) 
     showSelectorEntries();
 }
 
-void EnumerationsPageWidget::commitEdit() { commitOpenEditor(m_table); }
-
 void EnumerationsPageWidget::save() {
     if (!m_page) return;
-    commitEdit();
+    commitOpenEditors(this);
     m_page->save();
 }
 
 bool EnumerationsPageWidget::leave() {
     if (!m_page) return true;
-    commitEdit();
+    commitOpenEditors(this);
     return m_page->leave();
 }
 
 void EnumerationsPageWidget::copy() {
     if (!m_page) return;
-    commitEdit();
+    commitOpenEditors(this);
     std::optional<editing::EnumerationCopy> copy = m_page->startCopy();
     if (!copy) return;
     EnumerationCopyDialog dialog(*copy, m_workspace.translator, this);
@@ -275,7 +278,7 @@ void EnumerationsPageWidget::copy() {
 
 void EnumerationsPageWidget::changeAuthor() {
     if (!m_page) return;
-    commitEdit();
+    commitOpenEditors(this);
     std::optional<editing::AuthorChange> change = m_page->authorChange();
     if (!change) return;
     if (const std::optional<std::string> author =

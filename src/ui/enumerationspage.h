@@ -46,8 +46,6 @@ public:
     void pageShown();
     /// Selects the enumeration numbered `number` (see EnumerationsPage::showEnumeration).
     void showEnumeration(std::string_view number);
-    /// Writes what an open cell editor holds into the base (before the base is saved).
-    void commitEdit();
     /// Ctrl+S: the cell being edited written, then the base saved.
     void save();
     /// Asks about a modified base before the page is left; false when the page should stay.

@@ -185,7 +185,7 @@ RadioGroup* FormatEditorDialog::radioGroup(const char* name, const char* title,
     QStringList texts;
     for (const char* item : items) texts << QString::fromUtf8(item);
     auto* group = named(new RadioGroup(QString::fromUtf8(title), texts), name);
-    connect(group, &RadioGroup::itemClicked, this, [this, choose = std::move(choose)](int position) {
+    connect(group, &RadioGroup::itemChosen, this, [this, choose = std::move(choose)](int position) {
         choose(m_editor, position);
         showState();
     });

@@ -37,7 +37,6 @@ MainMenu buildMainMenu(QMainWindow* window) {
     menus.save = item(menus.file, window, QStringLiteral("Сохранить профиль"), "N_Save");
     menus.saveAs = item(menus.file, window, QStringLiteral("Сохранить профиль как"), "N_SaveAs");
     menus.openInXmlEditor->setEnabled(false);  // until a profile is open
-    menus.file->menuAction()->setEnabled(false);
 
     menus.edit = menu(window, QStringLiteral("Правка"), "N_Edit");
     menus.undo = item(menus.edit, window, QStringLiteral("Отменить"), "N_Undo");
@@ -59,7 +58,12 @@ MainMenu buildMainMenu(QMainWindow* window) {
 
     menus.help = named(new QAction(QStringLiteral("Справка"), window), "N_Help");
     window->menuBar()->addAction(menus.help);
+    setMainMenuEnabled(window, false);
     return menus;
+}
+
+void setMainMenuEnabled(QMainWindow* window, bool enabled) {
+    for (QAction* entry : window->menuBar()->actions()) entry->setEnabled(enabled);
 }
 
 }  // namespace tabrin::ui

@@ -24,9 +24,12 @@ struct MainMenu {
     QAction* help;
 };
 
-/// Builds the menu bar of `window`. The file menu, the XML editor, the import, the default values
-/// and the new instance start disabled: login and a successful open enable them. Undo and redo
-/// start disabled.
+/// Builds the menu bar of `window`. The whole menu bar starts disabled until the login; the XML
+/// editor, the import, the default values and the new instance until a profile is open. Undo and
+/// redo start disabled.
 MainMenu buildMainMenu(QMainWindow* window);
+
+/// Enables or disables every entry of the menu bar of `window` (the login enables them).
+void setMainMenuEnabled(QMainWindow* window, bool enabled);
 
 }  // namespace tabrin::ui

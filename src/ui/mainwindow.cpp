@@ -30,6 +30,7 @@
 #include "ui/desktophelpers.h"
 #include "ui/textspage.h"
 #include "ui/dictionarypage.h"
+#include "ui/editorcommit.h"
 #include "ui/edspage.h"
 #include "ui/enumerationspage.h"
 #include "ui/importwindow.h"
@@ -175,8 +176,14 @@ void MainWindow::connectMenu() {
     connect(m_menu.open, &QAction::triggered, this,
             [this] { openProfile([this] { return m_session.openWithDialog(); }); });
     connect(m_menu.openInXmlEditor, &QAction::triggered, this, &MainWindow::openInXmlEditor);
-    connect(m_menu.save, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.save(); }); });
-    connect(m_menu.saveAs, &QAction::triggered, this, [this] { runProfileFlow([this] { m_session.saveAs(); }); });
+    connect(m_menu.save, &QAction::triggered, this, [this] {
+        commitOpenEditors(this);
+        runProfileFlow([this] { m_session.save(); });
+    });
+    connect(m_menu.saveAs, &QAction::triggered, this, [this] {
+        commitOpenEditors(this);
+        runProfileFlow([this] { m_session.saveAs(); });
+    });
     connect(m_menu.undo, &QAction::triggered, this, [this] {
         withShownHistory([](auto& document, bool) { document.undo(); });
         showHistory();
@@ -216,7 +223,7 @@ void MainWindow::login() {
     if (result == bases::LoginResult::NewNameToConfirm) user->clear();
     if (result == bases::LoginResult::NewNameToConfirm || result == bases::LoginResult::EmptyName) user->setFocus();
     if (result != bases::LoginResult::LoggedIn) return;
-    m_menu.file->menuAction()->setEnabled(true);
+    setMainMenuEnabled(this, true);
     setPagesVisible(true);
     m_textsPage->showBase();
     m_enumsPage->showBase();
@@ -323,14 +330,13 @@ void MainWindow::showHistory() {
     });
 }
 
-// The history the menu "Правка" works on: the base of the texts or enumerations page while that
-// page is shown, else the profile's (editable only while a profile is open).
+// The history the menu "Правка" works on: the bases' while the texts or enumerations page is shown
+// (either page changes either base), else the profile's (editable only while a profile is open).
 template <typename Action>
 void MainWindow::withShownHistory(Action&& action) {
-    if (m_pages->currentWidget() == m_textsPage)
-        action(m_workspace.textsDocument, true);
-    else if (m_pages->currentWidget() == m_enumsPage)
-        action(m_workspace.setsDocument, true);
+    QWidget* page = m_pages->currentWidget();
+    if (page == m_textsPage || page == m_enumsPage)
+        action(m_workspace.basesHistory, true);
     else
         action(m_workspace.document, m_session.isOpen());
 }
@@ -347,11 +353,11 @@ void MainWindow::rebuildRecentMenu() {
 }
 
 void MainWindow::saveByActivePage() {
+    commitOpenEditors(this);
     QWidget* page = m_pages->currentWidget();
     if (page == m_profilePages) {
         runProfileFlow([this] { m_session.save(); });
     } else if (page == m_textsPage) {
-        m_textsPage->commitEdit();
         m_workspace.saveTextBase(m_port);
     } else if (page == m_enumsPage) {
         m_enumsPage->save();
@@ -421,10 +427,9 @@ void MainWindow::showReport() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    commitOpenEditors(this);
     bool mayClose = false;
     runProfileFlow([&] { mayClose = m_session.askToSaveModified(session::SaveQuestion::BeforeExit); });
-    m_textsPage->commitEdit();
-    m_enumsPage->commitEdit();
     if (!mayClose || !m_workspace.askToSaveModifiedBases(m_port)) {
         event->ignore();
         return;

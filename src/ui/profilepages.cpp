@@ -34,7 +34,7 @@ ProfilePages::ProfilePages(session::Workspace& workspace, session::ProfileSessio
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);
 
-    connect(m_canModule, &RadioGroup::itemClicked, m_settings, &ProfileSettingsWidget::chooseCanModule);
+    connect(m_canModule, &RadioGroup::itemChosen, m_settings, &ProfileSettingsWidget::chooseCanModule);
     // The dictionary page shows the profile's CAN module however it changed (either page, undo, redo).
     m_subscription = workspace.document.listen([this](const editing::DocumentChange& change) {
         if (editing::touches(change.kinds, editing::ChangeKind::Settings))

@@ -90,7 +90,7 @@ ProfileSettingsWidget::ProfileSettingsWidget(session::Workspace& workspace, sess
     pageLayout->addWidget(scroll);
 
     // The processor series only chooses which settings are shown; it is no change of the profile.
-    connect(m_series, &RadioGroup::itemClicked, this, [this](int position) {
+    connect(m_series, &RadioGroup::itemChosen, this, [this](int position) {
         m_workspace.document.chooseProcessorSeries(position == 0 ? model::ProcessorSeries::CCode
                                                                  : model::ProcessorSeries::Assembler);
         showSeries();

@@ -16,7 +16,10 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* 
         m_buttons->addButton(button, static_cast<int>(position));
         layout->addWidget(button);
     }
-    connect(m_buttons, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
+    // Every way of checking a button toggles it; only the mouse also clicks it.
+    connect(m_buttons, &QButtonGroup::idToggled, this, [this](int position, bool checked) {
+        if (checked && !m_setting) emit itemChosen(position);
+    });
 }
 
 int RadioGroup::itemCount() const { return static_cast<int>(m_buttons->buttons().size()); }
@@ -33,7 +36,11 @@ void RadioGroup::setItemText(int position, const QString& text) {
 int RadioGroup::itemIndex() const { return m_buttons->checkedId(); }
 
 void RadioGroup::setItemIndex(int position) {
-    if (QAbstractButton* button = m_buttons->button(position)) button->setChecked(true);
+    QAbstractButton* button = m_buttons->button(position);
+    if (!button) return;
+    m_setting = true;
+    button->setChecked(true);
+    m_setting = false;
 }
 
 }  // namespace tabrin::ui

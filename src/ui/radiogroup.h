@@ -20,15 +20,16 @@ public:
 
     /// The checked position, or -1.
     int itemIndex() const;
-    /// Checks a position without telling `itemClicked`.
+    /// Checks a position without telling `itemChosen`.
     void setItemIndex(int position);
 
 signals:
-    /// The user chose the item at `position`.
-    void itemClicked(int position);
+    /// The user chose the item at `position`: with the mouse, the keyboard or an assistive tool.
+    void itemChosen(int position);
 
 private:
     QButtonGroup* m_buttons;
+    bool m_setting = false;  // a position checked by the program, not chosen by the user
 };
 
 }  // namespace tabrin::ui

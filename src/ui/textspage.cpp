@@ -17,6 +17,7 @@
 #include "session/workspace.h"
 #include "ui/authorchangedialog.h"
 #include "ui/baseexportbutton.h"
+#include "ui/basetextdelegate.h"
 #include "ui/editorcommit.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
@@ -89,7 +90,7 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
     top->addWidget(m_showOthers);
     top->addWidget(m_add);
     top->addWidget(m_save);
-    top->addWidget(makeBaseExportButton("btnExportToFile1", workspace, dialogs, port, [this] { commitEdit(); }));
+    top->addWidget(makeBaseExportButton("btnExportToFile1", workspace, dialogs, port));
     auto* binding = new QHBoxLayout;
     binding->addWidget(new QLabel(translatedText(translator, "Привязка к перечислению")));
     binding->addWidget(m_binding, 1);
@@ -107,6 +108,11 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setItemDelegate(new BaseTextDelegate([](std::string_view typed) { return std::string(typed); },
+                                                  [this] {
+                                                      if (m_page) m_page->tellQuoteRefused();
+                                                  },
+                                                  m_table));
     RowWheel::install(m_table);
     RowWheel::install(m_boundItems);
 
@@ -117,7 +123,7 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
         if (const std::optional<std::string> number = m_page->add()) refill(*number);
     });
     connect(m_save, &QPushButton::clicked, this, [this] {
-        commitEdit();
+        commitOpenEditors(this);
         m_workspace.textsDocument.save(m_port);
     });
     connect(m_binding, &QComboBox::activated, this, &TextsPageWidget::bindingChosen);
@@ -147,10 +153,8 @@ void TextsPageWidget::showText(std::string_view number) {
     m_table->setFocus();
 }
 
-void TextsPageWidget::commitEdit() { commitOpenEditor(m_table); }
-
 bool TextsPageWidget::leave() {
-    commitEdit();
+    commitOpenEditors(this);
     return !m_page || m_page->leave();
 }
 

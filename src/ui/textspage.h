@@ -42,8 +42,6 @@ public:
     void showBase();
     /// Selects the text numbered `number` (the last row when it is not listed) for editing.
     void showText(std::string_view number);
-    /// Writes what an open cell editor holds into the base (before the base is saved).
-    void commitEdit();
     /// Asks about a modified base before the page is left; false when the page should stay.
     bool leave();
 

@@ -51,8 +51,27 @@ TEST(AuthorChangeTest, NamesAreOfferedOnceAndFillTheField) {
     EXPECT_EQ(change.author(), " new ");  // taken as it stands
     EXPECT_EQ(change.chosenRow(), -1);
     EXPECT_TRUE(change.canConfirm());
-    change.setAuthor("");
-    EXPECT_FALSE(change.canConfirm());
+}
+
+TEST(AuthorChangeTest, OnlyANameWithAVisibleCharacterCanBeConfirmed) {
+    const struct {
+        const char* name;
+        std::string author;
+        bool confirms;
+    } rows[] = {
+        {"empty", "", false},
+        {"spaces", "   ", false},
+        {"tab and line breaks", "\t\r\n", false},
+        {"no-break space", "\xA0 \xA0", false},
+        {"letter among blanks", " \xA0x ", true},
+        {"Cyrillic letter", "\xC8", true},
+        {"dot", ".", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        AuthorChange change({}, "hint", row.author);
+        EXPECT_EQ(change.canConfirm(), row.confirms);
+    }
 }
 
 }  // namespace

@@ -58,6 +58,14 @@ protected:
     TextsPage m_page{m_document, m_sets, "ivan", app::Language::Russian, m_translator, m_port};
 };
 
+// Every header is Windows-1251 text, its number sign included, as the grids expect.
+TEST_F(TextsPageTest, HeadersAreWindows1251Text) {
+    EXPECT_EQ(m_page.headers(), (std::array<std::string, kTextsColumns>{
+                                    w("№"), w("Длинный русский"), w("Длинный английский"), w("Короткий"), w("Автор")}));
+    EXPECT_EQ(m_page.boundItemHeaders(), (ItemRow{w("№"), w("Длинный русский"), w("Длинный английский"),
+                                                  w("Короткий русский"), w("Короткий английский")}));
+}
+
 TEST_F(TextsPageTest, FilterAndShowOthersChooseTheRows) {
     struct Row {
         const char* name;
@@ -104,8 +112,7 @@ TEST_F(TextsPageTest, OnlyOwnTextsAreEditedAndNeverNumberOrAuthor) {
 }
 
 TEST_F(TextsPageTest, QuoteIsRefusedWithItsMessage) {
-    EXPECT_TRUE(m_page.acceptsTyped("a`b"));
-    EXPECT_FALSE(m_page.acceptsTyped("'"));
+    m_page.tellQuoteRefused();
     EXPECT_FALSE(m_page.setCell(rowOf("1"), kTextLongEnglish, "it's"));
     ASSERT_EQ(m_port.asked().size(), 2u);
     EXPECT_EQ(m_port.asked()[0],

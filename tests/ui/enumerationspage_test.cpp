@@ -5,11 +5,15 @@
 // on the texts page.
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -81,6 +85,28 @@ private slots:
         QCOMPARE(m_run->port.asked().size(), std::size_t{0});
     }
 
+    // The size field keeps the focus after Enter, and the arrows take none: each click still shows
+    // the new size and steps from it.
+    void arrowsAfterATypedSizeStepFromTheShownSize() {
+        choose("13");
+        m_size->setFocus();
+        QVERIFY(m_size->hasFocus());
+        m_size->selectAll();
+        QTest::keyClicks(m_size, "5");
+        QTest::keyClick(m_size, Qt::Key_Return);
+        QCOMPARE(m_table->model()->rowCount(), 5);
+        const struct {
+            const char* button;
+            int size;
+        } clicks[] = {{"udEnumSizeUp", 6}, {"udEnumSizeUp", 7}, {"udEnumSizeDown", 6}};
+        for (const auto& click : clicks) {
+            QTest::mouseClick(m_run->find<QToolButton>(click.button), Qt::LeftButton);
+            QVERIFY(m_size->hasFocus());
+            QCOMPARE(m_table->model()->rowCount(), click.size);
+            QCOMPARE(m_size->text(), QString::number(click.size));
+        }
+    }
+
     void sizeTypedWithoutEnterIsDroppedAndButtonsAreUndone() {
         choose("13");
         m_size->setFocus();
@@ -110,10 +136,37 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, "T@q'");
         QCOMPARE(editor->text(), QStringLiteral("Tq"));
-        QCOMPARE(m_run->port.asked().size(), std::size_t{1});
+        QTRY_COMPARE(m_run->port.asked().size(), std::size_t{1});
         QTest::keyClick(editor, Qt::Key_Return);
         // The editor's text is written once the event loop runs.
         QTRY_COMPARE(m_table->model()->index(2, 4).data().toString(), QStringLiteral("Tq"));
+    }
+
+    // The refusal's message box takes the focus from the editor: the editor stays open with what
+    // was typed and is neither written nor refused a second time.
+    void quoteUnderAMessageBoxIsRefusedOnceAndTheEditorKeepsItsText() {
+        choose("13");
+        m_run->window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_run->window()));
+        QPointer<QLineEdit> editor = openEditor(2, 4);
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "Tq");
+        test::showMessagesModally(m_run->port);
+        QTest::keyClick(editor, '\'');
+        QTRY_COMPARE(m_run->port.asked().size(), std::size_t{1});
+        QTest::qWait(50);
+        QCOMPARE(m_run->port.asked().size(), std::size_t{1});
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("Tq"));
+        QCOMPARE(m_table->model()->index(2, 4).data().toString(), QStringLiteral("Torq."));
+
+        QApplication::clipboard()->setText(QStringLiteral("ue's"));
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QStringLiteral("Tques"));
+        QTRY_COMPARE(m_run->port.asked().size(), std::size_t{2});
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(m_table->model()->index(2, 4).data().toString(), QStringLiteral("Tques"));
     }
 
     void ctrlSSavesWhatTheOpenEditorHolds() {
@@ -171,6 +224,51 @@ private slots:
         QCOMPARE(m_run->port.asked().size(), std::size_t{0});
         QCOMPARE(selector()->currentText(), QString::fromUtf8("57: Выкл/Вкл"));
         QCOMPARE(m_table->model()->index(1, 2).data().toString(), QStringLiteral("On"));
+    }
+
+    // The list's focus makes its first entry current without choosing it: "Вставить" and Enter
+    // paste nothing until the user chooses a target.
+    void copyWithoutAChosenTargetPastesNothing() {
+        choose("12");
+        bool stayedOpen = false;
+        test::whenShown(
+            "FormCopySet", [](QWidget* dialog) { return QApplication::activeWindow() == dialog; },
+            [&stayedOpen](QWidget* dialog) {
+                auto* targets = dialog->findChild<QListWidget*>("ListBoxSets");
+                targets->setFocus();
+                QTest::keyClick(targets, Qt::Key_Return);
+                dialog->findChild<QPushButton*>("ButtonPaste")->click();
+                stayedOpen = dialog->isVisible();
+                dialog->findChild<QPushButton*>("ButtonCancel")->click();
+            });
+        QTest::mouseClick(m_run->find<QPushButton>("btnCopyEnum"), Qt::LeftButton);
+        QVERIFY(stayedOpen);
+        QCOMPARE(m_run->port.asked().size(), std::size_t{0});
+        QCOMPARE(selector()->currentText(), QString::fromUtf8("12: Выкл/Вкл"));
+        QVERIFY(!m_run->window().workspace().setsDocument.canUndo());
+    }
+
+    // An unbinding changes the text base; undo on the page takes it back before the page's earlier
+    // edit of the enumeration base.
+    void undoOnThePageTakesBackItsLastChangeWhicheverBaseItTouched() {
+        choose("13");
+        auto* bound = m_run->find<QTableView>("sgBindedTexts");
+        QCOMPARE(bound->model()->rowCount(), 1);
+        QVERIFY(m_table->model()->setData(m_table->model()->index(0, 2), QStringLiteral("Scalar mode")));
+        emit bound->customContextMenuRequested(bound->visualRect(bound->model()->index(0, 1)).center());
+        m_run->find<QAction>("menuUnbinText")->trigger();
+        m_run->find<QMenu>("pmBindedTexts")->hide();
+        QCOMPARE(bound->model()->rowCount(), 0);
+
+        auto* undo = m_run->find<QAction>("N_Undo");
+        QCOMPARE(undo->text(), QString::fromUtf8("Отменить: отвязка текста №29 от перечисления"));
+        undo->trigger();
+        QCOMPARE(bound->model()->rowCount(), 1);
+        QCOMPARE(m_table->model()->index(0, 2).data().toString(), QStringLiteral("Scalar mode"));
+        QCOMPARE(undo->text(), QString::fromUtf8("Отменить: правка перечисления №13"));
+        undo->trigger();
+        QCOMPARE(m_table->model()->index(0, 2).data().toString(), QStringLiteral("Scalar"));
+        QVERIFY(!undo->isEnabled());
     }
 
     void authorChangeGivesTheEnumerationAway() {

@@ -1,12 +1,15 @@
 // Acting inside a modal window a test has opened: the action runs from the window's own event loop
-// once the window is on the screen and ready.
+// once the window is on the screen and ready; messages shown as real modal boxes.
 #pragma once
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+
+#include "support/scriptedmessageport.h"
 
 namespace tabrin::test {
 
@@ -31,6 +34,20 @@ inline void whenShown(const char* name, std::function<bool(QWidget*)> ready, std
         act(window);
     });
     poll->start();
+}
+
+/// Every message `port` is asked is also shown as a real modal box, which takes the focus as the
+/// program's boxes do, and closed once it is active.
+inline void showMessagesModally(ScriptedMessagePort& port) {
+    port.onAsk([] {
+        QMessageBox box(QMessageBox::Warning, QString(), QStringLiteral("message"), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.setObjectName(QStringLiteral("ModalMessageBox"));
+        whenShown(
+            "ModalMessageBox", [](QWidget* shown) { return QApplication::activeWindow() == shown; },
+            [](QWidget* shown) { static_cast<QMessageBox*>(shown)->accept(); });
+        box.exec();
+    });
 }
 
 }  // namespace tabrin::test

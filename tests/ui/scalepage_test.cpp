@@ -69,6 +69,31 @@ private slots:
         QCOMPARE(cell(row("2100h", "03h"), 9), QStringLiteral("4"));
     }
 
+    // Ctrl+S and closing the window take no focus from the cell editor: what it holds is written
+    // before the file is saved, and the profile is not left marked unmodified without it.
+    void saveAndCloseWriteWhatTheOpenEditorHolds() {
+        const std::filesystem::path file = app::nativePath(m_run->profile());
+        const auto typeInto = [this](int r, const char* value) {
+            const QModelIndex index = m_scales->model()->index(r, 5);
+            m_scales->setCurrentIndex(index);
+            m_scales->edit(index);
+            auto* editor = qobject_cast<QLineEdit*>(m_scales->indexWidget(index));
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, value);
+        };
+        typeInto(0, "7.25");
+        QTest::keyClick(&m_run->window(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(test::readFile(file).find("possible_value=\"7.25\"") != std::string::npos);
+        QVERIFY(!m_run->window().windowTitle().contains(QLatin1Char('*')));
+
+        typeInto(1, "3.5");
+        m_run->port = test::ScriptedMessagePort({app::MessageAnswer::Yes});
+        m_run->window().close();
+        QCOMPARE(m_run->port.asked().size(), std::size_t{1});
+        QVERIFY(test::readFile(file).find("possible_value=\"3.5\"") != std::string::npos);
+    }
+
     void aRowWithoutCoefficientOpensNoList() {
         m_scales->setCurrentIndex(m_scales->model()->index(20, 2));
         QVERIFY(!m_run->window().findChild<QComboBox*>("ScaleListPicker"));

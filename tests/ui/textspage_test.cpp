@@ -1,13 +1,14 @@
-// The texts page in the window: filter, an edit undone from the menu, the quote refused, a text
-// added, the save button following the modified flag, the bound enumeration (also one missing from
-// the base), the wheel, and leaving the page saving the base so that the file changes by exactly
-// the edits made; an untouched base saved byte for byte.
+// The texts page in the window: filter, an edit undone from the menu, the quote refused at the key,
+// a text added, the save button following the modified flag, the bound enumeration (also one
+// missing from the base), the wheel, and leaving the page saving the base so that the file changes
+// by exactly the edits made; an untouched base saved byte for byte.
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QScrollBar>
@@ -20,6 +21,7 @@
 #include "app/paths.h"
 #include "bases/textbase.h"
 #include "support/tempfolder.h"
+#include "ui/modalhelper.h"
 #include "ui/openedwindow.h"
 #include "ui/qtext.h"
 #include "ui/uitestregistry.h"
@@ -71,6 +73,27 @@ private slots:
         QVERIFY(!(model->flags(model->index(0, 4)) & Qt::ItemIsEditable));
         QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
         QVERIFY(model->flags(model->index(0, 3)) & Qt::ItemIsEditable);
+    }
+
+    // A quote typed into a text is refused at the key, once, under a real message box; the rest of
+    // the typing stays in the editor and Enter writes it.
+    void quoteIsRefusedAtTheKeyAndTheRestOfTheTypingKept() {
+        m_run->window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_run->window()));
+        const QModelIndex english = m_table->model()->index(0, 2);
+        m_table->setCurrentIndex(english);
+        m_table->edit(english);
+        QPointer<QLineEdit> editor = qobject_cast<QLineEdit*>(m_table->indexWidget(english));
+        QVERIFY(editor);
+        editor->selectAll();
+        test::showMessagesModally(m_run->port);
+        QTest::keyClicks(editor, "Drive's type");
+        QTRY_COMPARE(m_run->port.asked().size(), std::size_t{1});
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("Drives type"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(m_table->model()->index(0, 2).data().toString(), QStringLiteral("Drives type"));
+        QCOMPARE(m_run->port.asked().size(), std::size_t{1});
     }
 
     void leavingSavesExactlyTheAddedText() {
