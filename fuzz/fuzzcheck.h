@@ -37,8 +37,8 @@ inline void require(bool condition, const char* promise) {
 /// A port that lets every operation go on: questions are answered Yes.
 inline test::ScriptedMessagePort yesPort() { return test::ScriptedMessagePort({}, app::MessageAnswer::Yes); }
 
-/// Loads `bytes` as a base file; when that succeeds without a fault, saving it, loading the saved
-/// file and saving again must give the same file.
+/// Loads `bytes` as a base file; when that succeeds without a fault, saving it must keep every
+/// element read, as it was read, and loading the saved file and saving again must give the same file.
 template <typename Base>
 void checkBaseSaveFixedPoint(const std::string& bytes) {
     const std::filesystem::path input = scratchFolder() / "input.xml";
@@ -53,6 +53,8 @@ void checkBaseSaveFixedPoint(const std::string& bytes) {
     require(loaded.save(first).ok(), "a base that was read can be saved");
     Base reloaded;
     require(reloaded.load(first, port) && reloaded.readCleanly(), "a saved base reads without a fault");
+    require(reloaded.elementsRead() == loaded.elementsRead(), "every element read is written");
+    require(reloaded.elements() == loaded.elements(), "every element is written as it was read");
     require(reloaded.save(second).ok(), "a reloaded base can be saved");
     require(test::readFile(first) == test::readFile(second), "saving a reloaded base gives the same file");
 }

@@ -1,5 +1,5 @@
-// The enumeration base file: any bytes load without a memory fault, and what loads saves to a
-// fixed point.
+// The enumeration base file: any bytes load without a memory fault, and what loads is saved whole
+// and to a fixed point.
 #include "bases/setbase.h"
 #include "fuzzcheck.h"
 

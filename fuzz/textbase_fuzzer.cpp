@@ -1,4 +1,5 @@
-// The text base file: any bytes load without a memory fault, and what loads saves to a fixed point.
+// The text base file: any bytes load without a memory fault, and what loads is saved whole and to a
+// fixed point.
 #include "bases/textbase.h"
 #include "fuzzcheck.h"
 

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <mutex>
 #include <optional>
@@ -133,32 +134,59 @@ std::string randomSuffix() {
     return suffix;
 }
 
-// A writer holds a lock on its temporary file until the rename; a file whose lock is free was
-// left behind by a save that did not end.
+// A temporary file is created under this name, which the clean-up never looks at, and takes its
+// own name only once it is locked.
+std::string newbornPrefix(const std::string& prefix) { return prefix.substr(0, prefix.size() - 1) + "+"; }
+
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// A writer holds a lock on its temporary file from before the file has its name until the rename;
+// a file whose lock is free was left behind by a save that did not end.
 void removeLeftovers(const fs::path& folder, const std::string& prefix) {
     std::error_code ec;
     for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
         if (!entry->path().filename().native().starts_with(prefix)) continue;
         const int fd = ::open(entry->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
-        struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        struct stat opened {};
+        struct stat named {};
+        // The name must still be the file found free: its writer may have renamed it meanwhile.
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::lstat(entry->path().c_str(), &named) == 0 && sameFile(opened, named)) {
             ::unlink(entry->path().c_str());
         }
         ::close(fd);
     }
 }
 
-// A new file, locked, or -1 with errno set.
+// Gives the locked newborn file its own name, never over an existing file where the file system
+// can promise that. 0 or the system's error number.
+int nameTemporary(const fs::path& newborn, const fs::path& temporary) {
+    if (::renameat2(AT_FDCWD, newborn.c_str(), AT_FDCWD, temporary.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    return ::rename(newborn.c_str(), temporary.c_str()) == 0 ? 0 : errno;
+}
+
+// A new file, locked before the clean-up of another writer can see it; or -1 with errno set.
 int createTemporary(const fs::path& folder, const std::string& prefix, fs::path& temporary) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        temporary = folder / (prefix + randomSuffix());
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd >= 0) {
-            ::flock(fd, LOCK_EX | LOCK_NB);
-            return fd;
+        const std::string suffix = randomSuffix();
+        const fs::path newborn = folder / (newbornPrefix(prefix) + suffix);
+        temporary = folder / (prefix + suffix);
+        const int fd = ::open(newborn.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return -1;
         }
-        if (errno != EEXIST) return -1;
+        // Nobody else has reason to open a newborn file; one who did makes it a name taken.
+        const int error = ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? nameTemporary(newborn, temporary) : EEXIST;
+        if (error == 0) return fd;
+        ::unlink(newborn.c_str());
+        ::close(fd);
+        if (error != EEXIST) {
+            errno = error;
+            return -1;
+        }
     }
     return -1;
 }
@@ -176,13 +204,51 @@ FileWriteResult writeDirectly(const fs::path& target, std::string_view bytes) {
     return {};
 }
 
+// The whole file from its start; 0 or the system's error number.
+int readAll(int fd, std::string& bytes) {
+    char buffer[65536];
+    for (off_t at = 0;;) {
+        const ssize_t count = ::pread(fd, buffer, sizeof buffer, at);
+        if (count < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (count == 0) return 0;
+        bytes.append(buffer, static_cast<std::size_t>(count));
+        at += count;
+    }
+}
+
+// Makes the file hold exactly `bytes`, overwriting it from its start; 0 or the system's error number.
+int overwrite(int fd, std::string_view bytes) {
+    if (::lseek(fd, 0, SEEK_SET) != 0) return errno;
+    if (const int error = writeAll(fd, bytes); error != 0) return error;
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return errno;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Without a temporary file the old contents are at stake: room for the new ones is reserved
+// before anything is overwritten, and the old bytes, kept in memory, are put back on any failure.
+// They need no more room than they took before, so that works on a full disk too.
 FileWriteResult writeInPlace(const fs::path& target, std::string_view bytes, int folderError) {
     tell(formatText("Writing '%s' in place: its folder allows no temporary file (%s)",
                     {shownPath(target.native()), systemErrorText(folderError)}));
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return failure(FileWriteStatus::CannotOpen, errno);
-    int error = writeAll(fd, bytes);
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    std::string old;
+    int error = readAll(fd, old);
+    if (error != 0) {
+        ::close(fd);
+        return failure(FileWriteStatus::CannotOpen, error);
+    }
+    if (bytes.size() > old.size()) {
+        // It returns its error rather than setting errno. Where the file system cannot reserve,
+        // the kept bytes still protect the file.
+        error = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+        if (error == EOPNOTSUPP || error == EINVAL) error = 0;
+    }
+    if (error == 0) error = overwrite(fd, bytes);
+    if (error != 0) overwrite(fd, old);  // nothing more can be done when even that fails
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) return failure(FileWriteStatus::CannotWrite, error);
     return {};

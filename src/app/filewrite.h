@@ -28,8 +28,10 @@ std::string systemErrorText(int error);
 /// - a target that is no regular file (a device, a pipe, a socket) is written directly; a pipe
 ///   nobody reads is refused rather than waited for;
 /// - when the folder allows no temporary file but the target may be written, it is written in
-///   place, and the notice (see `setFileWriteNotice`) says so;
-/// - temporary files of the same target left behind by a save that was killed are removed.
+///   place, and the notice (see `setFileWriteNotice`) says so; room for the new text is reserved
+///   first and the old text is put back on any failure (a full disk among them);
+/// - temporary files of the same target left behind by a save that was killed are removed, never
+///   those of another save of the same target still at work, so that saves may run at once.
 /// On failure the temporary file is removed and the old file is left as it was; errno holds the
 /// result's error, for callers that pass the reason on later.
 FileWriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);

@@ -60,6 +60,22 @@ bool isXmlName(std::string_view key) {
     return true;
 }
 
+// A text of blanks alone (written as character references, or "&#0;", which ends the text at
+// once) would be written as plain blanks, which the next reading drops: saving twice would not
+// give the same file. Such texts carry nothing, so they go when the file is read.
+void dropBlankTexts(pugi::xml_node node) {
+    for (pugi::xml_node child = node.first_child(); child;) {
+        const pugi::xml_node next = child.next_sibling();
+        if (child.type() == pugi::node_pcdata &&
+            std::string_view(child.value()).find_first_not_of(" \t\r\n") == std::string_view::npos) {
+            node.remove_child(child);
+        } else {
+            dropBlankTexts(child);
+        }
+        child = next;
+    }
+}
+
 void setAttribute(pugi::xml_node node, const char* name, const char* value) {
     pugi::xml_attribute attribute = node.attribute(name);
     if (!attribute) attribute = node.append_attribute(name);
@@ -105,6 +121,7 @@ void Translator::loadDictionary(const std::filesystem::path& path, int language)
         m_document.reset();
         return;
     }
+    dropBlankTexts(m_document);
     for (const pugi::xml_node entry : m_document.children()) {
         if (entry.type() == pugi::node_element) m_entries.emplace(entry.name(), entry);
     }

@@ -30,6 +30,11 @@ bool isUnreadFile(const std::filesystem::path& unreadFile, const std::filesystem
     return std::filesystem::equivalent(unreadFile, file, ec) || unreadFile == file;
 }
 
+xml::TOperationResult unwrittenElementResult(const xml::TOperationResult& written, std::string_view id) {
+    return {written.code, u"Элемент с номером '" + cp1251::toUtf16(id) + u"' не записан (" + written.message +
+                              u"), база не сохранена."};
+}
+
 xml::TOperationResult unreadBaseResult(const std::filesystem::path& file) {
     return {static_cast<int>(xml::XMLError::CannotWriteFile),
             u"Файл '" + cp1251::toUtf16(cp1251::fromUtf8(file.string())) +

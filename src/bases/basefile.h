@@ -27,6 +27,9 @@ xml::TOperationResult writeBaseDocument(const xml::XMLNode& document, const std:
 /// Whether `file` is the one whose reading went wrong (`unreadFile` empty: none did).
 bool isUnreadFile(const std::filesystem::path& unreadFile, const std::filesystem::path& file);
 
+/// Refusal to write a base one of whose elements (numbered `id`) could not be written.
+xml::TOperationResult unwrittenElementResult(const xml::TOperationResult& written, std::string_view id);
+
 /// Refusal to overwrite a base file that was not read without faults: its content would be lost.
 xml::TOperationResult unreadBaseResult(const std::filesystem::path& file);
 

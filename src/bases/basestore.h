@@ -52,7 +52,12 @@ public:
         if (unread && !overwriteUnread) return unreadBaseResult(file);
         xml::XMLNode document = xml::createProgramDocument();
         xml::XMLNode section = document.addChild("root").addChild(m_sectionName);
-        for (Element& element : m_elements) element.writeToXml(section);
+        for (Element& element : m_elements) {
+            // A base written without one of its elements would lose it for good: write nothing.
+            if (const xml::TOperationResult written = element.writeToXml(section); !written.ok()) {
+                return unwrittenElementResult(written, element.id);
+            }
+        }
         xml::TOperationResult result = writeBaseDocument(document, file);
         if (result.ok()) m_modified = false;
         if (result.ok() && unread) m_unreadFile.clear();

@@ -4,6 +4,5 @@
 namespace tabrin::bases {
 
 xml::TOperationResult noXmlNodeResult() { return {1, u"Нулевой указатель на XML-узел"}; }
-xml::TOperationResult invalidObjectResult() { return {2, u"Объект не валидный"}; }
 
 }  // namespace tabrin::bases

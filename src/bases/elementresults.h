@@ -6,6 +6,5 @@
 namespace tabrin::bases {
 
 xml::TOperationResult noXmlNodeResult();
-xml::TOperationResult invalidObjectResult();
 
 }  // namespace tabrin::bases

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/cp1251.h"
-#include "app/integertext.h"
+#include "bases/elementname.h"
 #include "bases/numbering.h"
 
 namespace tabrin::bases {
@@ -27,7 +27,9 @@ const SetBaseElement* SetBase::findSet(std::string_view number) const {
 
 int SetBase::addSet(std::string_view user) {
     std::vector<int> ids;
-    for (const SetBaseElement& e : m_elements) ids.push_back(app::toInteger(e.id).value_or(0));
+    for (const SetBaseElement& e : m_elements) {
+        if (const std::optional<int> id = numberTaken(e.id)) ids.push_back(*id);
+    }
     const std::optional<int> id = nextFreeNumber(ids, kMaxSetNumber);
     if (!id) return -1;
     SetBaseElement& element = m_elements.emplace_back();

@@ -82,9 +82,7 @@ xml::TOperationResult SetBaseElement::readFromXml(const xml::XMLNode& node) {
 
 xml::TOperationResult SetBaseElement::writeToXml(xml::XMLNode parent) const {
     if (parent.isEmpty()) return noXmlNodeResult();
-    const std::optional<std::string> name = elementName("set_", id);
-    if (!name) return invalidObjectResult();
-    xml::XMLNode node = parent.addChild(*name);
+    xml::XMLNode node = parent.addChild(elementName("set_", id));
     node.addAttribute("id", id);
     node.addAttribute("author", author);
     xml::XMLNode itemsNode = node.addChild("items");

@@ -34,7 +34,7 @@ struct SetTextItem {
 };
 
 struct SetBaseElement {
-    std::string id;  // the enumeration number; valid when it reads as an integer
+    std::string id;  // the enumeration number; names the XML element when it is a plain decimal number
     std::vector<SetTextItem> items;
     std::string joinedText;  // the packed items joined with LF, for filtering
     std::string author;
@@ -42,7 +42,7 @@ struct SetBaseElement {
     void rebuildJoinedText();
 
     xml::TOperationResult readFromXml(const xml::XMLNode& node);
-    /// Adds the element `set_<id>` with its `items` child under `parent`.
+    /// Adds the element `set_<id>` (see `elementName`) with its `items` child under `parent`.
     xml::TOperationResult writeToXml(xml::XMLNode parent) const;
 
     /// "12: Выкл/Вкл": the number and the long item texts.

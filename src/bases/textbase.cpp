@@ -5,6 +5,7 @@
 
 #include "app/cp1251.h"
 #include "app/integertext.h"
+#include "bases/elementname.h"
 #include "bases/numbering.h"
 
 namespace tabrin::bases {
@@ -62,8 +63,8 @@ int TextBase::addText(bool reuseOwnEmpty, std::string_view user) {
     std::vector<int> ids;
     std::vector<int> textids;
     for (const TextBaseElement& e : m_elements) {
-        ids.push_back(numberOrZero(e.id));
-        textids.push_back(numberOrZero(e.textid));
+        if (const std::optional<int> id = numberTaken(e.id)) ids.push_back(*id);
+        if (const std::optional<int> textid = numberTaken(e.textid)) textids.push_back(*textid);
     }
     const std::optional<int> id = nextFreeNumber(ids, kMaxTextNumber);
     const std::optional<int> textid = nextFreeNumber(textids, kMaxTextNumber);

@@ -29,10 +29,8 @@ xml::TOperationResult TextBaseElement::readFromXml(const xml::XMLNode& node) {
 
 xml::TOperationResult TextBaseElement::writeToXml(xml::XMLNode parent) {
     if (parent.isEmpty()) return noXmlNodeResult();
-    const std::optional<std::string> name = elementName("text_", id);
-    if (!name) return invalidObjectResult();
     if (hasNoTexts()) sets = "0";
-    xml::XMLNode node = parent.addChild(*name);
+    xml::XMLNode node = parent.addChild(elementName("text_", id));
     node.addAttribute("id", id);
     node.addAttribute("textid", textid);
     node.addAttribute("text", text);

@@ -6,6 +6,9 @@
 
 #include "app/cp1251.h"
 #include "app/integertext.h"
+#include "app/settings.h"
+#include "bases/setbase.h"
+#include "bases/textbase.h"
 #include "cli/clicontext.h"
 #include "cli/clisession.h"
 #include "cli/panelcommandoptions.h"
@@ -83,6 +86,23 @@ std::optional<LoadOptions> readOptions(const std::vector<std::string>& arguments
     return options;
 }
 
+// What the output would overwrite among the files the command reads besides the profile (which
+// it may replace on purpose): the parameter file, the bases, the settings and the translation.
+std::optional<std::string> inputAtOutput(const LoadOptions& options, const std::filesystem::path& home) {
+    const std::pair<std::filesystem::path, const char*> inputs[] = {
+        {options.parameters, "the parameter file"},
+        {bases::TextBase::filePath(home), "the text base"},
+        {bases::SetBase::filePath(home), "the enumeration base"},
+        {app::settingsFilePath(home), "the settings file"},
+        {home / "lang_dict.xml", "the translation dictionary"},
+    };
+    for (const auto& [input, name] : inputs) {
+        std::error_code ec;
+        if (std::filesystem::equivalent(options.output, input, ec)) return name;
+    }
+    return std::nullopt;
+}
+
 void printLines(std::ostream& out, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) out << cp1251::toUtf8(line) << '\n';
 }
@@ -105,6 +125,11 @@ void listScaleMismatch(std::ostream& err, const std::vector<editing::ScaleMismat
 int loadDefaultsCommand(CliContext& context, const std::vector<std::string>& arguments) {
     const std::optional<LoadOptions> options = readOptions(arguments, context.err);
     if (!options) return kExitUsage;
+    if (const std::optional<std::string> input = inputAtOutput(*options, context.home)) {
+        context.err << kCommand << ": " << kOutputOption << ' ' << options->output << " is " << *input
+                    << ", which the command reads\n";
+        return kExitUsage;
+    }
 
     // The profile as its file holds it: the saved result differs from it only by what is loaded.
     CliSession session(context);

@@ -63,9 +63,12 @@ ParameterFileReading readParameterFile(const std::string& text, std::string_view
         reading.error = cp1251::fromUtf16(parsed.outcome.message);
         return reading;
     }
-    const int count = parsed.root.childCount("param");
-    for (int i = 0; i < count; ++i) {
-        const xml::XMLNode node = parsed.root.child("param", i);
+    // One pass over the children: looking up the i-th "param" each time would start from the first.
+    int records = 0;
+    for (int child = 0; child < parsed.root.childCount(); ++child) {
+        const xml::XMLNode node = parsed.root.child(child);
+        if (node.name() != "param") continue;
+        const int i = records++;
         const std::optional<int> position = app::toInteger(node.attributeText("abs_index"));
         const std::optional<int> index = boundedNumber(node, "co_index", 0xFFFF);
         const std::optional<int> subindex = boundedNumber(node, "co_subindex", 0xFF);

@@ -37,6 +37,9 @@ constexpr Transliteration kTransliterations[] = {
 std::array<std::string, 256> transliterationTable() {
     std::array<std::string, 256> table;
     for (std::size_t byte = 0; byte < table.size(); ++byte) table[byte] = std::string(1, static_cast<char>(byte));
+    // A line break or a tab typed into a configuration's name would end up inside a file name.
+    for (std::size_t control = 0; control < 0x20; ++control) table[control] = "_";
+    table[0x7F] = "_";
     for (const Transliteration& entry : kTransliterations) {
         table[static_cast<unsigned char>(cp1251::fromUtf8(entry.from).front())] = entry.to;
     }

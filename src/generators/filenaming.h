@@ -12,7 +12,8 @@ class Profile;
 namespace tabrin::generators {
 
 /// `name` with Russian letters written in Latin ones ("Насос" gives "Nasos") and the characters a
-/// file name cannot hold replaced or dropped (blank, "\" and "/" give "_", "?" is dropped).
+/// file name cannot hold replaced or dropped (blank, control characters such as a line break or a
+/// tab, "\" and "/" give "_", "?" is dropped).
 std::string transliterateName(std::string_view name);
 
 /// "vost.c", "vost1.c" or "vost2.c" by the CAN module, with "_" and the transliterated name of the

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -11,6 +12,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <thread>
@@ -382,6 +384,83 @@ TEST(FileWrite, LeftoversOfAKilledSaveGoWithTheNextWriteOfTheSameFile) {
 
     ASSERT_TRUE(writeFileAtomically(other, kText).written());
     EXPECT_EQ(entries(folder.path()), (std::set<std::string>{".hidden", "other.xml", "profile.xml"}));
+}
+
+TEST(FileWrite, WritersOfTheSameFileAtOnceAllSucceed) {
+    // Each writer clears the leftovers of its target before it writes: that must never take the
+    // temporary file of a writer still at work.
+    constexpr int kWriters = 4;
+    constexpr int kWritesEach = 150;
+    test::TempFolder folder;
+    const fs::path file = folder.path() / "profile.xml";
+    std::atomic<int> failures = 0;
+    std::vector<std::thread> writers;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        writers.emplace_back([&, writer] {
+            for (int i = 0; i < kWritesEach; ++i) {
+                const FileWriteResult result = writeFileAtomically(file, "writer " + std::to_string(writer) + "\n");
+                if (!result.written()) ++failures;
+            }
+        });
+    }
+    for (std::thread& writer : writers) writer.join();
+    EXPECT_EQ(failures, 0);
+    EXPECT_TRUE(test::readFile(file).starts_with("writer "));
+    EXPECT_EQ(entries(folder.path()), std::set<std::string>{"profile.xml"});
+}
+
+// A small file system of the test's own, filled up but for what the rows need.
+class FullDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::geteuid() != 0) GTEST_SKIP() << "a full disk needs a file system of its own, which only root may mount";
+        m_mounted = ::mount("tabrin-full-disk", m_folder.path().c_str(), "tmpfs", 0, "size=64k,mode=0755") == 0;
+        if (!m_mounted) GTEST_SKIP() << "cannot mount a small file system here: " << systemErrorText(errno);
+    }
+    void TearDown() override {
+        if (m_mounted) ::umount2(m_folder.path().c_str(), MNT_DETACH);
+    }
+
+    // Fills the file system to its last block.
+    void fill() {
+        std::ofstream filler(m_folder.path() / "filler", std::ios::binary);
+        const std::string block(1024, 'f');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) filler.flush();
+    }
+
+    test::TempFolder m_folder;
+    bool m_mounted = false;
+};
+
+TEST_F(FullDisk, WritingInPlaceKeepsTheOldFileWhenTheNewOneDoesNotFit) {
+    struct Row { const char* name; std::size_t newSize; bool written; };
+    const Row rows[] = {
+        {"longer than the room left", 40 * 1024, false},
+        {"shorter than the old file", 4 * 1024, true},
+        {"as long as the old file", 16 * 1024, true},
+    };
+    const fs::path folder = m_folder.path() / "files";
+    const fs::path file = folder / "profile.xml";
+    const std::string old(16 * 1024, 'o');
+    fs::create_directory(folder);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(m_folder.path() / "filler");
+        fs::permissions(folder, static_cast<fs::perms>(0755));
+        test::writeFile(file, old);
+        fs::permissions(file, static_cast<fs::perms>(0666));
+        fs::permissions(folder, static_cast<fs::perms>(0555));  // no temporary file: written in place
+        fill();
+
+        const std::string text(row.newSize, 'n');
+        FileWriteResult result;
+        ASSERT_TRUE(test::runAsOrdinaryUser([&] { result = writeFileAtomically(file, text); }));
+        EXPECT_EQ(result.written(), row.written) << systemErrorText(result.error);
+        EXPECT_EQ(result.error, row.written ? 0 : ENOSPC);
+        const std::string now = test::readFile(file);
+        EXPECT_TRUE(now == (row.written ? text : old)) << "the file holds " << now.size() << " bytes";
+    }
+    fs::permissions(folder, static_cast<fs::perms>(0755));
 }
 
 }  // namespace

@@ -287,6 +287,30 @@ TEST_F(TranslatorTest, SavingWritesOneUtf8DeclarationWhateverTheFileHad) {
     }
 }
 
+TEST_F(TranslatorTest, SavingASavedDictionaryGivesTheSameFile) {
+    struct Row { const char* name; std::string content; };
+    const Row rows[] = {
+        {"null character", "<_>&#0;</_>"},
+        {"line feed", "<_>&#10;</_>"},
+        {"blanks of every kind", "<_ RUS=\"x\" ENG=\"\">&#13;&#9; &#10;</_>"},
+        {"line feed before a text", "<_>&#10;a</_>"},
+        {"text cut by a null character", "<_>a&#0;b</_>"},
+        {"blank text inside a nested element", "<a><b>&#10;</b></a>"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::writeFile(dictionaryPath(), row.content);
+        std::string saved[2];
+        for (std::string& text : saved) {
+            Translator translator;
+            translator.loadDictionary(dictionaryPath(), kEnglish);
+            ASSERT_TRUE(translator.saveDictionary());
+            text = test::readFile(dictionaryPath());
+        }
+        EXPECT_EQ(saved[1], saved[0]);
+    }
+}
+
 TEST_F(TranslatorTest, NothingIsWrittenWithoutADictionaryPathOrWhereTheFolderIsMissing) {
     Translator unloaded;
     EXPECT_FALSE(unloaded.saveDictionary());

@@ -110,15 +110,15 @@ TEST(SetBaseFile, ItemsComeInDocumentOrderWhateverTheirNames) {
     EXPECT_EQ(base.elements()[0].items[1].longRus, "a");
     EXPECT_TRUE(base.elements()[1].items.empty());
 
-    // An enumeration whose number is not an integer is not written.
+    // An enumeration whose number is not an integer is kept under a name of its own.
     ASSERT_TRUE(base.save(folder.path() / "copy.xml").ok());
     const std::string written = test::readFile(folder.path() / "copy.xml");
     EXPECT_NE(written.find("\t\t\t<items item_0=\"b\" item_1=\"a\"/>\n"), std::string::npos);
     EXPECT_NE(written.find("\t\t<set_4 id=\"4\" author=\"\">\n\t\t\t<items/>\n\t\t</set_4>\n"), std::string::npos);
-    EXPECT_EQ(written.find("bad"), std::string::npos);
+    EXPECT_NE(written.find("\t\t<set id=\"bad\" author=\"\">\n\t\t\t<items/>\n\t\t</set>\n"), std::string::npos);
 }
 
-TEST(SetBaseFile, NumberAfterBlanksStillNamesAReadableElement) {
+TEST(SetBaseFile, NumberAfterBlanksNeverEndsTheElementName) {
     // Found by the enumeration base's fuzz target (the first enumeration): "set_ 0" made the end
     // tag "</set_ 0>", and the saved file could not be read.
     test::TempFolder folder;
@@ -129,8 +129,8 @@ TEST(SetBaseFile, NumberAfterBlanksStillNamesAReadableElement) {
     ASSERT_TRUE(base.load(folder.path() / "SetBase.xml", port));
     ASSERT_TRUE(base.save(folder.path() / "first.xml").ok());
     const std::string first = test::readFile(folder.path() / "first.xml");
-    EXPECT_NE(first.find("\t\t<set_0 id=\" 0\" author=\"\">\n\t\t\t<items/>\n\t\t</set_0>\n"), std::string::npos);
-    EXPECT_NE(first.find("\t\t<set_2 id=\"\t2\" author=\"\">\n\t\t\t<items item_0=\"a\"/>\n\t\t</set_2>\n"), std::string::npos);
+    EXPECT_NE(first.find("\t\t<set id=\" 0\" author=\"\">\n\t\t\t<items/>\n\t\t</set>\n"), std::string::npos);
+    EXPECT_NE(first.find("\t\t<set id=\"\t2\" author=\"\">\n\t\t\t<items item_0=\"a\"/>\n\t\t</set>\n"), std::string::npos);
 
     SetBase reloaded;
     ASSERT_TRUE(reloaded.load(folder.path() / "first.xml", port));
@@ -139,6 +139,37 @@ TEST(SetBaseFile, NumberAfterBlanksStillNamesAReadableElement) {
     EXPECT_EQ(reloaded.elements(), base.elements());
     ASSERT_TRUE(reloaded.save(folder.path() / "second.xml").ok());
     EXPECT_EQ(test::readFile(folder.path() / "second.xml"), first);
+}
+
+TEST(SetBaseFile, EnumerationsWhoseIdIsNoPlainNumberAreKeptAndKeepTheirNumbers) {
+    struct Row { const char* name; const char* id; const char* nextNumber; };
+    const Row rows[] = {
+        {"blank before the number", " 5", "6"},
+        {"plus sign", "+77", "78"},
+        {"blank after the number", "78 ", "79"},
+        {"empty", "", "4"},
+        {"not a number", "7x", "4"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::TempFolder folder;
+        test::ScriptedMessagePort port;
+        const auto file = folder.path() / "SetBase.xml";
+        SetBase base;
+        base.elements().resize(2);
+        base.elements()[0].id = "3";
+        base.elements()[1].id = row.id;
+        base.elements()[1].items = {{"on", "", "", ""}};
+        base.elements()[1].rebuildJoinedText();
+        ASSERT_TRUE(base.save(file).ok());
+
+        SetBase reread;
+        ASSERT_TRUE(reread.load(file, port));
+        EXPECT_TRUE(reread.readCleanly());
+        EXPECT_TRUE(port.asked().empty());
+        EXPECT_EQ(reread.elements(), base.elements());
+        EXPECT_EQ(reread.elements()[static_cast<std::size_t>(reread.addSet("me"))].id, row.nextNumber);
+    }
 }
 
 TEST(SetBaseFile, Faults) {

@@ -84,15 +84,49 @@ TEST(TextBaseFile, Writing) {
     EXPECT_EQ(test::readFile(file),
               textBaseFile({
                   "text_7 id=\"7\" textid=\"7\" text=\"\" sets=\"0\" trus=\"x\" teng=\"\" author=\"\"",
-                  // without texts an element is bound to no enumeration; an invalid id is not written
+                  // without texts an element is bound to no enumeration
                   "text_1 id=\"1\" textid=\"1\" text=\"\" sets=\"0\" trus=\"\" teng=\"\" author=\"\"",
-                  // blanks before the number would end the element's name
-                  "text_3 id=\" \t3\" textid=\"3\" text=\"\" sets=\"0\" trus=\"\" teng=\"\" author=\"\"",
+                  // an id that is no plain number does not name the element, and is kept as it is
+                  "text id=\"x\" textid=\"2\" text=\"\" sets=\"0\" trus=\"lost\" teng=\"\" author=\"\"",
+                  "text id=\" \t3\" textid=\"3\" text=\"\" sets=\"0\" trus=\"\" teng=\"\" author=\"\"",
               }));
 
     base.elements().clear();
     ASSERT_TRUE(base.save(file).ok());
     EXPECT_EQ(test::readFile(file), textBaseFile({}));
+}
+
+TEST(TextBaseFile, ElementsWhoseIdIsNoPlainNumberAreKeptAndKeepTheirNumbers) {
+    struct Row { const char* name; const char* id; const char* textid; const char* nextId; const char* nextTextid; };
+    const Row rows[] = {
+        {"blank after the number", "901 ", "901 ", "902", "902"},
+        {"blank before the number", " 901", "901", "902", "902"},
+        {"empty", "", "", "901", "901"},
+        {"letter inside", "9o3", "903", "901", "904"},
+        {"plus sign", "+950", "+950", "951", "951"},
+        {"leading zero", "0905", "905", "906", "906"},
+        {"tab after the number", "901\t", "901\t", "902", "902"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::TempFolder folder;
+        test::ScriptedMessagePort port;
+        const auto file = folder.path() / "TextBase.xml";
+        TextBase base;
+        base.elements() = {element("900", "900", "first"), element(row.id, row.textid, "loose", "me")};
+        ASSERT_TRUE(base.save(file).ok());
+
+        TextBase reread;
+        ASSERT_TRUE(reread.load(file, port));
+        EXPECT_TRUE(reread.readCleanly());
+        EXPECT_EQ(reread.elements(), base.elements());
+
+        // A number the loose element holds is never given to a new text as well.
+        const int added = reread.addText(false, "me");
+        ASSERT_GE(added, 0);
+        EXPECT_EQ(reread.elements()[static_cast<std::size_t>(added)].id, row.nextId);
+        EXPECT_EQ(reread.elements()[static_cast<std::size_t>(added)].textid, row.nextTextid);
+    }
 }
 
 TEST(TextBaseFile, Faults) {

@@ -202,6 +202,33 @@ TEST_F(LoadDefaultsCommand, WritesOverTheProfileOnlyWhenTheOutputNamesIt) {
     EXPECT_EQ(test::readFile(profile()), savedAsTheProgramSavesIt("loaded.xml"));
 }
 
+TEST_F(LoadDefaultsCommand, NeverWritesOverAFileItReads) {
+    const auto kvpx = m_home.path() / "plant.kvpx";
+    std::filesystem::copy(fixture("plant.kvpx"), kvpx);
+    std::filesystem::create_symlink(kvpx, m_home.path() / "link.kvpx");
+    const struct {
+        const char* name;
+        std::filesystem::path output;
+        std::string err;
+    } rows[] = {
+        {"the parameter file", kvpx, "is the parameter file, which the command reads\n"},
+        {"the parameter file through a link", m_home.path() / "link.kvpx", "is the parameter file"},
+        {"the parameter file by another path", m_home.path() / "xml_DB" / ".." / "plant.kvpx", "is the parameter file"},
+        {"the text base", m_home.path() / "xml_DB" / "TextBase.xml", "is the text base"},
+        {"the enumeration base", m_home.path() / "xml_DB" / "SetBase.xml", "is the enumeration base"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string before = test::readFile(row.output);
+        const test::ProgramRun loaded =
+            run("load-defaults", quoted(profile()) + " " + quoted(kvpx) + " -o " + quoted(row.output));
+        EXPECT_EQ(loaded.exitCode, 2);
+        EXPECT_NE(loaded.err.find(row.err), std::string::npos) << loaded.err;
+        EXPECT_EQ(loaded.out, "");
+        EXPECT_EQ(test::readFile(row.output), before);
+    }
+}
+
 TEST_F(LoadDefaultsCommand, Usage) {
     const std::string files = quoted(profile()) + " " + quoted(fixture("plant.kvpx"));
     const struct {

@@ -23,6 +23,8 @@ TEST(TransliterateName, EveryKindOfCharacter) {
         {"a:b*c\"d<e>f|g\\h", "a-b-c'd[e]f_g_h"},
         {"Яя ЖжХх Шш", "YAya_ZHzhKHkh_SHsh"},
         {"Plain_Latin-1.0", "Plain_Latin-1.0"},
+        {"Насос\nТест", "Nasos_Test"},
+        {"a\tb\r\nc\x7f", "a_b__c_"},
         {"", ""},
     };
     for (const auto& [name, expected] : rows) {

@@ -105,6 +105,21 @@ TEST(PanelEncoding, FreeTextLines) {
     }
 }
 
+TEST(PanelEncoding, FreeTextLinesOfALongTextGrowWithIt) {
+    const std::string fortyTwo(42, 'A');
+    const std::vector<std::string> lines = panel::freeTextLines(fortyTwo);
+    ASSERT_EQ(lines.size(), 21u);
+    EXPECT_EQ(lines[0], "    .word    10*256+10    ; " + std::string(40, 'A') + "...");
+    EXPECT_EQ(lines[1], "    .word    10*256+10    ; " + std::string(40, 'A'));
+
+    for (const std::size_t length : {1000u, 16000u}) {
+        SCOPED_TRACE(length);
+        std::size_t bytes = 0;
+        for (const std::string& line : panel::freeTextLines(std::string(length, 'A'))) bytes += line.size();
+        EXPECT_LE(bytes, length / 2 * 80);  // one line of at most 80 bytes a word
+    }
+}
+
 TEST(PanelEncoding, WordsPastTheEndOfTableShUse128) {
     std::string_view rest = "A";
     const panel::PanelWord first = panel::takeWord(rest, PanelTable::Sh);
