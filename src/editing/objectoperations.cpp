@@ -190,6 +190,7 @@ void ObjectOperations::renumberSubindexes(model::ObjectSerial root) {
         renumbered.push_back(*member);
         renumbered.back().subindex = wanted;
     }
+    if (changed.empty()) return;
     CommandTexts texts{app::formatText(m_translator.tr("перенумерация подындексов %s"), {source->index}),
                        app::formatText("Subitems of root object #%d [%s.%s] were renumbered via context menu",
                                        {numberText(*source), source->index, source->subindex})};

@@ -65,7 +65,7 @@ public:
     /// sub-objects go too; several objects ask whether to delete them all (No changes nothing).
     void remove(const std::vector<model::ObjectSerial>& selected);
     /// The sub-objects of a root take the subindexes 01h, 02h, ... in view order. Nothing for an
-    /// object that is no root.
+    /// object that is no root, nor for a root whose subindexes are already in that order.
     void renumberSubindexes(model::ObjectSerial root);
     /// The object dragged onto the row of `target`: within one index the subindexes between them
     /// move by one and the dragged object takes the target's. Objects of different indexes stay.

@@ -155,6 +155,15 @@ TEST_F(ObjectOperationsTest, RenumberingGivesTheSubObjectsConsecutiveSubindexes)
     EXPECT_EQ(m_document.historySize(), 1u) << "objects other than roots are left alone";
 }
 
+TEST_F(ObjectOperationsTest, RenumberingSubindexesAlreadyInOrderChangesNothing) {
+    const ProfileState original(profile());
+    m_operations.renumberSubindexes(serial("2000h.00h"));
+    EXPECT_EQ(ProfileState(profile()), original);
+    EXPECT_EQ(m_document.historySize(), 0u);
+    EXPECT_FALSE(m_document.isModified());
+    EXPECT_EQ(log().find("were renumbered"), std::string::npos);
+}
+
 TEST_F(ObjectOperationsTest, DraggingMovesTheSubindexesBetweenTheRows) {
     struct Row {
         const char* name;
