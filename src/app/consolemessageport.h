@@ -7,14 +7,17 @@
 
 namespace tabrin::app {
 
-/// Prints every message as "caption: text" and answers as a user who accepts: Yes where it is
-/// offered, else OK.
+/// Prints every message as "caption: text", then its table one row a line with the cells
+/// separated by " | " and a marked cell followed by "*", then its closing text; answers as a user
+/// who accepts: Yes where it is offered, else OK, else the first answer offered.
 class ConsoleMessagePort : public MessagePort {
 public:
     explicit ConsoleMessagePort(std::ostream& out) : m_out(out) {}
     MessageAnswer ask(const Message& message) override;
 
 private:
+    void printTable(const MessageTable& table);
+
     std::ostream& m_out;
 };
 

@@ -18,6 +18,9 @@ namespace {
 constexpr std::string_view kAttention = "Внимание";
 constexpr std::string_view kDeleteRoot = "Вы собираетесь удалить корневой элемент. Удалить все его подындексы?";
 constexpr std::string_view kDeleteSeveral = "Выделено несколько объектов. Хотите удалить их все?";
+constexpr std::string_view kCreateRefused =
+    "Фильтр скрывает все строки словаря, а новый элемент создаётся по образцу выделенной строки. Выключите или "
+    "измените фильтр (по группе и по диапазону).";
 constexpr std::string_view kDragRefused =
     "\"Перетаскивание\" подындексов возможно только при выключенных фильтрах (по группе и по диапазону).";
 
@@ -38,6 +41,8 @@ std::string incremented(const std::string& text, int digits) {
 NewObjectProposal proposeNewObject(const model::DictObject& templateObject) {
     return {templateObject.index, incremented(templateObject.subindex, 2)};
 }
+
+NewObjectProposal proposeFirstObject() { return {"2000h", "00h"}; }
 
 std::string enteredIndex(std::string_view text) { return trimmedAddress(text) + "h"; }
 
@@ -74,15 +79,15 @@ model::DictObject ObjectOperations::newObjectFrom(const model::DictObject& sourc
 
 model::ObjectSerial ObjectOperations::create(model::ObjectSerial templateObject, std::string_view index,
                                              std::string_view subindex) {
-    const model::DictObject* source = viewObject(templateObject);
+    static const model::DictObject kEmptyTemplate;
+    const model::DictObject* source = templateObject == 0 ? &kEmptyTemplate : viewObject(templateObject);
     if (source == nullptr) return 0;
+    // Its format stays unset (no format word) until the format editor sets one.
     model::DictObject created = newObjectFrom(model::DictObject());
     created.index = enteredIndex(index);
     created.subindex = enteredSubindex(subindex);
     created.group = source->group;
     created.groupName = source->groupName;
-    // The format word of its (reset) format, as reading the saved object gives it.
-    created.format = std::to_string(model::formatWord(created));
     const model::ObjectSerial serial = created.serial;
     CommandTexts texts{app::formatText(m_translator.tr("создание объекта %s"), {created.address()}),
                        app::formatText("New object added: %s.%s", {created.index, created.subindex})};
@@ -190,6 +195,7 @@ void ObjectOperations::renumberSubindexes(model::ObjectSerial root) {
         renumbered.push_back(*member);
         renumbered.back().subindex = wanted;
     }
+    if (changed.empty()) return;
     CommandTexts texts{app::formatText(m_translator.tr("перенумерация подындексов %s"), {source->index}),
                        app::formatText("Subitems of root object #%d [%s.%s] were renumbered via context menu",
                                        {numberText(*source), source->index, source->subindex})};
@@ -229,6 +235,12 @@ std::string ObjectOperations::objectPath(model::ObjectSerial object) const {
     return app::formatText("'%s' --> '%s [%s.%s]'",
                            {source->groupName, m_language == app::Language::English ? source->nameEng : source->name,
                             withoutLast(source->index), withoutLast(source->subindex)});
+}
+
+std::optional<app::Message> ObjectOperations::createRefusal(std::size_t shownRows) const {
+    if (shownRows > 0 || m_document.profile().view().empty()) return std::nullopt;
+    return app::Message{m_translator.tr("Ошибка"), m_translator.tr(kCreateRefused), app::MessageButtons::Ok,
+                        app::MessageIcon::Warning};
 }
 
 std::optional<app::Message> ObjectOperations::dragRefusal(const DictionaryFilters& filters) const {

@@ -28,6 +28,8 @@ struct NewObjectProposal {
     std::string subindex;
 };
 NewObjectProposal proposeNewObject(const model::DictObject& templateObject);
+/// What the dialog starts with when the view has no object to take as the template: 2000h and 00h.
+NewObjectProposal proposeFirstObject();
 
 /// An entered index: spaces, "h" and "H" taken from both ends, then "h".
 std::string enteredIndex(std::string_view text);
@@ -53,7 +55,8 @@ public:
                      app::Language language);
 
     /// A new object after `templateObject` with the entered index and subindex, the template's
-    /// group, in the current configuration. Returns the new object.
+    /// group, in the current configuration; its format is not set. `templateObject` 0 is the empty
+    /// template (no group), for the first object of an empty view. Returns the new object.
     model::ObjectSerial create(model::ObjectSerial templateObject, std::string_view index, std::string_view subindex);
     /// A duplicate of the object in the current configuration, its index or subindex increased as
     /// `kind` says. Returns the duplicate.
@@ -65,7 +68,7 @@ public:
     /// sub-objects go too; several objects ask whether to delete them all (No changes nothing).
     void remove(const std::vector<model::ObjectSerial>& selected);
     /// The sub-objects of a root take the subindexes 01h, 02h, ... in view order. Nothing for an
-    /// object that is no root.
+    /// object that is no root, nor for a root whose subindexes are already in that order.
     void renumberSubindexes(model::ObjectSerial root);
     /// The object dragged onto the row of `target`: within one index the subindexes between them
     /// move by one and the dragged object takes the target's. Objects of different indexes stay.
@@ -74,6 +77,10 @@ public:
     /// "'group' --> 'name [2600.01]'", for the clipboard.
     std::string objectPath(model::ObjectSerial object) const;
 
+    /// "Создать элемент словаря" takes the selected (or last) of the `shownRows` rows as its
+    /// template, and an empty view the empty template. When a filter hides every object there is
+    /// no template: the message that says why nothing is created.
+    std::optional<app::Message> createRefusal(std::size_t shownRows) const;
     /// Dragging is refused while a filter is on; the message that says so.
     std::optional<app::Message> dragRefusal(const DictionaryFilters& filters) const;
 

@@ -34,26 +34,30 @@ std::vector<ScaleMismatchRow> scaleMismatchRows(const ScaleComparison& compariso
 
 ScaleMismatchAnswer askAboutScaleMismatch(const std::vector<ScaleMismatchRow>& rows, app::MessagePort& port,
                                           app::Translator& translator) {
-    std::string text = translator.tr(
-                           "Форматы или значения МК в словаре и файле параметров не совпадают.\r\nЭто может вызвать "
-                           "различные ошибки в случае загрузки параметров.") +
-                       "\n\n" + translator.tr("Номер") + ": " + translator.tr("В словаре:") + " | " +
-                       translator.tr("В файле параметров:") + "\n";
+    app::MessageTable table;
+    table.groups = {{"", 1}, {translator.tr("В словаре:"), 2}, {translator.tr("В файле параметров:"), 2}};
+    table.headers = {translator.tr("Номер"), translator.tr("Значение"), translator.tr("Формат"),
+                     translator.tr("Значение"), translator.tr("Формат")};
     for (const ScaleMismatchRow& row : rows) {
-        if (!row.differs()) continue;
-        text += row.number + ": " + row.profileValue + " " + row.profileFormat + " | " + row.fileValue + " " +
-                row.fileFormat + "\n";
+        table.rows.push_back({{row.number},
+                              {row.profileValue, row.valueDiffers},
+                              {row.profileFormat, row.formatDiffers},
+                              {row.fileValue, row.valueDiffers},
+                              {row.fileFormat, row.formatDiffers}});
     }
-    text += "\n" +
-            translator.tr(
-                "Следует ли заменить МК в словаре на МК из файла параметров\r\nи перезагрузить словарь для "
-                "сравнения?") +
-            "\n\n" + translator.tr("Да: Заменить и перейти к сравнению словарей") + "\n" +
-            translator.tr("Нет: Перейти к сравнению без замены МК (не рекоменд.)") + "\n" +
-            translator.tr("Отмена: Отмена");
-    const app::MessageAnswer answer = port.ask({translator.tr("Масштабирующие коэффициенты не совпадают"), text,
-                                                app::MessageButtons::YesNoCancel, app::MessageIcon::Warning});
-    switch (answer) {
+    app::Message question{translator.tr("Масштабирующие коэффициенты не совпадают"),
+                          translator.tr("Форматы или значения МК в словаре и файле параметров не совпадают.\r\nЭто "
+                                        "может вызвать различные ошибки в случае загрузки параметров."),
+                          app::MessageButtons::YesNoCancel, app::MessageIcon::Warning};
+    question.table = std::move(table);
+    question.closingText = translator.tr(
+        "Следует ли заменить МК в словаре на МК из файла параметров\r\nи перезагрузить словарь для сравнения?");
+    question.namedAnswers = {
+        {translator.tr("Заменить и перейти к сравнению словарей"), app::MessageAnswer::Yes},
+        {translator.tr("Отмена"), app::MessageAnswer::Cancel},
+        {translator.tr("Перейти к сравнению без замены МК (не рекоменд.)"), app::MessageAnswer::No},
+    };
+    switch (port.ask(question)) {
     case app::MessageAnswer::Yes: return ScaleMismatchAnswer::Replace;
     case app::MessageAnswer::No: return ScaleMismatchAnswer::KeepAndGoOn;
     default: return ScaleMismatchAnswer::Cancel;

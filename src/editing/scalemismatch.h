@@ -41,8 +41,9 @@ enum class ScaleMismatchAnswer {
     KeepAndGoOn,  // compare the parameters without replacing (not recommended)
 };
 
-/// Asks what to do about differing coefficients: Yes replaces, No goes on without replacing,
-/// Cancel ends the comparison. The text holds the rows that differ.
+/// Asks what to do about differing coefficients, showing the table of all rows with the differing
+/// cells marked and three named answers: replace (Yes), cancel (Cancel) and go on without
+/// replacing (No).
 ScaleMismatchAnswer askAboutScaleMismatch(const std::vector<ScaleMismatchRow>& rows, app::MessagePort& port,
                                           app::Translator& translator);
 

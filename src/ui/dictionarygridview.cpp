@@ -1,10 +1,12 @@
 // The dictionary table StringGridProf: a table view that scrolls one row per wheel notch, selects
-// a range of rows only while Shift is held, tracks the row under the mouse, makes the copies of
-// Alt and Ctrl clicks and drags rows by their number cell.
+// a range of rows only while Shift is held (never by a header click), tracks the row under the
+// mouse, makes the copies of Alt and Ctrl clicks, drags rows by their number cell and looks the
+// same while disabled.
 #include "ui/dictionarygridview.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -42,8 +44,24 @@ DictionaryGridView::DictionaryGridView(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     horizontalHeader()->setHighlightSections(false);
+    // A header click sorts nothing and selects nothing: several rows are selected only with Shift.
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->setSectionsClickable(false);
+    setCornerButtonEnabled(false);
+    keepLookWhileDisabled();
     // Headers start at the left edge like the cells, so a narrow column shows the start of its name.
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// The table is disabled while a cell picker lies over it; the disabled colours would grey its
+// texts out and make it look broken meanwhile.
+void DictionaryGridView::keepLookWhileDisabled() {
+    QPalette kept = palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colorRole = static_cast<QPalette::ColorRole>(role);
+        kept.setBrush(QPalette::Disabled, colorRole, kept.brush(QPalette::Active, colorRole));
+    }
+    setPalette(kept);
 }
 
 int DictionaryGridView::firstVisibleRow() const { return std::max(0, rowAt(0)); }

@@ -1,6 +1,7 @@
 // The dictionary table StringGridProf: a table view that scrolls one row per wheel notch, selects
-// a range of rows only while Shift is held, tracks the row under the mouse, makes the copies of
-// Alt and Ctrl clicks and drags rows by their number cell.
+// a range of rows only while Shift is held (never by a header click), tracks the row under the
+// mouse, makes the copies of Alt and Ctrl clicks, drags rows by their number cell and looks the
+// same while disabled.
 #pragma once
 
 #include <QTableView>
@@ -38,6 +39,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void keepLookWhileDisabled();
+
     int m_mouseRow = -1;
     bool m_rowDragging = true;
     int m_draggedRow = -1;

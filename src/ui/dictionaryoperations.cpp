@@ -115,18 +115,25 @@ void DictionaryOperations::selectRows(int top, int bottom, int left, int right) 
 
 void DictionaryOperations::createObject() {
     const int rows = static_cast<int>(m_grid.rows().size());
-    if (rows == 0) return;
-    const int firstVisible = m_view->firstVisibleRow();
-    std::optional<int> templateRow = m_grid.selectedRow();
-    if (!templateRow) {
-        templateRow = rows - 1;
-        selectRows(*templateRow, *templateRow, kIndexColumn, kIndexColumn);
-        m_view->scrollToFirstRow(std::max(0, rows - m_view->visibleRowCount()));
+    if (const std::optional<app::Message> refusal = m_operations.createRefusal(m_grid.rows().size())) {
+        m_port.ask(*refusal);
+        return;
     }
-    const model::ObjectSerial templateObject = objectOf(*templateRow);
-    const int number = m_grid.rows()[static_cast<std::size_t>(*templateRow)].number;
-    const editing::NewObjectProposal proposal =
-        editing::proposeNewObject(*m_workspace.profile.view()[static_cast<std::size_t>(number)]);
+    const int firstVisible = m_view->firstVisibleRow();
+    // An empty view gives its first object from the empty template.
+    model::ObjectSerial templateObject = 0;
+    editing::NewObjectProposal proposal = editing::proposeFirstObject();
+    if (rows > 0) {
+        std::optional<int> templateRow = m_grid.selectedRow();
+        if (!templateRow) {
+            templateRow = rows - 1;
+            selectRows(*templateRow, *templateRow, kIndexColumn, kIndexColumn);
+            m_view->scrollToFirstRow(std::max(0, rows - m_view->visibleRowCount()));
+        }
+        templateObject = objectOf(*templateRow);
+        const int number = m_grid.rows()[static_cast<std::size_t>(*templateRow)].number;
+        proposal = editing::proposeNewObject(*m_workspace.profile.view()[static_cast<std::size_t>(number)]);
+    }
     HexFieldsDialog dialog(
         "FormNewObject", QStringLiteral("Создать элемент словаря"),
         {{"EditIndex", "LabelIndex", QStringLiteral("Индекс"), toQString(proposal.index)},
@@ -136,10 +143,15 @@ void DictionaryOperations::createObject() {
         m_view->scrollToFirstRow(firstVisible);
         return;
     }
-    m_operations.create(templateObject, fromQString(dialog.text(0)), fromQString(dialog.text(1)));
-    if (const std::optional<int> shown = m_grid.rowOf(templateObject);
-        shown && *shown + 1 < static_cast<int>(m_grid.rows().size()))
+    const model::ObjectSerial created =
+        m_operations.create(templateObject, fromQString(dialog.text(0)), fromQString(dialog.text(1)));
+    if (templateObject == 0) {
+        if (const std::optional<int> shown = m_grid.rowOf(created))
+            selectRows(*shown, *shown, kIndexColumn, kIndexColumn);
+    } else if (const std::optional<int> shown = m_grid.rowOf(templateObject);
+               shown && *shown + 1 < static_cast<int>(m_grid.rows().size())) {
         selectRows(*shown + 1, *shown + 1, kIndexColumn, kIndexColumn);
+    }
 }
 
 void DictionaryOperations::rebuildConfigurationMenus() {

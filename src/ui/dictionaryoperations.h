@@ -35,7 +35,8 @@ public:
     DictionaryOperations(session::Workspace& workspace, app::MessagePort& port, editing::DictionaryGrid& grid,
                          DictionaryGridView* view, QWidget* page);
 
-    /// "Создать элемент словаря": a new object after the selected row (or the last one).
+    /// "Создать элемент словаря": a new object after the selected row (or the last one); the first
+    /// object of an empty view; nothing, and the reason told, when a filter hides every row.
     void createObject();
     /// The entries of "Переместить в" and "Копировать в": one per configuration of the profile.
     void rebuildConfigurationMenus();

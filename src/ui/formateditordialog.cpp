@@ -22,7 +22,8 @@
 
 namespace tabrin::ui {
 
-/// The 16 cells "F" … "0" of a 16-bit word; a left or right click on a cell is told with its position.
+/// The 16 cells "F" … "0" of a 16-bit word with the hint on the two buttons under them; a left or
+/// right click on a cell is told with its position.
 class BitStrip : public QGroupBox {
     Q_OBJECT
 
@@ -41,6 +42,11 @@ public:
             layout->addWidget(mark, 1, cell);
             m_marks[static_cast<std::size_t>(cell)] = mark;
         }
+        // Nothing else on the strip tells the two buttons apart.
+        auto* hint =
+            named(new QLabel(QStringLiteral("Левый щелчок — старший бит поля, правый щелчок — младший бит поля")),
+                  "LabelBitsHint");
+        layout->addWidget(hint, 2, 0, 1, editing::kBitStripCells);
     }
 
     void mark(const editing::FormatEditor& editor) {

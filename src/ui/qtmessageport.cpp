@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/messagedialog.h"
 #include "ui/qtext.h"
 
 namespace tabrin::ui {
@@ -42,8 +43,14 @@ app::MessageAnswer answerOf(int button) {
 }  // namespace
 
 app::MessageAnswer QtMessagePort::ask(const app::Message& message) {
+    if (message.table || !message.namedAnswers.empty()) {
+        MessageDialog dialog(message, QApplication::activeWindow());
+        dialog.exec();
+        return dialog.answer();
+    }
     QMessageBox box(boxIcon(message.icon), toQString(message.caption), toQString(message.text),
                     boxButtons(message.buttons), QApplication::activeWindow());
+    box.setInformativeText(toQString(message.closingText));
     return answerOf(box.exec());
 }
 

@@ -1,11 +1,14 @@
 // The object operations of the dictionary table on the fixture profile: the create proposal and
-// the entered addresses, the copies, delete with its questions, renumbering, dragging, the path of
-// an object, the context-menu rules and every log line.
+// the entered addresses, the first object of an empty view and the refusal when a filter hides
+// every row, the copies, delete with its questions, renumbering, dragging, the path of an object,
+// the context-menu rules and every log line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "editing/dictionarytable.h"
+#include "editing/formatdescription.h"
+#include "editing/unitlists.h"
 #include "editingprofile.h"
 #include "support/utf8.h"
 
@@ -44,8 +47,39 @@ TEST_F(ObjectOperationsTest, CreateProposesTheNextSubindexAndTakesTheTemplatesGr
     EXPECT_EQ(at("2000h.02h", 1).serial, created) << "a second object at the address, after the first";
     EXPECT_EQ(at("2000h.02h", 1).group, "1");
     EXPECT_EQ(at("2000h.02h", 1).Type, "") << "every other field is reset";
+    EXPECT_EQ(at("2000h.02h", 1).format, "") << "no format word before a format is chosen";
+    EXPECT_EQ(describeFormat(at("2000h.02h", 1), {}, m_translator), w("не задан"));
     EXPECT_NE(log().find("New object added: 2000h.02h\r\n"), std::string::npos);
     EXPECT_EQ(m_document.undoText(), w("создание объекта 2000h.02h"));
+}
+
+TEST_F(ObjectOperationsTest, FirstObjectOfAnEmptyViewComesFromTheEmptyTemplate) {
+    ASSERT_TRUE(m_document.load(std::filesystem::path(TEST_DATA_DIR) / "editing" / "empty_base.xml").ok());
+    m_document.beginEditing();
+    EXPECT_EQ(m_operations.createRefusal(0), std::nullopt);
+    const NewObjectProposal proposal = proposeFirstObject();
+    EXPECT_EQ(proposal.index, "2000h");
+    EXPECT_EQ(proposal.subindex, "00h");
+    const model::ObjectSerial created = m_operations.create(0, proposal.index, proposal.subindex);
+    ASSERT_EQ(profile().view().size(), 1u);
+    const model::DictObject& first = *profile().view().front();
+    EXPECT_EQ(first.serial, created);
+    EXPECT_EQ(first.address(), "2000h.00h");
+    EXPECT_EQ(first.group, "");
+    EXPECT_EQ(first.format, "");
+    EXPECT_NE(log().find("New object added: 2000h.00h\r\n"), std::string::npos);
+    m_document.undo();
+    EXPECT_TRUE(profile().view().empty());
+}
+
+TEST_F(ObjectOperationsTest, CreatingWithEveryRowFilteredOutSaysWhy) {
+    EXPECT_EQ(m_operations.createRefusal(3), std::nullopt);
+    const std::optional<app::Message> refusal = m_operations.createRefusal(0);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->caption, w("Ошибка"));
+    EXPECT_EQ(refusal->text, w("Фильтр скрывает все строки словаря, а новый элемент создаётся по образцу выделенной "
+                               "строки. Выключите или измените фильтр (по группе и по диапазону)."));
+    EXPECT_EQ(refusal->icon, app::MessageIcon::Warning);
 }
 
 TEST_F(ObjectOperationsTest, CopiesWithAndWithoutIncrements) {
@@ -153,6 +187,15 @@ TEST_F(ObjectOperationsTest, RenumberingGivesTheSubObjectsConsecutiveSubindexes)
               std::string::npos);
     m_operations.renumberSubindexes(serial("3100h.01h"));
     EXPECT_EQ(m_document.historySize(), 1u) << "objects other than roots are left alone";
+}
+
+TEST_F(ObjectOperationsTest, RenumberingSubindexesAlreadyInOrderChangesNothing) {
+    const ProfileState original(profile());
+    m_operations.renumberSubindexes(serial("2000h.00h"));
+    EXPECT_EQ(ProfileState(profile()), original);
+    EXPECT_EQ(m_document.historySize(), 0u);
+    EXPECT_FALSE(m_document.isModified());
+    EXPECT_EQ(log().find("were renumbered"), std::string::npos);
 }
 
 TEST_F(ObjectOperationsTest, DraggingMovesTheSubindexesBetweenTheRows) {

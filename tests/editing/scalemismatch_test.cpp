@@ -1,9 +1,10 @@
-// The question about differing scale coefficients: the rows of its table with their marks, and
-// its three answers.
+// The question about differing scale coefficients: the rows of its table with their marks, the
+// table and texts it shows, and its three named answers.
 #include <gtest/gtest.h>
 
 #include "app/translator.h"
 #include "editing/scalemismatch.h"
+#include "model/numbertext.h"
 #include "support/scriptedmessageport.h"
 #include "support/utf8.h"
 
@@ -60,32 +61,60 @@ TEST(ScaleMismatch, RowsMarkValuesAndFormatsThatDiffer) {
     EXPECT_EQ(rows[2].fileValue, "3");
 }
 
-TEST(ScaleMismatch, ThreeAnswers) {
-    std::vector<ScaleMismatchRow> rows(2);
-    rows[0].number = "00h";
-    rows[1].number = "01h";
-    rows[1].profileValue = "100";
+TEST(ScaleMismatch, QuestionShowsEveryRowWithTheDifferingCellsMarked) {
+    std::vector<ScaleMismatchRow> rows(32);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        rows[k].number = model::numberToHexText(static_cast<std::uint32_t>(k), 2);
+        rows[k].profileValue = rows[k].fileValue = "1";
+        rows[k].profileFormat = rows[k].fileFormat = "\"A\", 8.8, x.xx";
+    }
     rows[1].fileValue = "120";
     rows[1].valueDiffers = true;
+    rows[31].fileFormat = "\"V\", 8.8, x.xx";
+    rows[31].formatDiffers = true;
+    app::Translator translator;
+    test::ScriptedMessagePort port({app::MessageAnswer::Cancel});
+    askAboutScaleMismatch(rows, port, translator);
+    ASSERT_EQ(port.asked().size(), 1u);
+    const app::Message& asked = port.asked().front();
+    EXPECT_EQ(asked.caption, w("Масштабирующие коэффициенты не совпадают"));
+    EXPECT_EQ(asked.text, w("Форматы или значения МК в словаре и файле параметров не совпадают.\r\nЭто может вызвать "
+                            "различные ошибки в случае загрузки параметров."));
+    EXPECT_EQ(asked.closingText, w("Следует ли заменить МК в словаре на МК из файла параметров\r\nи перезагрузить "
+                                   "словарь для сравнения?"));
+    ASSERT_TRUE(asked.table.has_value());
+    const app::MessageTable& table = *asked.table;
+    EXPECT_EQ(table.groups,
+              (std::vector<app::MessageColumnGroup>{{"", 1}, {w("В словаре:"), 2}, {w("В файле параметров:"), 2}}));
+    EXPECT_EQ(table.headers,
+              (std::vector<std::string>{w("Номер"), w("Значение"), w("Формат"), w("Значение"), w("Формат")}));
+    ASSERT_EQ(table.rows.size(), 32u) << "every coefficient, alike or not";
+    using Cells = std::vector<app::MessageCell>;
+    EXPECT_EQ(table.rows[0], (Cells{{"00h"}, {"1"}, {"\"A\", 8.8, x.xx"}, {"1"}, {"\"A\", 8.8, x.xx"}}));
+    EXPECT_EQ(table.rows[1], (Cells{{"01h"}, {"1", true}, {"\"A\", 8.8, x.xx"}, {"120", true}, {"\"A\", 8.8, x.xx"}}));
+    EXPECT_EQ(table.rows[31], (Cells{{"1Fh"}, {"1"}, {"\"A\", 8.8, x.xx", true}, {"1"}, {"\"V\", 8.8, x.xx", true}}));
+}
+
+TEST(ScaleMismatch, ThreeNamedAnswers) {
+    const std::vector<ScaleMismatchRow> rows(32);
     const struct {
-        app::MessageAnswer given;
+        const char* caption;
         ScaleMismatchAnswer answer;
-    } cases[] = {
-        {app::MessageAnswer::Yes, ScaleMismatchAnswer::Replace},
-        {app::MessageAnswer::No, ScaleMismatchAnswer::KeepAndGoOn},
-        {app::MessageAnswer::Cancel, ScaleMismatchAnswer::Cancel},
+    } buttons[] = {
+        {"Заменить и перейти к сравнению словарей", ScaleMismatchAnswer::Replace},
+        {"Отмена", ScaleMismatchAnswer::Cancel},
+        {"Перейти к сравнению без замены МК (не рекоменд.)", ScaleMismatchAnswer::KeepAndGoOn},
     };
-    for (const auto& row : cases) {
-        SCOPED_TRACE(static_cast<int>(row.given));
-        app::Translator translator;
-        test::ScriptedMessagePort port({row.given});
-        EXPECT_EQ(askAboutScaleMismatch(rows, port, translator), row.answer);
-        ASSERT_EQ(port.asked().size(), 1u);
-        const app::Message& asked = port.asked().front();
-        EXPECT_EQ(asked.caption, w("Масштабирующие коэффициенты не совпадают"));
-        EXPECT_EQ(asked.buttons, app::MessageButtons::YesNoCancel);
-        EXPECT_NE(asked.text.find("01h: 100 "), std::string::npos);
-        EXPECT_EQ(asked.text.find("00h: "), std::string::npos);  // only the rows that differ
+    app::Translator translator;
+    test::ScriptedMessagePort shown;
+    askAboutScaleMismatch(rows, shown, translator);
+    const std::vector<app::NamedAnswer>& offered = shown.asked().at(0).namedAnswers;
+    ASSERT_EQ(offered.size(), std::size(buttons));
+    for (std::size_t position = 0; position < offered.size(); ++position) {
+        SCOPED_TRACE(buttons[position].caption);
+        EXPECT_EQ(offered[position].caption, w(buttons[position].caption)) << "the buttons in this order";
+        test::ScriptedMessagePort port({offered[position].answer});
+        EXPECT_EQ(askAboutScaleMismatch(rows, port, translator), buttons[position].answer);
     }
 }
 

@@ -1,10 +1,11 @@
 // The field editors through the window on a profile with a base and two configurations: which
 // editor a double click opens and the refusals, the cell editor's keys, Enter, Escape and focus
-// loss, the group picker, the description editor, the text picker with its filter and sorting and
-// its way to the texts page, and the blinking warning while a base object is edited in a
-// configuration.
+// loss, the group picker and the table's look while it is open, the description editor, the text
+// picker with its filter and sorting and its way to the texts page, the blinking warning while a
+// base object is edited in a configuration, and the format editor of a new object.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -142,6 +143,21 @@ private slots:
         QCOMPARE(object("3000h.02h").group, std::string("3"));
         QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: группа 3000h.00h"));
         QVERIFY(log().find("Group of object #8 [3000h.00h] changed to '") != std::string::npos);
+    }
+
+    void tableKeepsItsLookWhileTheGroupPickerIsOpen() {
+        const int root = row("3000h", "00h");
+        clickCell(root, 8);
+        auto* picker = m_run->find<QComboBox>("GroupPicker");
+        QVERIFY(picker);
+        QVERIFY(!m_view->isEnabled());
+        // Two rows under the picker's cell, one of each colour.
+        const QRect rows(0, m_view->rowViewportPosition(root + 1), m_view->viewport()->width(),
+                         m_view->rowHeight(root + 1) + m_view->rowHeight(root + 2));
+        const QImage waiting = m_view->viewport()->grab(rows).toImage();
+        picker->hidePopup();
+        QTRY_VERIFY(m_view->isEnabled());
+        QCOMPARE(m_view->viewport()->grab(rows).toImage(), waiting);
     }
 
     void descriptionIsKeptOnlyWhenSaved() {
@@ -295,6 +311,28 @@ private slots:
         QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: формат 2000h.01h"));
         QVERIFY(log().find("Format of object #2 [2000h.01h] changed to:\r\n\t AccType: Editable\r\n\t Type: IQ") !=
                 std::string::npos);
+    }
+
+    void newObjectOpensTheFormatEditorWithNothingChosen() {
+        clickCell(row("2000h", "04h"), 3);
+        test::whenShown("FormNewObject", always,
+                        [](QWidget* dialog) { dialog->findChild<QPushButton*>("ButtonOK")->click(); });
+        m_run->find<QPushButton>("ButtonNewObject")->click();
+        const int created = row("2000h", "05h");
+        QCOMPARE(cell(created, 6), utf8("не задан"));
+        QStringList chosen;
+        QStringList shown;
+        test::whenShown("TFormFormatEdit", always, [&](QWidget* dialog) {
+            for (const QRadioButton* place :
+                 dialog->findChild<QWidget*>("RadioGroupPlace")->findChildren<QRadioButton*>())
+                if (place->isChecked()) chosen << place->text();
+            for (const char* name : {"RadioGroupPlace", "RadioGroupAccess", "RadioGroupDataType", "ButtonOK"})
+                if (dialog->findChild<QWidget*>(name)->isVisibleTo(dialog)) shown << QLatin1String(name);
+            dialog->findChild<QPushButton*>("ButtonCancel")->click();
+        });
+        doubleClickCell(created, 6);
+        QCOMPARE(chosen, QStringList());
+        QCOMPARE(shown, QStringList{QStringLiteral("RadioGroupPlace")});
     }
 
     void formatEditorBitStripAndCancel() {

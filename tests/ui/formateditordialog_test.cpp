@@ -1,6 +1,7 @@
 // The format editor dialog on its own: the controls each opened format shows, a Q format made by
-// clicks, the decimals field's keys, and the ways it closes.
+// clicks, the decimals field's keys, the bit strip's hint in both languages, and the ways it closes.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,6 +10,7 @@
 
 #include "app/translator.h"
 #include "editing/formateditor.h"
+#include "support/tempfolder.h"
 #include "ui/formateditordialog.h"
 #include "ui/uitestregistry.h"
 
@@ -178,6 +180,44 @@ private slots:
         decimals->interpretText();  // as leaving the field does
         QCOMPARE(text->text(), QStringLiteral("0"));
         QCOMPARE(editor.choices().decimals, 0);
+    }
+
+    void bitStripTellsTheButtonsApartInTheInterfaceLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("Russian") << 0
+                                 << QString::fromUtf8(
+                                        "Левый щелчок — старший бит поля, правый щелчок — младший бит поля");
+        QTest::newRow("English") << 1 << QStringLiteral("Left click: the field's high bit; right click: its low bit");
+    }
+
+    void bitStripTellsTheButtonsApartInTheInterfaceLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, hint);
+        test::TempFolder folder;
+        test::writeFile(folder.path() / "lang_dict.xml",
+                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                        "<TFormFormatEdit-GroupBoxBits-LabelBitsHint-Caption RUS=\"Левый щелчок — старший бит поля, "
+                        "правый щелчок — младший бит поля\" ENG=\"Left click: the field's "
+                        "high bit; right click: its low bit\"/>\n");
+        app::Translator translator;
+        translator.loadDictionary(folder.path() / "lang_dict.xml", language);
+        const model::DictObject bits = formatted("Bit", [](model::DictObject& o) {
+            o.Visualization = "Hex";
+            o.Length = 4;
+        });
+        const std::vector<model::ScaleNumber> scales;
+        editing::FormatEditor editor(bits, scales, kLists);
+        FormatEditorDialog dialog(editor, translator);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const auto* label = dialog.findChild<QLabel*>("LabelBitsHint");
+        QVERIFY(label && label->isVisible());
+        QCOMPARE(label->text(), hint);
+        const QWidget* strip = dialog.findChild<QWidget*>("GroupBoxBits");
+        for (const QLabel* cell : strip->findChildren<QLabel*>()) {
+            if (cell != label) QVERIFY(cell->geometry().bottom() < label->geometry().top());
+        }
     }
 
     void cancelAndEscapeReject() {

@@ -1,11 +1,13 @@
 // The object operations through the window on a profile with a base and two configurations: the
-// create dialog, the copies from the menu, the shortcuts and the Alt and Ctrl clicks, delete with
-// its questions, renumbering, dragging rows, range selection with Shift, and undo and redo from
-// the menu "Правка". After each change the table shows what a fresh open of the saved file shows.
+// create dialog (also on an empty profile and with every row filtered out), the copies from the
+// menu, the shortcuts and the Alt and Ctrl clicks, delete with its questions, renumbering, dragging
+// rows, range selection with Shift and none by header clicks, and undo and redo from the menu
+// "Правка". After each change the table shows what a fresh open of the saved file shows.
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "ui/dictionarywindow.h"
 #include "ui/modalhelper.h"
@@ -62,7 +65,58 @@ private slots:
         QVERIFY(log().find("New object added: 2000h.02h") != std::string::npos);
         QVERIFY(m_run->window().windowTitle().contains(QLatin1Char('*')));
         QCOMPARE(menuItem("N_Undo")->text(), utf8("Отменить: создание объекта 2000h.02h"));
-        showsWhatAFreshOpenShows();
+        const int created = row("2000h", "02h", 1);
+        QCOMPARE(cell(created, 6), utf8("не задан"));
+        QList<QStringList> fresh;
+        readFreshOpen(fresh);
+        // Read back, an object without a format has the format word 0, which describes no format.
+        QCOMPARE(fresh.at(created).at(6), QString());
+        fresh[created][6] = utf8("не задан");
+        QCOMPARE(tableTexts(), fresh);
+    }
+
+    void createMakesTheFirstObjectOfAnEmptyProfile() {
+        m_run.reset();
+        openWindow(std::filesystem::path(TEST_DATA_DIR) / "editing" / "empty_base.xml");
+        QCOMPARE(m_view->model()->rowCount(), 0);
+        QString proposed;
+        test::whenShown(
+            "FormNewObject", [](QWidget*) { return true; },
+            [&](QWidget* dialog) {
+                proposed = dialog->findChild<QLineEdit*>("EditIndex")->text() + QLatin1Char('.') +
+                           dialog->findChild<QLineEdit*>("EditSubindex")->text();
+                QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
+            });
+        m_run->find<QPushButton>("ButtonNewObject")->click();
+        QCOMPARE(proposed, QStringLiteral("2000h.00h"));
+        QCOMPARE(m_view->model()->rowCount(), 1);
+        QCOMPARE(row("2000h", "00h"), 0);
+        QCOMPARE(cell(0, 6), utf8("не задан"));
+        QCOMPARE(cell(0, 8), utf8("ВНЕ ГРУПП"));
+        QCOMPARE(m_view->currentIndex().row(), 0);
+        QVERIFY(log().find("New object added: 2000h.00h") != std::string::npos);
+        QVERIFY(m_run->port.asked().empty());
+    }
+
+    void createWithEveryRowFilteredOutSaysWhy() {
+        m_run->find<QLineEdit>("EditRangeBegin")->setText(QStringLiteral("5000"));
+        m_run->find<QCheckBox>("CheckBoxRange")->click();
+        QCOMPARE(m_view->model()->rowCount(), 0);
+        bool dialogShown = false;
+        QTimer::singleShot(0, [&dialogShown] {
+            if (QWidget* dialog = test::shownWindow("FormNewObject")) {
+                dialogShown = true;
+                dialog->close();
+            }
+        });
+        m_run->find<QPushButton>("ButtonNewObject")->click();
+        QCoreApplication::processEvents();
+        QVERIFY(!dialogShown);
+        QCOMPARE(m_run->port.asked().size(), std::size_t(1));
+        QCOMPARE(toQString(m_run->port.asked()[0].text),
+                 utf8("Фильтр скрывает все строки словаря, а новый элемент создаётся по образцу выделенной строки. "
+                      "Выключите или измените фильтр (по группе и по диапазону)."));
+        QVERIFY(!menuItem("N_Undo")->isEnabled());
     }
 
     void cancelledCreateChangesNothing() {
@@ -154,6 +208,24 @@ private slots:
         QCOMPARE(tableTexts(), before);
         QVERIFY(!menuItem("N_Undo")->isEnabled());
         QVERIFY(!m_run->window().windowTitle().contains(QLatin1Char('*')));
+    }
+
+    void headerClicksSortAndSelectNothing() {
+        const int first = row("2000h", "01h");
+        clickCell(first, 3);
+        const QList<QStringList> texts = tableTexts();
+        const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
+        QHeaderView* horizontal = m_view->horizontalHeader();
+        QTest::mouseClick(
+            horizontal->viewport(), Qt::LeftButton, {},
+            QPoint(horizontal->sectionViewportPosition(3) + horizontal->sectionSize(3) / 2, horizontal->height() / 2));
+        QCOMPARE(m_view->selectionModel()->selectedIndexes(), selected);
+        QHeaderView* vertical = m_view->verticalHeader();
+        QTest::mouseClick(vertical->viewport(), Qt::LeftButton, {},
+                          QPoint(vertical->width() / 2,
+                                 vertical->sectionViewportPosition(first + 2) + vertical->sectionSize(first + 2) / 2));
+        QCOMPARE(m_view->selectionModel()->selectedIndexes(), selected);
+        QCOMPARE(tableTexts(), texts);
     }
 
     void aPlainDragSelectsNoRange() {
