@@ -1,6 +1,9 @@
 // A base as a document: commands, the modified flag following the history, its file.
 #include "editing/basedocument.h"
 
+#include <algorithm>
+#include <map>
+
 #include "app/cp1251.h"
 #include "app/formattext.h"
 #include "app/messageport.h"
@@ -13,6 +16,59 @@ template <typename Base>
 constexpr ChangeKind kindOf() {
     return std::is_same_v<Base, bases::TextBase> ? ChangeKind::Texts : ChangeKind::Enumerations;
 }
+
+void setNumber(bases::TextBaseElement& text, const std::string& number) { text.id = text.textid = number; }
+void setNumber(bases::SetBaseElement& set, const std::string& number) { set.id = number; }
+
+// The number after the highest one of `elements`.
+template <typename Element>
+std::string nextNumber(const std::vector<Element>& elements) {
+    long highest = 0;
+    for (const Element& element : elements) highest = std::max(highest, std::strtol(element.id.c_str(), nullptr, 10));
+    return std::to_string(highest + 1);
+}
+
+// Replays the changes of another run's history on the elements read from the file, by number: an
+// edit replaces the element of its number (or comes at the end when the file has none such), an
+// addition comes at the end, under the next free number when the file holds its number already.
+template <typename Element>
+class ChangeReplay {
+public:
+    explicit ChangeReplay(std::vector<Element> elements) : m_elements(std::move(elements)) {}
+
+    void replay(const ElementChange<Element>& change) {
+        Element after = change.after();
+        if (!change.before()) {
+            const std::string number = after.id;
+            if (find(number) != m_elements.end()) {
+                setNumber(after, nextNumber(m_elements));
+                m_renumbered.emplace(number, after.id);
+            }
+            m_elements.push_back(std::move(after));
+            return;
+        }
+        const auto renumbered = m_renumbered.find(after.id);
+        if (renumbered != m_renumbered.end()) setNumber(after, renumbered->second);
+        const auto target = find(after.id);
+        if (target == m_elements.end())
+            m_elements.push_back(std::move(after));
+        else
+            *target = std::move(after);
+    }
+
+    std::vector<Element>& elements() { return m_elements; }
+    /// Old number → new number of the additions that had to change their number.
+    const std::map<std::string, std::string>& renumbered() const { return m_renumbered; }
+
+private:
+    typename std::vector<Element>::iterator find(const std::string& number) {
+        return std::find_if(m_elements.begin(), m_elements.end(),
+                            [&number](const Element& element) { return element.id == number; });
+    }
+
+    std::vector<Element> m_elements;
+    std::map<std::string, std::string> m_renumbered;
+};
 
 }  // namespace
 
@@ -72,7 +128,49 @@ bool BaseDocument<Base>::mayOverwriteUnreadFile(app::MessagePort& port) {
 }
 
 template <typename Base>
+bool BaseDocument<Base>::fileChangedSinceRead() const {
+    const std::optional<app::FileStamp> now = app::readFileStamp(m_file);
+    return now && now != m_stamp;
+}
+
+template <typename Base>
+bool BaseDocument<Base>::settleChangedFile(app::MessagePort& port) {
+    const std::string question = app::formatText(
+        m_translator.tr("Файл '%s' был изменён другой программой после того, как был прочитан.\nДа - прочитать "
+                        "его заново и применить к нему ваши изменения.\nНет - записать базу поверх него.\nОтмена "
+                        "- не сохранять."),
+        {cp1251::fromUtf8(m_file.string())});
+    switch (port.ask({m_translator.tr("Сохранение баз"), question, app::MessageButtons::YesNoCancel,
+                      app::MessageIcon::Warning})) {
+    case app::MessageAnswer::Yes: applyChangesToFile(port); return true;
+    case app::MessageAnswer::No: return true;
+    default: return false;
+    }
+}
+
+template <typename Base>
+void BaseDocument<Base>::applyChangesToFile(app::MessagePort& port) {
+    Base onDisk;
+    if (!onDisk.load(m_file, port)) return;
+    ChangeReplay<Element> replay(onDisk.elements());
+    m_history.forEachDone([&replay](const Change& change) { replay.replay(change); });
+    m_base.elements() = std::move(replay.elements());
+    m_history.clear();
+    m_changedOutside = true;
+    changed(ChangeCause::Unrecorded);
+    if (replay.renumbered().empty()) return;
+    std::string list;
+    for (const auto& [before, after] : replay.renumbered()) list += "\n" + before + " -> " + after;
+    port.ask({m_translator.tr("Сохранение баз"),
+              m_translator.tr("Номера, добавленные другой программой, совпали с вашими. Ваши элементы получили "
+                              "новые номера:") +
+                  list,
+              app::MessageButtons::Ok, app::MessageIcon::Information});
+}
+
+template <typename Base>
 bool BaseDocument<Base>::save(app::MessagePort& port) {
+    if (fileChangedSinceRead() && !settleChangedFile(port)) return false;
     const bool unread = m_base.wouldOverwriteUnread(m_file);
     if (unread && !mayOverwriteUnreadFile(port)) return false;
     const xml::TOperationResult result = m_base.save(m_file, unread);
@@ -81,6 +179,7 @@ bool BaseDocument<Base>::save(app::MessagePort& port) {
                   app::MessageButtons::Ok, app::MessageIcon::Error});
         return false;
     }
+    m_stamp = app::readFileStamp(m_file);
     m_history.setClean();
     m_changedOutside = false;
     changed(ChangeCause::Unrecorded);
@@ -88,13 +187,16 @@ bool BaseDocument<Base>::save(app::MessagePort& port) {
 }
 
 template <typename Base>
-void BaseDocument<Base>::reload(app::MessagePort& port) {
-    m_base.load(m_file, port);
+bool BaseDocument<Base>::load(app::MessagePort& port) {
+    const bool found = m_base.load(m_file, port);
+    m_stamp = app::readFileStamp(m_file);
     m_base.setModified(false);
     m_history.clear();
     m_changedOutside = false;
     changed(ChangeCause::Unrecorded);
+    return found;
 }
+
 
 template <typename Base>
 void BaseDocument<Base>::changed(ChangeCause cause) {

@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "app/filestamp.h"
 
 #include "bases/setbase.h"
 #include "bases/textbase.h"
@@ -50,16 +53,24 @@ public:
 
     /// Writes the base to its file; a failure is told in an error box and leaves the base modified.
     /// A file that was read with faults is replaced only when the user agrees to lose what could
-    /// not be read.
+    /// not be read. A file another run of the program wrote since this one read or wrote it is
+    /// never overwritten blindly: the user chooses between reading it again with this run's changes
+    /// applied to it by number, writing over it, and not saving.
     bool save(app::MessagePort& port);
-    /// Reads the base again from its file, forgetting the history and every change since.
-    void reload(app::MessagePort& port);
+    /// Reads the base from its file, forgetting the history; false (the base untouched) when the
+    /// file does not exist.
+    bool load(app::MessagePort& port);
 
     [[nodiscard]] Subscription listen(DocumentListener listener) { return m_listeners.listen(std::move(listener)); }
 
 private:
     void apply(std::unique_ptr<Change> change);
     bool mayOverwriteUnreadFile(app::MessagePort& port);
+    bool fileChangedSinceRead() const;
+    /// Asks what to do about a file written by another run; false when the user cancels the save.
+    bool settleChangedFile(app::MessagePort& port);
+    /// The file read again, this run's changes applied to it by number; the history is forgotten.
+    void applyChangesToFile(app::MessagePort& port);
     void changed(ChangeCause cause);
 
     Base& m_base;
@@ -67,6 +78,7 @@ private:
     app::Translator& m_translator;
     CommandHistory<Change> m_history;
     bool m_changedOutside = false;  // the base was changed outside the history since it was saved
+    std::optional<app::FileStamp> m_stamp;  // the file as this run last read or wrote it
     ListenerList m_listeners;
 };
 

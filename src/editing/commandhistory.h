@@ -38,6 +38,12 @@ public:
         ++m_done;
     }
 
+    /// Calls `visit` with each command in effect, oldest first.
+    template <typename Visit>
+    void forEachDone(Visit&& visit) const {
+        for (std::size_t k = 0; k < m_done; ++k) visit(*m_commands[k]);
+    }
+
     /// The command to undo, now counted as undone; nullptr when there is none.
     CommandType* stepBack() { return canUndo() ? m_commands[--m_done].get() : nullptr; }
     /// The command to redo, now counted as done; nullptr when there is none.

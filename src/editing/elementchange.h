@@ -20,6 +20,9 @@ public:
 
     const CommandTexts& texts() const { return m_texts; }
     std::size_t position() const { return m_position; }
+    /// The element before the change; nothing for an appended one.
+    const std::optional<Element>& before() const { return m_before; }
+    const Element& after() const { return m_after; }
 
     void redo(std::vector<Element>& elements) const {
         if (m_before) {

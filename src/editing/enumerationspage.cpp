@@ -230,7 +230,7 @@ bool EnumerationsPage::leave() {
          app::MessageButtons::YesNoCancel, app::MessageIcon::Question});
     if (answer == app::MessageAnswer::Yes) return m_sets.save(m_port);
     if (answer != app::MessageAnswer::No) return false;
-    m_sets.reload(m_port);
+    m_sets.load(m_port);
     refill();
     return true;
 }

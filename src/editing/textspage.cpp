@@ -214,7 +214,7 @@ bool TextsPage::leave() {
         m_port.ask({m_translator.tr("Сохранение баз"), m_translator.tr("База текстов была изменена.\nСохранить изменения?"),
                     app::MessageButtons::YesNo, app::MessageIcon::Question});
     if (answer == app::MessageAnswer::Yes) return m_texts.save(m_port);
-    m_texts.reload(m_port);
+    m_texts.load(m_port);
     return true;
 }
 

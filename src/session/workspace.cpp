@@ -77,8 +77,8 @@ void Workspace::finish() {
 }
 
 bool Workspace::loadBases(app::MessagePort& port) {
-    const bool textsFound = texts.load(bases::TextBase::filePath(programFolder), port);
-    const bool setsFound = sets.load(bases::SetBase::filePath(programFolder), port);
+    const bool textsFound = textsDocument.load(port);
+    const bool setsFound = setsDocument.load(port);
     return textsFound && setsFound;
 }
 

@@ -80,7 +80,7 @@ TEST_F(BasesHistoryTest, ABaseReadAgainForgetsItsOwnChangesOnly) {
     editBoth();
     test::ScriptedMessagePort port;
     ASSERT_TRUE(m_textsDocument.save(port));
-    m_textsDocument.reload(port);
+    m_textsDocument.load(port);
     EXPECT_EQ(m_history.undoText(), "author of 5");
     m_history.undo();
     EXPECT_EQ(m_sets.elements(), m_originalSets);

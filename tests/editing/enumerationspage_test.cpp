@@ -33,6 +33,8 @@ protected:
         addText("4", "Пусто", "petr", "0");
         m_sets.save(m_folder.path() / "SetBase.xml");
         m_texts.save(m_folder.path() / "TextBase.xml");
+        m_setsDocument.load(m_port);
+        m_textsDocument.load(m_port);
         m_originalSets = m_sets.elements();
         m_originalTexts = m_texts.elements();
         m_page.fill("", false);
@@ -424,7 +426,7 @@ TEST_F(EnumerationsPageTest, LeavingAModifiedBaseAsks) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         test::writeFile(m_setsDocument.file(), file);
-        m_setsDocument.reload(m_port);
+        m_setsDocument.load(m_port);
         test::ScriptedMessagePort port({row.answer});
         EnumerationsPage page(m_setsDocument, m_textsDocument, "ivan", app::Language::Russian, m_translator, port);
         ASSERT_TRUE(page.showEnumeration("13"));

@@ -26,6 +26,7 @@ protected:
         addSet("14", "petr", {"Нет"});
         addSet("15", "ivan", {});
         m_texts.save(m_folder.path() / "TextBase.xml");
+        m_document.load(m_port);
         m_original = m_texts.elements();
     }
 
@@ -299,7 +300,7 @@ TEST_F(TextsPageTest, LeavingAModifiedBaseAsks) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         test::writeFile(m_document.file(), file);
-        m_document.reload(m_port);
+        m_document.load(m_port);
         test::ScriptedMessagePort port({row.answer});
         TextsPage page(m_document, m_sets, "ivan", app::Language::Russian, m_translator, port);
         const int edited = page.fill("", false, "3");
