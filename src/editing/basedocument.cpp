@@ -129,6 +129,9 @@ bool BaseDocument<Base>::mayOverwriteUnreadFile(app::MessagePort& port) {
 
 template <typename Base>
 bool BaseDocument<Base>::fileChangedSinceRead() const {
+    // Only a file holds changes of another run; anything else at its place makes the save fail.
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(m_file, ignored)) return false;
     const std::optional<app::FileStamp> now = app::readFileStamp(m_file);
     return now && now != m_stamp;
 }
