@@ -29,6 +29,7 @@ class Workspace;
 
 namespace tabrin::ui {
 
+class ColumnLayout;
 class TextsTableModel;
 
 class TextsPageWidget : public QWidget {
@@ -54,9 +55,6 @@ signals:
     /// A double click on the bound enumeration's items: the enumerations page should show it.
     void enumerationWanted(const QString& number);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void refill(std::string_view keepNumber);
     void rowChosen();
@@ -78,6 +76,8 @@ private:
     QCheckBox* m_showOtherEnums = nullptr;
     QLabel* m_enumAuthor = nullptr;
     QTableWidget* m_boundItems = nullptr;
+    ColumnLayout* m_tableColumns = nullptr;
+    ColumnLayout* m_boundItemColumns = nullptr;
     QLabel* m_warning = nullptr;
     bool m_fillingBinding = false;
     editing::Subscription m_subscription;
