@@ -31,6 +31,15 @@ ProfColumnWidths shownProfColumnWidths(ProfColumnWidths stored, bool englishInte
     return stored;
 }
 
+ProfColumnWidths widenedDefaultProfColumnWidths(const ProfColumnWidths& stored, ProfColumnWidths shown,
+                                                const ProfColumnWidths& needs) {
+    for (std::size_t column = 0; column < shown.size(); ++column) {
+        if (stored[column] == defaultProfColumnWidths[column] && shown[column] > 0)
+            shown[column] = std::max(shown[column], needs[column]);
+    }
+    return shown;
+}
+
 ProfColumnWidths storedProfColumnWidths(ProfColumnWidths shown, bool startedInEnglish, bool englishInterface) {
     if (startedInEnglish && !englishInterface) shareColumnWidth(shown, profRussianNameColumn, profEnglishNameColumn);
     return shown;

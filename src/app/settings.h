@@ -43,9 +43,9 @@ struct Settings {
     int lastTopRow = 0;
     std::string reportFolder;  // where the last parameter report was saved
     // [Vost]
-    ProfColumnWidths profColumnWidths = {34, 58, 31, 236, 140, 86, 140, 194, 78, 83, 55, 53, 270, 242};
+    ProfColumnWidths profColumnWidths = defaultProfColumnWidths;
     // [ChooseText], written only by the text picker
-    ChooseTextColumnWidths chooseTextColumnWidths = {46, 229, 229, 116, 200, 100};
+    ChooseTextColumnWidths chooseTextColumnWidths = defaultChooseTextColumnWidths;
     // [RecentProfiles], the most recent first; paths relative to the program folder
     std::vector<TPathRelAbs> recentProfiles;
 

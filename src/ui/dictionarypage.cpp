@@ -13,13 +13,17 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
 
 #include "editing/gridfilterinput.h"
 #include "session/profilesession.h"
 #include "session/workspace.h"
+#include "ui/columnfit.h"
 #include "ui/dictionarycomparisons.h"
 #include "ui/dictionaryfieldediting.h"
 #include "ui/dictionarygridview.h"
@@ -35,9 +39,22 @@ namespace tabrin::ui {
 namespace {
 
 constexpr int kControlSpacing = 6;
-constexpr int kConfigurationListWidth = 150;
+// Narrow enough for the buttons beside the list to keep the controls on one line at the first size.
+constexpr int kConfigurationListWidth = 140;
 constexpr int kConfigurationListHeight = 72;
-constexpr int kConfigurationIconSize = 12;
+// The columns of numbers and codes, whose cells a default width shows in full.
+constexpr std::array<int, 4> kCodeColumns = {editing::kNumberColumn, editing::kIndexColumn, editing::kSubindexColumn,
+                                             editing::kFormatColumn};
+
+// The widgets one above the other, as one control of the page.
+QWidget* column(std::initializer_list<QWidget*> widgets) {
+    auto* shown = new QWidget;
+    auto* layout = new QVBoxLayout(shown);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : widgets) layout->addWidget(widget);
+    layout->addStretch();
+    return shown;
+}
 
 QLineEdit* rangeEdit(const char* name, const char* text, QObject* keyFilter) {
     auto* edit = named(new QLineEdit(QString::fromLatin1(text)), name);
@@ -68,10 +85,8 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     m_view = new DictionaryGridView;
     m_model = new DictionaryTableModel(m_grid, workspace.translator, this);
     m_view->setModel(m_model);
-    const app::ProfColumnWidths widths =
-        app::shownProfColumnWidths(workspace.settings.profColumnWidths, workspace.englishInterface());
-    for (int column = 0; column < static_cast<int>(widths.size()); ++column)
-        m_view->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+    fitDefaultColumnWidths(
+        app::shownProfColumnWidths(workspace.settings.profColumnWidths, workspace.englishInterface()), false);
     m_operations = new DictionaryOperations(workspace, port, m_grid, m_view, this);
     m_fieldEditing = new DictionaryFieldEditing(workspace, port, m_grid, m_view, this);
     auto* create = named(new QPushButton(QStringLiteral("Создать элемент словаря")), "ButtonNewObject");
@@ -79,9 +94,9 @@ DictionaryPage::DictionaryPage(session::Workspace& workspace, session::ProfileSe
     // The controls keep their natural sizes, side by side as far as the width allows; the table
     // takes all the rest.
     auto* controls = new FlowLayout(kControlSpacing);
-    controls->addWidget(buildFilterBox());
+    controls->addWidget(column({buildFilterBox(), report, create}));
     controls->addWidget(m_displayMode);
-    controls->addWidget(buildConfigurationColumn(report, create));
+    controls->addWidget(buildConfigurationBox());
     controls->addWidget(buildControllerFileBox());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
@@ -131,40 +146,40 @@ QWidget* DictionaryPage::buildFilterBox() {
     return m_filterBox;
 }
 
-// The configuration list with its three buttons, and the report and create buttons below it.
-QWidget* DictionaryPage::buildConfigurationColumn(QWidget* reportButton, QWidget* createButton) {
+// The configuration list with its three buttons beside it and the two comparisons below.
+QWidget* DictionaryPage::buildConfigurationBox() {
     auto* box = named(new QGroupBox(QStringLiteral("Конфигурации")), "GroupBoxConfigurations");
     m_configurations = named(new QListWidget, "ListBoxConfigurations");
     m_configurations->setMaximumSize(kConfigurationListWidth, kConfigurationListHeight);
-    // Three small buttons under the list, named by their hints, keep the column small.
-    const auto button = [this](const char* name, QStyle::StandardPixmap icon, const char* hint) {
+    // Small buttons that say what they do; the hint says it in full.
+    const auto button = [](const char* name, const char* text, const char* hint) {
         auto* tool = named(new QToolButton, name);
-        tool->setIcon(style()->standardIcon(icon));
-        tool->setIconSize(QSize(kConfigurationIconSize, kConfigurationIconSize));
-        tool->setAutoRaise(true);
+        tool->setText(QString::fromUtf8(text));
         tool->setToolTip(QString::fromUtf8(hint));
+        tool->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         return tool;
     };
-    m_createConfiguration = button("ButtonNewConfiguration", QStyle::SP_FileDialogNewFolder, "Создать новую конфигурацию");
-    m_renameConfiguration =
-        button("ButtonRenameConfiguration", QStyle::SP_FileDialogDetailedView, "Переименовать конфигурацию");
-    m_deleteConfiguration = button("ButtonDeleteConfiguration", QStyle::SP_TrashIcon, "Удалить конфигурацию");
-    auto* compareWithFile = button("ButtonCompareWithFile", QStyle::SP_DialogOpenButton, "Сравнить с файлом…");
+    m_createConfiguration = button("ButtonNewConfiguration", "Создать", "Создать новую конфигурацию");
+    m_renameConfiguration = button("ButtonRenameConfiguration", "Переименовать", "Переименовать конфигурацию");
+    m_deleteConfiguration = button("ButtonDeleteConfiguration", "Удалить", "Удалить конфигурацию");
+    auto* compareWithFile = button("ButtonCompareWithFile", "Сравнить с файлом…", "Сравнить с файлом…");
     auto* compareWithBase =
-        button("ButtonCompareWithBase", QStyle::SP_FileDialogContentsView, "Сравнить с базовым профилем");
+        button("ButtonCompareWithBase", "Сравнить с базовым профилем", "Сравнить с базовым профилем");
     m_comparisons = new DictionaryComparisons(m_workspace, m_session, m_port, compareWithFile, compareWithBase, this);
     connect(m_comparisons, &DictionaryComparisons::objectChosen, this, &DictionaryPage::showObject);
-    auto* buttons = new QHBoxLayout;
+    auto* configurationButtons = new QVBoxLayout;
+    configurationButtons->setSpacing(0);
     for (QToolButton* tool : {m_createConfiguration, m_renameConfiguration, m_deleteConfiguration})
-        buttons->addWidget(tool);
-    buttons->addSpacing(kControlSpacing);
-    buttons->addWidget(compareWithFile);
-    buttons->addWidget(compareWithBase);
-    buttons->addStretch();
+        configurationButtons->addWidget(tool);
+    configurationButtons->addStretch();
+    auto* list = new QHBoxLayout;
+    list->addWidget(m_configurations);
+    list->addLayout(configurationButtons);
     auto* boxLayout = new QVBoxLayout(box);
-    boxLayout->setSpacing(2);
-    boxLayout->addWidget(m_configurations);
-    boxLayout->addLayout(buttons);
+    boxLayout->setSpacing(0);
+    boxLayout->addLayout(list);
+    boxLayout->addWidget(compareWithFile);
+    boxLayout->addWidget(compareWithBase);
     connect(m_configurations, &QListWidget::currentRowChanged, this, &DictionaryPage::chooseConfiguration);
     connect(m_createConfiguration, &QPushButton::clicked, this, &DictionaryPage::createConfiguration);
     connect(m_renameConfiguration, &QPushButton::clicked, this,
@@ -173,14 +188,7 @@ QWidget* DictionaryPage::buildConfigurationColumn(QWidget* reportButton, QWidget
     connect(m_configurations, &QListWidget::itemChanged, this, &DictionaryPage::finishRename);
     connect(m_configurations->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
             [this] { setRenaming(std::nullopt); });
-
-    auto* column = new QWidget;
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(box);
-    layout->addWidget(reportButton);
-    layout->addWidget(createButton);
-    return column;
+    return box;
 }
 
 QWidget* DictionaryPage::buildControllerFileBox() {
@@ -194,11 +202,12 @@ QWidget* DictionaryPage::buildControllerFileBox() {
     m_generateAll->setToolTip(
         QStringLiteral("Генерировать файлы vost.c для обоих модулей CAN1/CAN2 по всем конфигурациям (кроме базовой)"));
     m_generateAll->hide();
-    auto* buttons = new QVBoxLayout;
+    // The buttons below the module choice keep the box narrow enough for one line of controls.
+    auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_generate);
     buttons->addWidget(m_generateAll);
     buttons->addStretch();
-    auto* layout = new QHBoxLayout(m_controllerFileBox);
+    auto* layout = new QVBoxLayout(m_controllerFileBox);
     layout->addWidget(m_canModule);
     layout->addLayout(buttons);
     connect(m_generate, &QPushButton::clicked, this, &DictionaryPage::generateClicked);
@@ -221,7 +230,23 @@ void DictionaryPage::showProfile() {
     m_renameConfiguration->setEnabled(false);
     m_deleteConfiguration->setEnabled(false);
     fill();
+    if (!m_cellsFitted) fitDefaultColumnWidths(columnWidths(), true);
+    m_cellsFitted = true;
     m_view->scrollToFirstRow(0);
+}
+
+// A column still at its default width shows its header in full and, with `cells`, a column of
+// numbers and codes its cells; the first profile shown gives the cells, whose widths then stay.
+void DictionaryPage::fitDefaultColumnWidths(const app::ProfColumnWidths& shown, bool cells) {
+    app::ProfColumnWidths needs{};
+    for (int column = 0; column < static_cast<int>(needs.size()); ++column) {
+        const bool codes = std::find(kCodeColumns.begin(), kCodeColumns.end(), column) != kCodeColumns.end();
+        needs[static_cast<std::size_t>(column)] = fittingWidth(m_view, column, cells && codes);
+    }
+    const app::ProfColumnWidths widths =
+        app::widenedDefaultProfColumnWidths(m_workspace.settings.profColumnWidths, shown, needs);
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column)
+        m_view->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
 }
 
 void DictionaryPage::fillGroupList(int position) {

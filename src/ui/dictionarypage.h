@@ -75,7 +75,7 @@ signals:
 
 private:
     QWidget* buildFilterBox();
-    QWidget* buildConfigurationColumn(QWidget* reportButton, QWidget* createButton);
+    QWidget* buildConfigurationBox();
     QWidget* buildControllerFileBox();
     /// The items of the profile's group enumeration, `position` chosen (the first when it has none such).
     void fillGroupList(int position);
@@ -98,6 +98,8 @@ private:
     void setRenaming(std::optional<int> position);
     /// Selects the row of the object and brings it in sight, when the table shows it.
     void showObject(model::ObjectSerial object);
+    /// Shows the columns at `shown`, those still at their default width widened to what they need.
+    void fitDefaultColumnWidths(const app::ProfColumnWidths& shown, bool cells);
 
     session::Workspace& m_workspace;
     session::ProfileSession& m_session;
@@ -109,6 +111,7 @@ private:
     int m_selectedLeft = 0;
     int m_selectedRight = 0;
     bool m_showingFill = false;
+    bool m_cellsFitted = false;  // the first profile shown gave the default widths their cells
 
     QGroupBox* m_filterBox = nullptr;
     QCheckBox* m_rangeCheck = nullptr;

@@ -19,10 +19,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editing/textspage.h"
 #include "session/workspace.h"
 #include "ui/authorchangedialog.h"
 #include "ui/baseexportbutton.h"
 #include "ui/basetextdelegate.h"
+#include "ui/columnlayout.h"
 #include "ui/editorcommit.h"
 #include "ui/enumerationcopydialog.h"
 #include "ui/enumerationtables.h"
@@ -64,6 +66,7 @@ void EnumerationsPageWidget::buildLayout(app::FileDialogPort& dialogs) {
     m_copy->setToolTip(translatedText(translator, "Копировать перечисление"));
     m_size = named(new QLineEdit, "editEnumSize");
     m_size->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,3}")), m_size));
+    m_size->setMaxLength(3);
     m_size->setMaximumWidth(50);
     m_sizeButtons = named(new QWidget, "udEnumSize");
     m_sizeUp = named(new QToolButton, "udEnumSizeUp");
@@ -121,10 +124,14 @@ void EnumerationsPageWidget::buildLayout(app::FileDialogPort& dialogs) {
     m_boundTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_boundTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_boundTable->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_boundTable->horizontalHeader()->resizeSection(editing::kBoundTextNumber, 35);
-    m_boundTable->horizontalHeader()->setStretchLastSection(true);
     RowWheel::install(m_table);
     RowWheel::install(m_boundTable);
+    m_itemColumns = ColumnLayout::install(m_table, [this](int width) {
+        return editing::EnumerationsPage::columnWidths(width, m_workspace.language);
+    });
+    // The bound texts have the columns of the texts page's texts.
+    m_boundTextColumns = ColumnLayout::install(
+        m_boundTable, [this](int width) { return editing::TextsPage::columnWidths(width, m_workspace.language); });
 }
 
 void EnumerationsPageWidget::connectControls() {
@@ -172,6 +179,9 @@ void EnumerationsPageWidget::showBase() {
                                                          m_workspace.user, m_workspace.language, m_workspace.translator,
                                                          m_port);
     fillSelector();
+    // The page gives the headers.
+    m_itemColumns->apply();
+    m_boundTextColumns->apply();
 }
 
 void EnumerationsPageWidget::pageShown() {
@@ -299,13 +309,6 @@ bool EnumerationsPageWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_size && event->type() == QEvent::FocusOut)
         m_size->setText(toQString(m_page ? m_page->sizeText() : std::string()));
     return QWidget::eventFilter(watched, event);
-}
-
-void EnumerationsPageWidget::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    const auto widths = editing::EnumerationsPage::columnWidths(m_table->width(), m_workspace.language);
-    for (int column = 0; column < editing::kItemColumns; ++column)
-        m_table->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
 }
 
 }  // namespace tabrin::ui

@@ -31,6 +31,7 @@ class Workspace;
 namespace tabrin::ui {
 
 class BoundTextsModel;
+class ColumnLayout;
 class EnumerationItemsModel;
 
 class EnumerationsPageWidget : public QWidget {
@@ -58,7 +59,6 @@ signals:
     void textWanted(const QString& number);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -94,6 +94,8 @@ private:
     QTableView* m_table = nullptr;
     QLabel* m_boundLabel = nullptr;
     QTableView* m_boundTable = nullptr;
+    ColumnLayout* m_itemColumns = nullptr;
+    ColumnLayout* m_boundTextColumns = nullptr;
     QMenu* m_boundMenu = nullptr;
     int m_menuRow = -1;  // the bound text under the mouse when its menu opened
     bool m_filling = false;

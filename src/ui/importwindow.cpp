@@ -1,6 +1,6 @@
 // The window "Импорт объектов": another profile's base-profile objects listed, and the selected
-// rows imported into the current configuration of the open profile. It stays above the main
-// window without blocking it.
+// rows imported into the current configuration of the open profile. A window of its own beside the
+// main window, which the user switches between.
 #include "ui/importwindow.h"
 
 #include <QAbstractTableModel>
@@ -10,9 +10,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/columnwidths.h"
 #include "app/filedialogport.h"
 #include "session/workspace.h"
+#include "ui/columnfit.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/windowtranslation.h"
@@ -23,20 +26,22 @@ namespace {
 // The dictionary table's column whose width each import column takes; the long text takes the
 // English name's under the English interface.
 constexpr std::array<std::size_t, editing::kImportColumns> kWidthColumns = {0, 1, 2, 3, 5, 7, 8};
+// The number, index and subindex columns show their cells in full.
+constexpr int kFirstTextColumn = 3;
 
 }  // namespace
 
 /// The rows of the import list as texts, on alternating backgrounds.
 class ImportTableModel : public QAbstractTableModel {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    ImportTableModel(const std::array<std::string, editing::kImportColumns>& headers, QObject* parent)
+        : QAbstractTableModel(parent) {
+        for (const std::string& header : headers) m_headers << toQString(header);
+    }
 
-    void show(std::vector<std::array<std::string, editing::kImportColumns>> rows,
-              const std::array<std::string, editing::kImportColumns>& headers) {
+    void show(std::vector<std::array<std::string, editing::kImportColumns>> rows) {
         beginResetModel();
         m_rows = std::move(rows);
-        m_headers.clear();
-        for (const std::string& header : headers) m_headers << toQString(header);
         endResetModel();
     }
 
@@ -66,11 +71,11 @@ private:
 
 ImportWindow::ImportWindow(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
                            QWidget* parent)
-    : QDialog(parent, Qt::Tool),
+    : QDialog(parent, Qt::Window),
       m_workspace(workspace),
       m_dialogs(dialogs),
       m_import(workspace.document, port, workspace.translator, workspace.log, workspace.language),
-      m_model(new ImportTableModel(this)),
+      m_model(new ImportTableModel(m_import.headers(), this)),
       m_table(named(new QTableView, "StringGridImport")),
       m_importButton(named(new QPushButton(QStringLiteral("Импортировать")), "ButtonImport")) {
     setObjectName(QStringLiteral("FormImportObjects"));
@@ -97,6 +102,7 @@ ImportWindow::ImportWindow(session::Workspace& workspace, app::MessagePort& port
     connect(m_importButton, &QPushButton::clicked, this, &ImportWindow::import);
     connect(done, &QPushButton::clicked, this, &QDialog::close);
     translateWindow(this, workspace.translator);
+    layOutColumns();
 }
 
 void ImportWindow::open() {
@@ -107,14 +113,20 @@ void ImportWindow::open() {
     if (!file || !m_import.open(*file, m_workspace.settings.vendorToken, m_workspace.logFolder(), m_workspace.texts))
         return;
     setWindowTitle(toQString(m_workspace.translator.tr("Профиль: ")) + toQString(app::shownPath(*file)));
-    m_model->show(m_import.rows(m_workspace.sets), m_import.headers());
+    m_model->show(m_import.rows(m_workspace.sets));
+    layOutColumns();
+    m_importButton->setEnabled(true);
+}
+
+// The widths of the dictionary table, but each header in full, and the numbers and codes too.
+void ImportWindow::layOutColumns() {
     const app::ProfColumnWidths widths = m_workspace.settings.profColumnWidths;
     for (int column = 0; column < editing::kImportColumns; ++column) {
         std::size_t from = kWidthColumns[static_cast<std::size_t>(column)];
         if (from == app::profRussianNameColumn && m_workspace.englishInterface()) from = app::profEnglishNameColumn;
-        m_table->setColumnWidth(column, widths[from]);
+        const int needed = fittingWidth(m_table, column, column < kFirstTextColumn);
+        m_table->setColumnWidth(column, std::max(widths[from], needed));
     }
-    m_importButton->setEnabled(true);
 }
 
 void ImportWindow::import() {

@@ -1,6 +1,6 @@
 // The window "Импорт объектов": another profile's base-profile objects listed, and the selected
-// rows imported into the current configuration of the open profile. It stays above the main
-// window without blocking it.
+// rows imported into the current configuration of the open profile. A window of its own beside the
+// main window, which the user switches between.
 #pragma once
 
 #include <QDialog>
@@ -31,6 +31,7 @@ public:
 private:
     void open();
     void import();
+    void layOutColumns();
 
     session::Workspace& m_workspace;
     app::FileDialogPort& m_dialogs;

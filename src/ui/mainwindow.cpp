@@ -61,6 +61,14 @@ std::filesystem::path placementFile(const std::filesystem::path& programFolder) 
     return programFolder / "FormStorage.ini";
 }
 
+// A window of its own may be minimised or behind the main window: choosing it again brings it back.
+void bringBack(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::filesystem::path programFolder, int localeLanguage, app::MessagePort& port,
@@ -292,14 +300,12 @@ bool MainWindow::openProfile(const std::function<bool()>& open) {
 
 void MainWindow::showImportWindow() {
     if (!m_importWindow) m_importWindow = new ImportWindow(m_workspace, m_port, m_dialogs, this);
-    m_importWindow->show();
-    m_importWindow->raise();
+    bringBack(m_importWindow);
 }
 
 void MainWindow::showParameterWindow() {
     if (!m_parameterWindow) m_parameterWindow = new ParameterWindow(m_workspace, m_port, m_dialogs, this);
-    m_parameterWindow->show();
-    m_parameterWindow->raise();
+    bringBack(m_parameterWindow);
 }
 
 void MainWindow::runProfileFlow(const std::function<void()>& flow) {

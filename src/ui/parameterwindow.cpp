@@ -1,6 +1,6 @@
 // The window "Загрузка параметров из файла в качестве дефолтных значений текущего профиля": the tree
 // of a parameter file's parameters, the diagnostic area and the tree of the profile's objects, bound
-// to the page logic. It stays above the main window without blocking it.
+// to the page logic. A window of its own beside the main window, which the user switches between.
 #include "ui/parameterwindow.h"
 
 #include <QButtonGroup>
@@ -63,7 +63,7 @@ std::vector<QTreeWidgetItem*> draw(QTreeWidget* widget, const editing::Parameter
 
 ParameterWindow::ParameterWindow(session::Workspace& workspace, app::MessagePort& port, app::FileDialogPort& dialogs,
                                  QWidget* parent)
-    : QDialog(parent, Qt::Tool),
+    : QDialog(parent, Qt::Window),
       m_dialogs(dialogs),
       m_page(workspace.document, workspace.texts, workspace.sets, workspace.settings, port, workspace.translator,
              workspace.language),
@@ -147,13 +147,16 @@ ParameterWindow::ParameterWindow(session::Workspace& workspace, app::MessagePort
     auto* loadButton = named(new QPushButton(QStringLiteral("Загрузить параметры в профиль")), "ButtonLoad");
     loadButton->setToolTip(
         QStringLiteral("Все значения выбранных элементов загрузятся в качестве дефолтных значений текущего профиля"));
+    auto* closeButton = named(new QPushButton(QStringLiteral("Закрыть")), "ButtonClose");
     connect(compareButton, &QPushButton::clicked, this, &ParameterWindow::compare);
     connect(loadButton, &QPushButton::clicked, this, &ParameterWindow::load);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(compareButton);
     buttons->addWidget(loadButton);
     buttons->addStretch();
+    buttons->addWidget(closeButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tools);

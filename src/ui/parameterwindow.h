@@ -1,6 +1,6 @@
 // The window "Загрузка параметров из файла в качестве дефолтных значений текущего профиля": the tree
 // of a parameter file's parameters, the diagnostic area and the tree of the profile's objects, bound
-// to the page logic. It stays above the main window without blocking it.
+// to the page logic. A window of its own beside the main window, which the user switches between.
 #pragma once
 
 #include <QDialog>

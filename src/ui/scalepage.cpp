@@ -11,8 +11,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "session/workspace.h"
 #include "ui/celllistpicker.h"
+#include "ui/columnfit.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 
@@ -118,11 +121,27 @@ ScalePage::ScalePage(session::Workspace& workspace, QWidget* parent)
     layout->addWidget(m_table, 1);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &ScalePage::selectCell);
     m_subscription = workspace.document.listen([this](const editing::DocumentChange& change) {
-        if (editing::touches(change.kinds, editing::ChangeKind::ScaleTable)) m_model->showRows();
+        if (editing::touches(change.kinds, editing::ChangeKind::ScaleTable)) showRows(false);
     });
 }
 
-void ScalePage::showProfile() { m_model->showRows(); }
+void ScalePage::showProfile() { showRows(true); }
+
+// Every column but the description, which takes the rest, shows its header and its cells in full; a
+// list column also any item that may be chosen. A change only widens a column, so that the columns
+// stay in place while the user edits.
+void ScalePage::showRows(bool fitAnew) {
+    m_model->showRows();
+    for (int column = 0; column < editing::kDescriptionColumn; ++column) {
+        int width = fittingWidth(m_table, column, true);
+        if (editing::ScaleTablePage::isListColumn(column)) {
+            QStringList items;
+            for (const std::string& item : m_page.listItems(column)) items << toQString(item);
+            width = std::max(width, fittingWidth(m_table, items));
+        }
+        m_table->setColumnWidth(column, fitAnew ? width : std::max(width, m_table->columnWidth(column)));
+    }
+}
 
 // A list column opens its list over the cell; the table waits until it closes.
 void ScalePage::selectCell(const QModelIndex& cell) {

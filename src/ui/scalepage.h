@@ -31,6 +31,7 @@ public:
     void showProfile();
 
 private:
+    void showRows(bool fitAnew);
     void selectCell(const QModelIndex& cell);
 
     editing::ScaleTablePage m_page;

@@ -13,8 +13,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "bases/textbaseelement.h"
 #include "editing/textpicker.h"
+#include "ui/columnfit.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
 #include "ui/windowtranslation.h"
@@ -23,6 +26,7 @@ namespace tabrin::ui {
 namespace {
 
 constexpr int kNumberColumnWidth = 46;
+constexpr int kSearchCharacters = 24;  // the filter field shows at least this many
 const QColor kCurrentTextBackground(230, 239, 250);
 
 }  // namespace
@@ -83,17 +87,17 @@ TextPickerDialog::TextPickerDialog(editing::TextPicker& picker, const app::Choos
     for (int column = 0; column < editing::kTextPickerColumns; ++column)
         m_list->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     m_list->setColumnHidden(static_cast<int>(app::chooseTextRussianColumn), widths[app::chooseTextRussianColumn] == 0);
-    m_list->setColumnWidth(0, kNumberColumnWidth);
 
     auto* ok = named(new QPushButton(QStringLiteral("OK")), "ButtonOK");
     auto* cancel = named(new QPushButton(QStringLiteral("Отмена")), "ButtonCancel");
+    // The sort buttons take a row of their own: beside them the filter field had no room left.
     auto* controls = new QHBoxLayout;
-    controls->addWidget(buildSortBox());
     controls->addWidget(buildSearchBox(), 1);
     controls->addWidget(ok);
     controls->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
+    layout->addWidget(buildSortBox());
     layout->addLayout(controls);
     resize(960, 600);
 
@@ -104,6 +108,7 @@ TextPickerDialog::TextPickerDialog(editing::TextPicker& picker, const app::Choos
     connect(m_list, &QWidget::customContextMenuRequested, this, &TextPickerDialog::offerEditing);
     connect(m_moveToEdit, &QAction::triggered, this, &TextPickerDialog::goToEditing);
     translateWindow(this, translator);
+    showNumberColumn();
     // The caption names the current text, which the translation of the window does not know.
     setWindowTitle(toQString(picker.caption()));
     if (const std::optional<int> current = picker.currentRow()) selectRow(*current);
@@ -128,12 +133,14 @@ QWidget* TextPickerDialog::buildSortBox() {
         layout->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this, button, key = entry.key] { sort(key, button); });
     }
+    layout->addStretch();
     return box;
 }
 
 QWidget* TextPickerDialog::buildSearchBox() {
     auto* box = named(new QGroupBox(QStringLiteral("Поиск/фильтр текстов")), "GroupBoxSearch");
     m_search = named(new QLineEdit, "EditSearch");
+    m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(QLatin1Char('x')) * kSearchCharacters);
     auto* find = named(new QPushButton(QStringLiteral("Найти")), "ButtonSearch");
     find->setAutoDefault(false);
     m_matchCase = named(new QCheckBox(QStringLiteral("регистр")), "CheckBoxCase");
@@ -159,7 +166,12 @@ void TextPickerDialog::showEvent(QShowEvent* event) {
 void TextPickerDialog::search() {
     m_picker.fill(fromQString(m_search->text()), !m_matchCase->isChecked(), m_ownOnly->isChecked());
     m_model->showRows();
-    m_list->setColumnWidth(0, kNumberColumnWidth);
+    showNumberColumn();
+}
+
+// The numbers and their header in full, however the stored widths were.
+void TextPickerDialog::showNumberColumn() {
+    m_list->setColumnWidth(0, std::max(kNumberColumnWidth, fittingWidth(m_list, 0, true)));
 }
 
 void TextPickerDialog::sort(editing::TextSortKey key, QWidget* button) {

@@ -56,6 +56,7 @@ private:
     void sort(editing::TextSortKey key, QWidget* button);
     void choose();
     void selectRow(int row);
+    void showNumberColumn();
     void offerEditing(const QPoint& position);
     void goToEditing();
 

@@ -14,10 +14,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "editing/enumerationspage.h"
 #include "session/workspace.h"
 #include "ui/authorchangedialog.h"
 #include "ui/baseexportbutton.h"
 #include "ui/basetextdelegate.h"
+#include "ui/columnlayout.h"
 #include "ui/editorcommit.h"
 #include "ui/named.h"
 #include "ui/qtext.h"
@@ -115,6 +117,12 @@ TextsPageWidget::TextsPageWidget(session::Workspace& workspace, app::MessagePort
                                                   m_table));
     RowWheel::install(m_table);
     RowWheel::install(m_boundItems);
+    m_tableColumns = ColumnLayout::install(
+        m_table, [this](int width) { return editing::TextsPage::columnWidths(width, m_workspace.language); });
+    // The bound enumeration's items have the columns of the enumerations page's items.
+    m_boundItemColumns = ColumnLayout::install(m_boundItems, [this](int width) {
+        return editing::EnumerationsPage::columnWidths(width, m_workspace.language);
+    });
 
     connect(m_filter, &QLineEdit::textChanged, this, [this] { refill({}); });
     connect(m_showOthers, &QCheckBox::toggled, this, [this] { refill({}); });
@@ -146,6 +154,7 @@ void TextsPageWidget::showBase() {
                                                   m_workspace.language, m_workspace.translator, m_port);
     m_save->setEnabled(m_workspace.textsDocument.isModified());
     refill({});
+    m_tableColumns->apply();  // the page gives the headers
 }
 
 void TextsPageWidget::showText(std::string_view number) {
@@ -205,6 +214,7 @@ void TextsPageWidget::showBoundEnumeration(int row) {
     QStringList headers;
     for (const std::string& header : m_page->boundItemHeaders()) headers << toQString(header);
     m_boundItems->setHorizontalHeaderLabels(headers);
+    m_boundItemColumns->apply();
     const std::vector<editing::BoundItemRow> items = m_page->boundItems(row);
     m_boundItems->setRowCount(static_cast<int>(items.size()));
     for (int item = 0; item < m_boundItems->rowCount(); ++item) {
@@ -227,13 +237,6 @@ void TextsPageWidget::cellDoubleClicked(const QModelIndex& index) {
     if (!change) return;
     const std::optional<std::string> author = AuthorChangeDialog::ask(std::move(*change), m_workspace.translator, this);
     if (author && m_page->changeAuthor(index.row(), *author)) refill(m_page->cell(index.row(), editing::kTextNumber));
-}
-
-void TextsPageWidget::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    const auto widths = editing::TextsPage::columnWidths(m_table->width(), m_workspace.language);
-    for (int column = 0; column < editing::kTextsColumns; ++column)
-        m_table->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
 }
 
 }  // namespace tabrin::ui

@@ -29,6 +29,7 @@ class Workspace;
 
 namespace tabrin::ui {
 
+class ColumnLayout;
 class TextsTableModel;
 
 class TextsPageWidget : public QWidget {
@@ -52,9 +53,6 @@ signals:
     /// A double click on the bound enumeration's items: the enumerations page should show it.
     void enumerationWanted(const QString& number);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void refill(std::string_view keepNumber);
     void rowChosen();
@@ -76,6 +74,8 @@ private:
     QCheckBox* m_showOtherEnums = nullptr;
     QLabel* m_enumAuthor = nullptr;
     QTableWidget* m_boundItems = nullptr;
+    ColumnLayout* m_tableColumns = nullptr;
+    ColumnLayout* m_boundItemColumns = nullptr;
     QLabel* m_warning = nullptr;
     bool m_fillingBinding = false;
     editing::Subscription m_subscription;

@@ -50,6 +50,25 @@ TEST(ProfColumnWidths, OnlyASwitchFromEnglishToRussianSharesTheNameWidth) {
     }
 }
 
+TEST(ProfColumnWidths, OnlyDefaultWidthsAreWidenedToWhatTheColumnsNeed) {
+    const ProfColumnWidths needs = {20, 40, 75, 130, 130, 70, 190, 50, 60, 100, 40, 40, 100, 70};
+    ProfColumnWidths chosen = defaultProfColumnWidths;
+    chosen[2] = 40;   // narrower than it needs: the user's choice
+    chosen[6] = 141;  // one pixel from the default is the user's too
+    struct Row { const char* name; ProfColumnWidths stored; bool english; ProfColumnWidths expected; };
+    const Row rows[] = {
+        {"defaults", defaultProfColumnWidths, false, {34, 58, 75, 236, 140, 86, 190, 194, 78, 100, 55, 53, 270, 242}},
+        {"the hidden Russian name stays hidden", defaultProfColumnWidths, true,
+         {34, 58, 75, 0, 376, 86, 190, 194, 78, 100, 55, 53, 270, 242}},
+        {"chosen widths", chosen, false, {34, 58, 40, 236, 140, 86, 141, 194, 78, 100, 55, 53, 270, 242}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(widenedDefaultProfColumnWidths(row.stored, shownProfColumnWidths(row.stored, row.english), needs),
+                  row.expected);
+    }
+}
+
 TEST(ChooseTextColumnWidths, EnglishHidesTheRussianTextAndClosingSharesBoth) {
     const ChooseTextColumnWidths defaults = {46, 229, 229, 116, 200, 100};
     EXPECT_EQ(shownChooseTextColumnWidths(defaults, false), defaults);

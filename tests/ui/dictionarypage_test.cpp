@@ -262,12 +262,21 @@ private slots:
 
     void closingKeepsColumnWidthsAndTopRow() {
         m_view->setColumnWidth(5, 120);
+        // The format column left at its default is as wide as the formats are.
+        const int format = m_view->columnWidth(6);
+        QVERIFY(format > 140);
         m_view->scrollToFirstRow(10);
         QVERIFY(m_run->window().close());
         const std::string ini = test::readFile(m_run->home().path() / "Tabrin4.INI");
         QVERIFY(ini.find("ColWidth5=120") != std::string::npos);
-        QVERIFY(ini.find("ColWidth6=140") != std::string::npos);
+        QVERIFY(ini.find("ColWidth6=" + std::to_string(format)) != std::string::npos);
         QVERIFY(ini.find("last_TopRow=11") != std::string::npos);
+    }
+
+    void aStoredWidthStaysWhereItCutsTheHeader() {
+        m_run = std::make_unique<test::OpenedWindow>("ProgLanguage=0\r\n[Vost]\r\nColWidth2=40\r\n");
+        m_view = m_run->find<DictionaryGridView>("StringGridProf");
+        QCOMPARE(m_view->columnWidth(2), 40);
     }
 
 private:

@@ -29,9 +29,9 @@ protected:
     using DictionaryGridView = ui::DictionaryGridView;
 
     /// Opens `profileFile` (none: the demo profile) in a new window with the table on the screen and
-    /// focused.
-    void openWindow(const std::filesystem::path& profileFile) {
-        m_run = std::make_unique<test::OpenedWindow>("ProgLanguage=0\r\n", profileFile);
+    /// focused; `options` as OpenedWindow takes them.
+    void openWindow(const std::filesystem::path& profileFile, const std::string& options = "ProgLanguage=0\r\n") {
+        m_run = std::make_unique<test::OpenedWindow>(options, profileFile);
         m_view = m_run->find<DictionaryGridView>("StringGridProf");
         QVERIFY(m_view);
         // The shortcuts work while the table is on the screen.

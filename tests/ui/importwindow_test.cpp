@@ -1,5 +1,6 @@
 // The window "Импорт объектов" over an open profile: opening another profile, the caption and the
-// list, importing a range of rows into the current configuration, undo, and the menu items.
+// list, importing a range of rows into the current configuration, undo, the menu items, and the
+// window beside the main window.
 #include <QPushButton>
 #include <QTableView>
 
@@ -41,6 +42,13 @@ private slots:
         menuItem("N_Import")->trigger();
         auto* window = m_run->window().findChild<QWidget*>("FormImportObjects");
         QVERIFY(window && window->isVisible());
+        // A window of its own beside the main window, not one kept above it; the menu item brings it
+        // back when it was minimised.
+        QCOMPARE(window->windowType(), Qt::Window);
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        window->showMinimized();
+        menuItem("N_Import")->trigger();
+        QVERIFY(!window->isMinimized());
         auto* importButton = window->findChild<QPushButton*>("ButtonImport");
         QVERIFY(!importButton->isEnabled());
 

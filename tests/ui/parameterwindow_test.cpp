@@ -1,6 +1,7 @@
 // The window "Загрузка параметров по умолчанию" over an open profile: a parameter file loaded, a
 // parameter selected with a right click, the comparison, the loading, and the saved profile that
-// differs from the one saved before by exactly the loaded defaults.
+// differs from the one saved before by exactly the loaded defaults; the window beside the main
+// window and its close button.
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -48,6 +49,9 @@ private slots:
         menuItem("N_LoadDefaults")->trigger();
         auto* window = m_run->window().findChild<QWidget*>("FormLoadDefaults");
         QVERIFY(window && window->isVisible());
+        // A window of its own beside the main window, not one kept above it.
+        QCOMPARE(window->windowType(), Qt::Window);
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         auto* fileTree = window->findChild<QTreeWidget*>("TreeViewFile");
         auto* profileTree = window->findChild<QTreeWidget*>("TreeViewProfile");
         auto* diagnostics = window->findChild<QPlainTextEdit*>("MemoDiagnostics");
@@ -90,7 +94,7 @@ private slots:
         expected = withDefault(expected, "2000h.02h", "10", "12");
         expected = withDefault(expected, "2510h.00h", "7", "2.5");
         QCOMPARE(QString::fromStdString(test::readFile(saved)), QString::fromStdString(expected));
-        window->close();
+        window->findChild<QPushButton*>("ButtonClose")->click();
         QVERIFY(!window->isVisible());
     }
 };
